@@ -1,0 +1,7 @@
+#pragma once
+
+class TransferChannel;
+
+// Downloads the server's index into Module1::IndexFile while the progress
+// window shows how far it got; a failure is reported in a message box.
+void DownloadIndex(TransferChannel &HTTP);

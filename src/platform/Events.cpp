@@ -1,0 +1,19 @@
+#include "platform/Events.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+namespace platform {
+
+void DoEvents()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void WaitForEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+} // namespace platform

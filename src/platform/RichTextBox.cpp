@@ -1,0 +1,281 @@
+#include "platform/RichTextBox.h"
+
+#include "platform/CodePage.h"
+#include "platform/RtfReader.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+namespace platform {
+
+namespace {
+
+// Splits text at CR LF, lone CR and lone LF into paragraphs separated by "\n",
+// which QTextDocument turns into blocks.
+QString NormaliseLineBreaks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            out += QLatin1Char('\n');
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+RichTextBox::RichTextBox(QWidget *parent)
+    : QTextEdit(parent)
+{
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    viewport()->setMouseTracking(true);
+    viewport()->setCursor(Qt::IBeamCursor);
+}
+
+void RichTextBox::setText(const QString &text)
+{
+    setPlainText(NormaliseLineBreaks(text));
+}
+
+QString RichTextBox::text() const
+{
+    QString out;
+    out.reserve(textLength());
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        if (b != document()->begin())
+            out += QLatin1String("\r\n");
+        out += b.text();
+    }
+    return out;
+}
+
+int RichTextBox::textLength() const
+{
+    const QTextDocument *doc = document();
+    return doc->characterCount() - 1 + doc->blockCount() - 1;
+}
+
+void RichTextBox::appendText(const QString &text)
+{
+    QTextCursor c(document());
+    c.movePosition(QTextCursor::End);
+    QTextCharFormat plain = c.charFormat();
+    plain.setAnchor(false);
+    plain.setAnchorHref(QString());
+    plain.setFontUnderline(false);
+    plain.clearForeground();
+    c.insertText(NormaliseLineBreaks(text), plain);
+}
+
+bool RichTextBox::loadFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        m_error = f.errorString();
+        return false;
+    }
+    const QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        m_error = f.errorString();
+        return false;
+    }
+    m_error.clear();
+    if (data.startsWith("{\\rtf")) {
+        ReadRtf(data, document());
+    } else {
+        QString t = NormaliseLineBreaks(DecodeAnsi(data));
+        if (t.endsWith(QLatin1Char('\n')))
+            t.chop(1);
+        setPlainText(t);
+    }
+    return true;
+}
+
+int RichTextBox::indexToPosition(int index) const
+{
+    const QTextDocument *doc = document();
+    if (index <= 0)
+        return 0;
+    // Binary search for the last block whose CR LF index start is <= index.
+    int lo = 0, hi = doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        const QTextBlock b = doc->findBlockByNumber(mid);
+        if (b.position() + mid <= index)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock b = doc->findBlockByNumber(lo);
+    const int pos = index - lo;
+    const int blockEnd = b.position() + b.length() - 1; // position of the separator
+    return qMin(pos, qMin(blockEnd, doc->characterCount() - 1));
+}
+
+int RichTextBox::positionToIndex(int position) const
+{
+    const QTextBlock b = document()->findBlock(position);
+    return position + (b.isValid() ? b.blockNumber() : qMax(0, document()->blockCount() - 1));
+}
+
+int RichTextBox::find(const QString &what, int start, int end)
+{
+    if (what.isEmpty())
+        return -1;
+    const int length = textLength();
+    if (end < 0 || end > length)
+        end = length;
+    if (start < 0)
+        start = 0;
+    if (start >= end)
+        return -1;
+    int matchIndex = -1;
+    int matchLen = 0;
+    if (!what.contains(QLatin1Char('\r')) && !what.contains(QLatin1Char('\n'))) {
+        const QTextCursor hit = document()->find(what, indexToPosition(start));
+        if (!hit.isNull()) {
+            matchIndex = positionToIndex(hit.selectionStart());
+            matchLen = positionToIndex(hit.selectionEnd()) - matchIndex;
+            // A match that starts inside the window but ends after it does not count.
+            if (matchIndex < start)
+                matchIndex = -1;
+        }
+    } else {
+        const int at = int(text().indexOf(what, start, Qt::CaseInsensitive));
+        if (at >= 0) {
+            matchIndex = at;
+            matchLen = int(what.size());
+        }
+    }
+    if (matchIndex < 0 || matchIndex + matchLen > end)
+        return -1;
+    QTextCursor c(document());
+    c.setPosition(indexToPosition(matchIndex));
+    c.setPosition(indexToPosition(matchIndex + matchLen), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    return matchIndex;
+}
+
+void RichTextBox::setSelStart(int index)
+{
+    QTextCursor c(document());
+    c.setPosition(indexToPosition(qBound(0, index, textLength())));
+    setTextCursor(c);
+}
+
+int RichTextBox::selStart() const
+{
+    return positionToIndex(textCursor().selectionStart());
+}
+
+int RichTextBox::selLength() const
+{
+    const QTextCursor c = textCursor();
+    return positionToIndex(c.selectionEnd()) - positionToIndex(c.selectionStart());
+}
+
+void RichTextBox::setSelColor(unsigned int bgr)
+{
+    QTextCursor c = textCursor();
+    if (!c.hasSelection())
+        return;
+    QTextCharFormat f;
+    f.setForeground(QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
+    c.mergeCharFormat(f);
+}
+
+void RichTextBox::setSelLink(bool on)
+{
+    QTextCursor c = textCursor();
+    if (!c.hasSelection())
+        return;
+    QTextCharFormat f;
+    f.setAnchor(on);
+    f.setAnchorHref(on ? c.selectedText() : QString());
+    f.setFontUnderline(on);
+    c.mergeCharFormat(f);
+}
+
+static QTextCharFormat FormatOfCharAt(const QTextDocument *doc, int position)
+{
+    QTextCursor c(const_cast<QTextDocument *>(doc));
+    c.setPosition(position);
+    c.setPosition(position + 1, QTextCursor::KeepAnchor);
+    return c.charFormat();
+}
+
+bool RichTextBox::isLinkAt(int index) const
+{
+    const int pos = indexToPosition(index);
+    if (pos >= document()->characterCount() - 1)
+        return false;
+    return FormatOfCharAt(document(), pos).isAnchor();
+}
+
+QColor RichTextBox::colorAt(int index) const
+{
+    const int pos = indexToPosition(index);
+    if (pos >= document()->characterCount() - 1)
+        return QColor();
+    const QTextCharFormat f = FormatOfCharAt(document(), pos);
+    return f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : palette().color(QPalette::Text);
+}
+
+int RichTextBox::charFromPos(const QPoint &viewportPos) const
+{
+    const QPointF docPt(viewportPos.x() + horizontalScrollBar()->value(),
+                        viewportPos.y() + verticalScrollBar()->value());
+    QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    const int near = layout->hitTest(docPt, Qt::FuzzyHit);
+    if (near < 0)
+        return -1;
+    const QTextBlock block = document()->findBlock(near);
+    if (!block.isValid() || !block.layout())
+        return positionToIndex(near);
+    const QRectF blockRect = layout->blockBoundingRect(block);
+    const QPointF local = docPt - blockRect.topLeft();
+    const QTextLayout *tl = block.layout();
+    for (int i = 0; i < tl->lineCount(); ++i) {
+        const QTextLine line = tl->lineAt(i);
+        if (local.y() < line.y() + line.height() || i == tl->lineCount() - 1) {
+            const int inBlock = line.xToCursor(local.x(), QTextLine::CursorOnCharacter);
+            return positionToIndex(block.position() + inBlock);
+        }
+    }
+    return positionToIndex(near);
+}
+
+QString RichTextBox::lineAt(int index, int *lineStart) const
+{
+    const QTextBlock b = document()->findBlock(indexToPosition(index));
+    if (lineStart)
+        *lineStart = b.isValid() ? positionToIndex(b.position()) : 0;
+    return b.isValid() ? b.text() : QString();
+}
+
+void RichTextBox::setMousePointer(int kind, const QCursor &custom)
+{
+    m_pointerKind = kind;
+    if (kind == 99)
+        viewport()->setCursor(custom);
+    else if (kind == 1)
+        viewport()->setCursor(Qt::ArrowCursor);
+    else
+        viewport()->setCursor(Qt::IBeamCursor);
+}
+
+} // namespace platform

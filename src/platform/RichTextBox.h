@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QString>
+#include <QTextEdit>
+
+namespace platform {
+
+// The rich-text box: a QTextEdit that behaves like the word-processor control the
+// program was designed around. Its plain text counts every line break as the two
+// characters CR LF, and every index it reports or takes (find, caret,
+// character-from-point) counts the same way.
+class RichTextBox : public QTextEdit
+{
+    Q_OBJECT
+public:
+    explicit RichTextBox(QWidget *parent = nullptr);
+
+    // Whole text. Setting it drops all formatting; CR LF, a lone CR and a lone LF
+    // each start a new line.
+    void setText(const QString &text);
+    QString text() const;
+    int textLength() const;
+
+    // Appends plain text at the end; what is already there keeps its formatting.
+    void appendText(const QString &text);
+
+    // Loads a file with the default type: a file that starts with "{\rtf" is read
+    // as rich text and shown formatted, any other file is shown as plain
+    // Windows-1252 text, one line per line. Returns false (and leaves the box as it
+    // was) when the file cannot be read; error() then describes the failure.
+    bool loadFile(const QString &path);
+    QString error() const { return m_error; }
+
+    // Finds `what` in the text between `start` and `end` (end -1 = to the end),
+    // ignoring case, not limited to whole words. Selects the match and returns
+    // the index of its first character, or -1.
+    int find(const QString &what, int start, int end = -1);
+
+    // Caret (selection start) and selection length.
+    void setSelStart(int index);
+    int selStart() const;
+    int selLength() const;
+
+    // Formatting of the selection: colour given as 0xBBGGRR, and the Boolean link
+    // attribute (shown underlined, carried as an anchor).
+    void setSelColor(unsigned int bgr);
+    void setSelLink(bool on);
+    bool isLinkAt(int index) const;
+    QColor colorAt(int index) const;
+
+    // Index of the character nearest to a point in viewport pixels, or -1.
+    int charFromPos(const QPoint &viewportPos) const;
+
+    // The text of the line (paragraph) holding `index`, and the index of its first
+    // character; lets callers look at a word without fetching the whole text.
+    QString lineAt(int index, int *lineStart) const;
+
+    // Pointer kind as the program numbers them: 0 default, 1 arrow, 99 custom.
+    void setMousePointer(int kind, const QCursor &custom = QCursor());
+    int mousePointer() const { return m_pointerKind; }
+
+    // Conversions between CR LF counted indexes and document positions.
+    int indexToPosition(int index) const;
+    int positionToIndex(int position) const;
+
+private:
+    QString m_error;
+    int m_pointerKind = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,44 @@
+#include "shell/Form3.h"
+
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+
+#include <QMenu>
+#include <QPointer>
+
+namespace {
+QPointer<Form3> g_form3;
+}
+
+Form3::Form3()
+{
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    mnuFunctions = new QMenu(QStringLiteral("Functions"), this);
+    mnuFunctions->setObjectName(QStringLiteral("mnuFunctions"));
+    mnuExport = mnuFunctions->addMenu(QStringLiteral("Export to"));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    // Neither export is carried out: choosing an entry only closes the menu.
+    mnuExportText = mnuExport->addAction(QStringLiteral("&Text"));
+    mnuExportText->setObjectName(QStringLiteral("mnuExportText"));
+    mnuExportHTML = mnuExport->addAction(QStringLiteral("&HTML"));
+    mnuExportHTML->setObjectName(QStringLiteral("mnuExportHTML"));
+    mnuExportHTML->setEnabled(false);
+    ScriptHolder = new platform::RichTextBox(this);
+    ScriptHolder->setObjectName(QStringLiteral("ScriptHolder"));
+    ScriptHolder->setGeometry(platform::TwipsRect(120, 120, 7695, 4815));
+}
+
+Form3::~Form3() = default;
+
+Form3 *Form3::Get()
+{
+    if (!g_form3)
+        g_form3 = new Form3();
+    return g_form3;
+}
+
+Form3 *Form3::Existing()
+{
+    return g_form3;
+}
