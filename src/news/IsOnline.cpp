@@ -1,0 +1,8 @@
+#include "news/IsOnline.h"
+
+#include "platform/Connectivity.h"
+
+bool IsOnline()
+{
+    return platform::IsConnected(QStringLiteral(VELDRA_SERVER_HOST));
+}

@@ -1,4 +1,0 @@
-// Placeholder until the news subsystem lands.
-#include "news/GetNews.h"
-
-void GetNews(TransferChannel &, platform::RichTextBox &, const QString &, QWidget *) {}
