@@ -103,6 +103,7 @@ void Form1::BuildLayout()
     TV->setColumnCount(1);
     TV->setIconSize(QSize(16, 15));
     TV->setRootIsDecorated(true);
+    TV->setIndentation(12);
     TV->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Frame1 = MakeFrame(Frame2, "Frame1", 120, 4680, 2295, 1695);
     Picture1 = Place(new QLabel(Frame1), "Picture1", 120, 240, 615, 375);
