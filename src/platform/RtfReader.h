@@ -4,7 +4,8 @@
 
 class QTextDocument;
 
-namespace platform {
+namespace platform
+{
 
 // Reads an RTF document into `doc` (which is cleared first), formatted. Never
 // throws, never crashes on malformed input: what could be read is shown.

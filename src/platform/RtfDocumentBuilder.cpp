@@ -1,0 +1,122 @@
+#include "platform/RtfDocumentBuilder.h"
+
+#include "platform/Twips.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace platform
+{
+
+namespace
+{
+constexpr size_t kFormatCacheSize = 16;
+}
+
+RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument *doc, const RtfTables &tables)
+    : m_doc(doc)
+    , m_tables(tables)
+    , m_undo(doc->isUndoRedoEnabled())
+{
+    m_doc->setUndoRedoEnabled(false);
+    m_doc->clear();
+    m_cursor = QTextCursor(m_doc);
+    // One change notification for the whole document instead of one per run.
+    m_cursor.beginEditBlock();
+    m_formats.reserve(kFormatCacheSize);
+}
+
+RtfDocumentBuilder::~RtfDocumentBuilder()
+{
+    m_cursor.endEditBlock();
+    m_doc->setUndoRedoEnabled(m_undo);
+}
+
+QTextCharFormat RtfDocumentBuilder::charFormat(const RtfCharProps &props)
+{
+    for (const auto &f : m_formats)
+        if (f.first == props)
+            return f.second;
+    QTextCharFormat fmt;
+    if (props.bold)
+        fmt.setFontWeight(QFont::Bold);
+    if (props.italic)
+        fmt.setFontItalic(true);
+    if (props.underline)
+        fmt.setFontUnderline(true);
+    if (props.strike)
+        fmt.setFontStrikeOut(true);
+    if (props.vertical > 0)
+        fmt.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (props.vertical < 0)
+        fmt.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    fmt.setFontPointSize(props.halfPoints / 2.0);
+    const auto font = m_tables.fonts.find(props.font);
+    if (font != m_tables.fonts.end() && !font->second.name.isEmpty())
+        fmt.setFontFamilies(QStringList{font->second.name});
+    const auto colour = [this](int index) {
+        return index > 0 && size_t(index) < m_tables.colours.size() ? m_tables.colours[size_t(index)] : QColor();
+    };
+    const QColor fg = colour(props.foreground);
+    if (fg.isValid())
+        fmt.setForeground(fg);
+    const QColor bg = colour(props.background);
+    if (bg.isValid())
+        fmt.setBackground(bg);
+    if (props.link >= 0 && size_t(props.link) < m_tables.links.size()) {
+        fmt.setAnchor(true);
+        fmt.setAnchorHref(m_tables.links[size_t(props.link)]);
+    }
+    if (m_formats.size() < kFormatCacheSize) {
+        m_formats.emplace_back(props, fmt);
+    } else {
+        m_formats[m_nextFormatSlot] = {props, fmt};
+        m_nextFormatSlot = (m_nextFormatSlot + 1) % kFormatCacheSize;
+    }
+    return fmt;
+}
+
+void RtfDocumentBuilder::flushRun()
+{
+    if (m_run.isEmpty())
+        return;
+    m_cursor.insertText(m_run, charFormat(m_runProps));
+    m_run.clear();
+}
+
+void RtfDocumentBuilder::applyBlockFormat(const RtfParaProps &para)
+{
+    if (m_blockPropsSet && para == m_blockProps)
+        return;
+    QTextBlockFormat fmt;
+    static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
+    fmt.setAlignment(kAlign[para.align & 3]);
+    fmt.setLeftMargin(TwipsToPixels(para.left));
+    fmt.setRightMargin(TwipsToPixels(para.right));
+    fmt.setTextIndent(TwipsToPixels(para.first));
+    fmt.setTopMargin(TwipsToPixels(para.before));
+    fmt.setBottomMargin(TwipsToPixels(para.after));
+    m_cursor.setBlockFormat(fmt);
+    m_blockProps = para;
+    m_blockPropsSet = true;
+}
+
+void RtfDocumentBuilder::paragraph(const RtfParaProps &para)
+{
+    flushRun();
+    applyBlockFormat(para);
+    m_cursor.insertBlock();
+    m_anyParagraph = true;
+}
+
+void RtfDocumentBuilder::finish(const RtfParaProps &para)
+{
+    flushRun();
+    if (m_cursor.block().length() > 1) {
+        applyBlockFormat(para);
+    } else if (m_anyParagraph) {
+        m_cursor.deletePreviousChar();
+    }
+}
+
+} // namespace platform
