@@ -2,7 +2,8 @@
 
 class QLineEdit;
 class QWidget;
-namespace platform {
+namespace platform
+{
 class RichTextBox;
 }
 

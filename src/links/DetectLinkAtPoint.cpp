@@ -1,0 +1,43 @@
+#include "links/DetectLinkAtPoint.h"
+
+#include "links/HandPointer.h"
+#include "links/LinkClass.h"
+#include "links/WordScan.h"
+#include "platform/Pointer.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+
+#include <QPoint>
+#include <cmath>
+
+namespace
+{
+
+// Rounds to the nearest whole twip (halves to the even one), then drops the
+// part of a pixel that is left.
+int PixelsFromTwips(float twips)
+{
+    double whole = std::nearbyint(double(twips));
+    if (!std::isfinite(whole))
+        whole = 0;
+    whole = qBound(-1e9, whole, 1e9);
+    return int(qint64(whole) / platform::kTwipsPerPixel);
+}
+
+} // namespace
+
+QString DetectLinkAtPoint(platform::RichTextBox &source, float x, float y, platform::RichTextBox &target)
+{
+    const int index = source.charFromPos(QPoint(PixelsFromTwips(x), PixelsFromTwips(y)));
+    if (index < 0 || index >= source.textLength())
+        return QString();
+    const QString word = WordAtIndex(source, index);
+    if (ClassifyLink(word) == LinkClass::NotALink) {
+        target.setToolTip(QString());
+        target.setMousePointer(platform::PointerDefault);
+    } else {
+        target.setMousePointer(platform::PointerCustom, LoadHandPointer());
+        target.setToolTip(LinkToolTip(word));
+    }
+    return word;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// What a word in the reader body is, by its first characters. The prefixes are
+// compared exactly, capitals and all; "@" counts only when no prefix matched.
+enum class LinkClass { NotALink, WebLink, PrefixedMailLink, BareMailAddress };
+
+LinkClass ClassifyLink(const QString &word);
+
+// The tooltip the body shows over the word; empty when it is not a link.
+QString LinkToolTip(const QString &word);
+
+// What a click on the word hands to the shell: the word itself, or "mailto:" +
+// word for a bare address; empty when it is not a link.
+QString LinkActivationTarget(const QString &word);
+
+// Whether the website header field names a website: not when it is blank, and
+// not when it says exactly "none" or "?" (a capital or spaces make it a name).
+// Blank means nothing but spaces.
+bool HoldsWebsite(const QString &fieldText);
