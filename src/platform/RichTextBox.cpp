@@ -11,9 +11,13 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-namespace platform {
+#include <vector>
 
-namespace {
+namespace platform
+{
+
+namespace
+{
 
 // Splits text at CR LF, lone CR and lone LF into paragraphs separated by "\n",
 // which QTextDocument turns into blocks.
@@ -73,10 +77,13 @@ void RichTextBox::appendText(const QString &text)
 {
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
+    // The new text does not continue a link that ends the box.
     QTextCharFormat plain = c.charFormat();
+    if (plain.boolProperty(kLinkAttribute))
+        plain.setFontUnderline(false);
+    plain.clearProperty(kLinkAttribute);
     plain.setAnchor(false);
-    plain.setAnchorHref(QString());
-    plain.setFontUnderline(false);
+    plain.clearProperty(QTextFormat::AnchorHref);
     plain.clearForeground();
     c.insertText(NormaliseLineBreaks(text), plain);
 }
@@ -102,6 +109,10 @@ bool RichTextBox::loadFile(const QString &path)
             t.chop(1);
         setPlainText(t);
     }
+    // Like a freshly loaded control: caret at the start, scrolled to the top.
+    setTextCursor(QTextCursor(document()));
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
     return true;
 }
 
@@ -200,14 +211,50 @@ void RichTextBox::setSelColor(unsigned int bgr)
 
 void RichTextBox::setSelLink(bool on)
 {
-    QTextCursor c = textCursor();
-    if (!c.hasSelection())
+    const QTextCursor sel = textCursor();
+    if (!sel.hasSelection())
         return;
-    QTextCharFormat f;
-    f.setAnchor(on);
-    f.setAnchorHref(on ? c.selectedText() : QString());
-    f.setFontUnderline(on);
-    c.mergeCharFormat(f);
+    if (on) {
+        QTextCursor c = sel;
+        QTextCharFormat f;
+        f.setAnchor(true);
+        f.setAnchorHref(sel.selectedText());
+        f.setFontUnderline(true);
+        f.setProperty(kLinkAttribute, true);
+        c.mergeCharFormat(f);
+        return;
+    }
+    // Taking the attribute away removes only the underline it brought, so text
+    // underlined by the document itself keeps its underline.
+    const int start = sel.selectionStart();
+    const int end = sel.selectionEnd();
+    struct Piece {
+        int from, to;
+        QTextCharFormat format;
+    };
+    std::vector<Piece> pieces;
+    for (QTextBlock b = document()->findBlock(start); b.isValid() && b.position() < end; b = b.next()) {
+        for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment frag = it.fragment();
+            const int from = qMax(start, frag.position());
+            const int to = qMin(end, frag.position() + frag.length());
+            if (from >= to)
+                continue;
+            QTextCharFormat f = frag.charFormat();
+            if (f.boolProperty(kLinkAttribute))
+                f.setFontUnderline(false);
+            f.clearProperty(kLinkAttribute);
+            f.setAnchor(false);
+            f.clearProperty(QTextFormat::AnchorHref);
+            pieces.push_back({from, to, f});
+        }
+    }
+    for (const Piece &p : pieces) {
+        QTextCursor c(document());
+        c.setPosition(p.from);
+        c.setPosition(p.to, QTextCursor::KeepAnchor);
+        c.setCharFormat(p.format);
+    }
 }
 
 static QTextCharFormat FormatOfCharAt(const QTextDocument *doc, int position)
@@ -244,11 +291,12 @@ int RichTextBox::charFromPos(const QPoint &viewportPos) const
     if (near < 0)
         return -1;
     const QTextBlock block = document()->findBlock(near);
-    if (!block.isValid() || !block.layout())
+    const QTextLayout *tl = block.isValid() ? block.layout() : nullptr;
+    if (!tl || tl->lineCount() == 0)
         return positionToIndex(near);
-    const QRectF blockRect = layout->blockBoundingRect(block);
-    const QPointF local = docPt - blockRect.topLeft();
-    const QTextLayout *tl = block.layout();
+    // The hit test gives the nearest gap between characters; the control
+    // reports the character the point is on.
+    const QPointF local = docPt - tl->position();
     for (int i = 0; i < tl->lineCount(); ++i) {
         const QTextLine line = tl->lineAt(i);
         if (local.y() < line.y() + line.height() || i == tl->lineCount() - 1) {

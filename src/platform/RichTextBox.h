@@ -5,7 +5,8 @@
 #include <QString>
 #include <QTextEdit>
 
-namespace platform {
+namespace platform
+{
 
 // The rich-text box: a QTextEdit that behaves like the word-processor control the
 // program was designed around. Its plain text counts every line break as the two
@@ -44,7 +45,10 @@ public:
     int selLength() const;
 
     // Formatting of the selection: colour given as 0xBBGGRR, and the Boolean link
-    // attribute (shown underlined, carried as an anchor).
+    // attribute (shown underlined, carried as an anchor whose target is the
+    // selected text). Both apply to exactly the selected characters; without a
+    // selection nothing changes. Hyperlinks of a loaded RTF document are anchors
+    // too and count as links.
     void setSelColor(unsigned int bgr);
     void setSelLink(bool on);
     bool isLinkAt(int index) const;
@@ -64,6 +68,9 @@ public:
     // Conversions between CR LF counted indexes and document positions.
     int indexToPosition(int index) const;
     int positionToIndex(int position) const;
+
+    // Marks characters that carry the link attribute set by setSelLink.
+    static constexpr int kLinkAttribute = QTextFormat::UserProperty + 1;
 
 private:
     QString m_error;

@@ -91,11 +91,12 @@ void RtfDocumentBuilder::applyBlockFormat(const RtfParaProps &para)
     QTextBlockFormat fmt;
     static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
     fmt.setAlignment(kAlign[para.align & 3]);
-    fmt.setLeftMargin(TwipsToPixels(para.left));
-    fmt.setRightMargin(TwipsToPixels(para.right));
-    fmt.setTextIndent(TwipsToPixels(para.first));
-    fmt.setTopMargin(TwipsToPixels(para.before));
-    fmt.setBottomMargin(TwipsToPixels(para.after));
+    const auto px = [](int twips) { return qreal(twips) / kTwipsPerPixel; };
+    fmt.setLeftMargin(px(para.left));
+    fmt.setRightMargin(px(para.right));
+    fmt.setTextIndent(px(para.first));
+    fmt.setTopMargin(px(para.before));
+    fmt.setBottomMargin(px(para.after));
     m_cursor.setBlockFormat(fmt);
     m_blockProps = para;
     m_blockPropsSet = true;

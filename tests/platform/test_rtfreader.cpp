@@ -1,0 +1,297 @@
+#include "RtfTestUtil.h"
+
+#include "platform/RtfField.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+// The RTF reader on small documents: code pages, Unicode, destinations,
+// breaks, malformed input, and the formatting it keeps.
+class TestRtfReader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void text_data();
+    void text();
+    void notRtf();
+    void deepNestingIsFlattenedNotFatal();
+    void hugeParametersAreHarmless();
+    void characterFormatting();
+    void colours();
+    void paragraphFormatting();
+    void hyperlinkFieldSetsAnchor();
+    void hyperlinkTarget_data();
+    void hyperlinkTarget();
+    void undoStaysAsItWas();
+};
+
+void TestRtfReader::text_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected");
+    auto row = [](const char *name, const char *rtf, const QString &expected) {
+        QTest::newRow(name) << QByteArray(rtf) << expected;
+    };
+    // code pages
+    row("plain ascii", "{\\rtf1\\ansi Hello world}", QStringLiteral("Hello world"));
+    row("ansicpg1251", "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}", QStringLiteral("При"));
+    row("fcharset overrides ansicpg",
+        "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset204 Arial;}}\\f0 \\'cf\\'f0\\'e8}", QStringLiteral("При"));
+    row("fcharset0 is western in a 1251 document",
+        "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1 Arial;}}\\f0 \\'e9\\f1 \\'e9}",
+        QStringLiteral("éй"));
+    row("font switch changes code page",
+        "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset238 A;}{\\f1\\fcharset0 B;}}\\f0\\'9a{\\f1\\'9a}\\'9a}",
+        QStringLiteral("ššš"));
+    row("cpg on the font", "{\\rtf1\\ansi{\\fonttbl{\\f0\\cpg1253 A;}}\\f0\\'e1}", QStringLiteral("α"));
+    row("dbcs 932 pairs", "{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0\\'82\\'a2}", QStringLiteral("あい"));
+    row("dbcs trail byte written plainly", "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset128 MS Gothic;}}\\f0\\'83o}",
+        QStringLiteral("バ"));
+    row("dbcs 936", "{\\rtf1\\ansi\\ansicpg936 \\'b2\\'e2\\'ca\\'d4}", QStringLiteral("测试"));
+    row("dbcs 949", "{\\rtf1\\ansi\\ansicpg949 \\'c7\\'d1}", QStringLiteral("한"));
+    row("dbcs 950", "{\\rtf1\\ansi\\ansicpg950 \\'a4\\'a4}", QStringLiteral("中"));
+    row("mac roman", "{\\rtf1\\mac \\'8e\\'d5}", QStringLiteral("é’"));
+    row("utf-8 code page", "{\\rtf1\\ansi\\ansicpg65001 \\'c3\\'a9\\'e2\\'82\\'ac}", QStringLiteral("é€"));
+    row("unknown code page", "{\\rtf1\\ansi\\ansicpg99999 \\'e9}", QStringLiteral("é"));
+    row("code page zero", "{\\rtf1\\ansi\\ansicpg0 Test\\'e9}", QStringLiteral("Testé"));
+    row("raw 8-bit text byte", "{\\rtf1\\ansi\\ansicpg1251 \xcf}", QStringLiteral("П"));
+    row("symbol font bullet", "{\\rtf1\\ansi{\\fonttbl{\\f2\\fcharset2 Symbol;}}{\\pntext\\f2\\'b7\\tab}Item}",
+        QStringLiteral("•\tItem"));
+    // Unicode
+    row("u with one fallback", "{\\rtf1 a\\u8364?b}", QStringLiteral("a€b"));
+    row("uc2 skips two hex bytes", "{\\rtf1\\uc2\\u8364\\'80\\'80x}", QStringLiteral("€x"));
+    row("uc0 skips nothing", "{\\rtf1\\uc0\\u8364 x}", QStringLiteral("€x"));
+    row("uc is scoped to its group", "{\\rtf1{\\uc2 a}\\u8364??}", QStringLiteral("a€?"));
+    row("fallback control word counts once", "{\\rtf1\\u8364\\par x}", QStringLiteral("€x"));
+    row("group end stops the skip", "{\\rtf1{\\uc3\\u8364 a}b}", QStringLiteral("€b"));
+    row("digit fallback not doubled", "{\\rtf1\\u48 0 abc}", QStringLiteral("0 abc"));
+    row("broken hex fallback", "{\\rtf1 x\\u345\\'3?x}", QStringLiteral("xřx"));
+    row("negative u", "{\\rtf1\\u-3913?}", QString(QChar(0xF0B7)));
+    row("surrogate pair", "{\\rtf1\\u-10179?\\u-9047?}", QStringLiteral("💩"));
+    row("lone high surrogate", "{\\rtf1\\uc0\\u-10240 x}", QStringLiteral("\uFFFDx"));
+    row("lone low surrogate", "{\\rtf1\\uc0\\u-9216 x}", QStringLiteral("\uFFFDx"));
+    row("reversed pair", "{\\rtf1\\uc0\\u-9216\\u-10240 x}", QStringLiteral("\uFFFD\uFFFDx"));
+    row("upr shows ud", "{\\rtf1{\\upr{ansi}{\\*\\ud{uni\\u233?}}}}", QStringLiteral("unié"));
+    // destinations
+    row("bin skips raw bytes", "{\\rtf1 a{\\pict\\bin4 {}\\}}b}", QStringLiteral("ab"));
+    row("bin in text", "{\\rtf1 a\\bin3 xyzb}", QStringLiteral("ab"));
+    row("unknown star destination", "{\\rtf1 a{\\*\\foo hidden {nested}}b}", QStringLiteral("ab"));
+    row("known skipped destinations",
+        "{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}{\\header H}{\\footer F}a{\\footnote N}"
+        "{\\pict\\pngblip 89504e47}{\\object{\\objdata 0102}}b}",
+        QStringLiteral("ab"));
+    row("field instruction hidden",
+        "{\\rtf1{\\field{\\*\\fldinst{HYPERLINK \"http://x.org/\"}}{\\fldrslt{\\ul x.org}}}}", QStringLiteral("x.org"));
+    row("field without inner group",
+        "{\\rtf1 Before {\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt line1\\par line2}} after.}",
+        QStringLiteral("Before line1\nline2 after."));
+    row("nested page field",
+        "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \\\\l \"a\"}{\\fldrslt{\\field{\\*\\fldinst PAGEREF a}"
+        "{\\fldrslt 42}}}}}",
+        QStringLiteral("42"));
+    row("list text shown", "{\\rtf1{\\listtext 1.\\tab}One\\par{\\*\\pn\\pnlvlbody{\\pntxta .}}Two}",
+        QStringLiteral("1.\tOne\nTwo"));
+    row("hidden text", "{\\rtf1 a{\\v secret}b}", QStringLiteral("ab"));
+    // characters and breaks
+    row("control symbols", "{\\rtf1 a\\~b\\-c\\_d\\{\\}\\\\}", QStringLiteral("a\u00A0b\u00ADc\u2011d{}\\"));
+    row("named characters", "{\\rtf1\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote\\tab}",
+        QStringLiteral("—–•‘’“”\t"));
+    row("control word ends at a digit-less letter run", "{\\rtf1\\b0Normal}", QStringLiteral("Normal"));
+    row("paragraph breaks", "{\\rtf1 a\\par b\\line c\\sect d\\page e}", QStringLiteral("a\nb\nc\nd\ne"));
+    row("backslash newline", "{\\rtf1 a\\\nb\\\r\nc}", QStringLiteral("a\nb\nc"));
+    row("newlines in the source are not text", "{\\rtf1 a\r\nb\nc}", QStringLiteral("abc"));
+    row("last paragraph mark dropped", "{\\rtf1 a\\par}", QStringLiteral("a"));
+    row("empty last paragraph kept once", "{\\rtf1 a\\par\\par}", QStringLiteral("a\n"));
+    row("table cells",
+        "{\\rtf1\\trowd\\cellx1000\\cellx2000 a\\cell b\\cell\\row\\trowd c\\cell\\cell d\\cell\\row after}",
+        QStringLiteral("a\tb\nc\t\td\nafter"));
+    row("nested row ends the line once",
+        "{\\rtf1\\pard\\intbl\\itap2 in\\nestcell{\\*\\nesttableprops\\trowd\\nestrow}out\\cell\\row}",
+        QStringLiteral("in\nout"));
+    // malformed input
+    row("text after the final brace", "{\\rtf1 a}b", QStringLiteral("a"));
+    row("extra closing brace", "{\\rtf1 a}}b", QStringLiteral("a"));
+    row("truncated", "{\\rtf1 {\\b abc", QStringLiteral("abc"));
+    row("truncated control word", "{\\rtf1 abc\\", QStringLiteral("abc"));
+    row("truncated hex", "{\\rtf1 abc\\'4", QStringLiteral("abc"));
+    row("truncated bin", "{\\rtf1 abc\\bin99 x", QStringLiteral("abc"));
+    row("overlong control word", "{\\rtf1 a\\abcdefghijklmnopqrstuvwxyzabcdefghijklmnop b}", QStringLiteral("ab"));
+    row("star destination at top level not fatal", "{\\rtf1\\*\\foo a}", QStringLiteral("a"));
+    row("nul and control bytes", QByteArray("{\\rtf1 a\0\x01\x02 b}", 13).constData(), QStringLiteral("a"));
+}
+
+void TestRtfReader::text()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    QCOMPARE(RtfText(rtf), expected);
+}
+
+void TestRtfReader::notRtf()
+{
+    QTextDocument doc;
+    doc.setPlainText(QStringLiteral("old"));
+    QVERIFY(!platform::ReadRtf("plain text", &doc));
+    QVERIFY(doc.isEmpty());
+    QVERIFY(platform::ReadRtf("{\\rtf", &doc));
+    QVERIFY(doc.isEmpty());
+}
+
+void TestRtfReader::deepNestingIsFlattenedNotFatal()
+{
+    const int depth = 200000;
+    QByteArray rtf = "{\\rtf1 ";
+    rtf += QByteArray(depth, '{') + "{\\b x}" + QByteArray(depth, '}') + "y}";
+    QElapsedTimer t;
+    t.start();
+    QTextDocument doc;
+    platform::ReadRtf(rtf, &doc);
+    QCOMPARE(BlockText(doc), QStringLiteral("xy"));
+    QVERIFY2(t.elapsed() < 10000, "deep nesting is read in linear time");
+    // Within the kept depth formatting is still scoped to its group.
+    QVERIFY(!FormatAt(doc, 1).font().bold());
+}
+
+void TestRtfReader::hugeParametersAreHarmless()
+{
+    QTextDocument doc;
+    platform::ReadRtf("{\\rtf1\\fs99999999999999\\li-99999999999\\fi2147483648\\u99999999999 a\\uc-5\\u65 b"
+                      "\\cf99999\\highlight-4\\f-2147483649 c}",
+                      &doc);
+    QVERIFY(BlockText(doc).contains(QLatin1Char('c')));
+}
+
+void TestRtfReader::characterFormatting()
+{
+    QTextDocument doc;
+    platform::ReadRtf(
+        "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\deff0\\fs20 n{\\b b\\b0 n}{\\i i}{\\ul u\\ulnone n}"
+        "{\\strike s}{\\super p}{\\sub d\\nosupersub n}{\\f1\\fs40 C}{\\b\\i\\plain r}}",
+        &doc);
+    QCOMPARE(BlockText(doc), QStringLiteral("nbniunspdnCr"));
+    struct Expect {
+        int pos;
+        bool bold, italic, underline, strike;
+        QTextCharFormat::VerticalAlignment valign;
+        qreal size;
+    };
+    const Expect expects[] = {
+        {0, false, false, false, false, QTextCharFormat::AlignNormal, 10},
+        {1, true, false, false, false, QTextCharFormat::AlignNormal, 10},
+        {2, false, false, false, false, QTextCharFormat::AlignNormal, 10},
+        {3, false, true, false, false, QTextCharFormat::AlignNormal, 10},
+        {4, false, false, true, false, QTextCharFormat::AlignNormal, 10},
+        {5, false, false, false, false, QTextCharFormat::AlignNormal, 10},
+        {6, false, false, false, true, QTextCharFormat::AlignNormal, 10},
+        {7, false, false, false, false, QTextCharFormat::AlignSuperScript, 10},
+        {8, false, false, false, false, QTextCharFormat::AlignSubScript, 10},
+        {9, false, false, false, false, QTextCharFormat::AlignNormal, 10},
+        {10, false, false, false, false, QTextCharFormat::AlignNormal, 20},
+        {11, false, false, false, false, QTextCharFormat::AlignNormal, 12}, // \plain: 12 points
+    };
+    for (const Expect &e : expects) {
+        const QTextCharFormat f = FormatAt(doc, e.pos);
+        const QByteArray where = "at " + QByteArray::number(e.pos);
+        QVERIFY2(f.font().bold() == e.bold, where);
+        QVERIFY2(f.fontItalic() == e.italic, where);
+        QVERIFY2(f.fontUnderline() == e.underline, where);
+        QVERIFY2(f.fontStrikeOut() == e.strike, where);
+        QVERIFY2(f.verticalAlignment() == e.valign, where);
+        QVERIFY2(qFuzzyCompare(f.fontPointSize(), e.size), where);
+    }
+    QCOMPARE(FormatAt(doc, 10).fontFamilies().toStringList(), QStringList{QStringLiteral("Courier New")});
+    QCOMPARE(FormatAt(doc, 11).fontFamilies().toStringList(), QStringList{QStringLiteral("Arial")});
+}
+
+void TestRtfReader::colours()
+{
+    QTextDocument doc;
+    platform::ReadRtf(
+        "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}a{\\cf1 r}{\\cf2\\highlight1 b}"
+        "{\\cf1\\cf0 z}{\\cb2 c}{\\cf9 n}}",
+        &doc);
+    QCOMPARE(BlockText(doc), QStringLiteral("arbzcn"));
+    QVERIFY(!FormatAt(doc, 0).hasProperty(QTextFormat::ForegroundBrush));
+    QCOMPARE(FormatAt(doc, 1).foreground().color(), QColor(Qt::red));
+    QCOMPARE(FormatAt(doc, 2).foreground().color(), QColor(Qt::blue));
+    QCOMPARE(FormatAt(doc, 2).background().color(), QColor(Qt::red));
+    QVERIFY(!FormatAt(doc, 3).hasProperty(QTextFormat::ForegroundBrush)); // \cf0 is "auto"
+    QCOMPARE(FormatAt(doc, 4).background().color(), QColor(Qt::blue));
+    QVERIFY(!FormatAt(doc, 5).hasProperty(QTextFormat::ForegroundBrush)); // no such entry
+}
+
+void TestRtfReader::paragraphFormatting()
+{
+    QTextDocument doc;
+    platform::ReadRtf(
+        "{\\rtf1\\pard\\qc c\\par\\pard\\qr\\li1440\\ri720\\fi-360\\sb240\\sa120 r\\par\\pard\\qj j\\par\\pard l}",
+        &doc);
+    QCOMPARE(doc.blockCount(), 4);
+    QCOMPARE(doc.findBlockByNumber(0).blockFormat().alignment(), Qt::AlignHCenter);
+    const QTextBlockFormat r = doc.findBlockByNumber(1).blockFormat();
+    QCOMPARE(r.alignment(), Qt::AlignRight);
+    QCOMPARE(r.leftMargin(), 96.0);
+    QCOMPARE(r.rightMargin(), 48.0);
+    QCOMPARE(r.textIndent(), -24.0);
+    QCOMPARE(r.topMargin(), 16.0);
+    QCOMPARE(r.bottomMargin(), 8.0);
+    QCOMPARE(doc.findBlockByNumber(2).blockFormat().alignment(), Qt::AlignJustify);
+    QCOMPARE(doc.findBlockByNumber(3).blockFormat().alignment(), Qt::AlignLeft);
+    QCOMPARE(doc.findBlockByNumber(3).blockFormat().leftMargin(), 0.0);
+}
+
+void TestRtfReader::hyperlinkFieldSetsAnchor()
+{
+    QTextDocument doc;
+    platform::ReadRtf("{\\rtf1 See {\\field{\\*\\fldinst{HYPERLINK \"http://example.org/a\" \\\\o \"tip\"}}"
+                      "{\\fldrslt{\\ul\\cf1 the site}}} now.}",
+                      &doc);
+    QCOMPARE(BlockText(doc), QStringLiteral("See the site now."));
+    const int at = PositionOf(doc, QStringLiteral("the site"));
+    QVERIFY(!FormatAt(doc, at - 1).isAnchor());
+    for (int p = at; p < at + 8; ++p) {
+        QVERIFY(FormatAt(doc, p).isAnchor());
+        QCOMPARE(FormatAt(doc, p).anchorHref(), QStringLiteral("http://example.org/a"));
+    }
+    QVERIFY(!FormatAt(doc, at + 8).isAnchor());
+}
+
+void TestRtfReader::hyperlinkTarget_data()
+{
+    QTest::addColumn<QString>("instruction");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("quoted") << QStringLiteral(" HYPERLINK \"http://a.org/\" ") << QStringLiteral("http://a.org/");
+    QTest::newRow("unquoted") << QStringLiteral("HYPERLINK http://a.org/") << QStringLiteral("http://a.org/");
+    QTest::newRow("lower case") << QStringLiteral("hyperlink \"x\"") << QStringLiteral("x");
+    QTest::newRow("bookmark only") << QStringLiteral("HYPERLINK \\l \"mark\"") << QStringLiteral("#mark");
+    QTest::newRow("address and bookmark")
+        << QStringLiteral("HYPERLINK \"a.rtf\" \\l \"m\"") << QStringLiteral("a.rtf#m");
+    QTest::newRow("switches with arguments")
+        << QStringLiteral("HYPERLINK \\o \"tip\" \\t \"_blank\" \\h \"u\"") << QStringLiteral("u");
+    QTest::newRow("doubled backslashes in a path")
+        << QStringLiteral("HYPERLINK \"C:\\\\docs\\\\a.doc\"") << QStringLiteral("C:\\docs\\a.doc");
+    QTest::newRow("mailto") << QStringLiteral("HYPERLINK \"mailto:a@b.c?subject=x y\"")
+                            << QStringLiteral("mailto:a@b.c?subject=x y");
+    QTest::newRow("other field") << QStringLiteral("PAGEREF _Toc1 \\h") << QString();
+    QTest::newRow("unterminated quote") << QStringLiteral("HYPERLINK \"http://a") << QStringLiteral("http://a");
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestRtfReader::hyperlinkTarget()
+{
+    QFETCH(QString, instruction);
+    QFETCH(QString, target);
+    QCOMPARE(platform::HyperlinkTarget(instruction), target);
+}
+
+void TestRtfReader::undoStaysAsItWas()
+{
+    QTextDocument doc;
+    doc.setUndoRedoEnabled(true);
+    platform::ReadRtf("{\\rtf1 a\\par b}", &doc);
+    QVERIFY(doc.isUndoRedoEnabled());
+    QVERIFY(!doc.isUndoAvailable());
+}
+
+QTEST_MAIN(TestRtfReader)
+#include "test_rtfreader.moc"
