@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// One record of the server's index is one field: the server file name, "=",
+// the subject, "]". The first "=" and the last "]" delimit it, so a file name
+// cannot hold "=" while a subject may hold both; anything after the last "]" is
+// ignored. A field without "=" or "]", or whose last "]" stands before its
+// first "=", is no record.
+struct IndexRecordBounds {
+    qsizetype equals;  // first "="
+    qsizetype bracket; // last "]"
+};
+
+template <typename Char> std::optional<IndexRecordBounds> LocateIndexRecord(const Char *field, qsizetype size)
+{
+    qsizetype equals = 0;
+    while (equals < size && field[equals] != Char('='))
+        ++equals;
+    qsizetype bracket = size - 1;
+    while (bracket > equals && field[bracket] != Char(']'))
+        --bracket;
+    if (equals >= size || bracket <= equals)
+        return std::nullopt;
+    return IndexRecordBounds{equals, bracket};
+}
+
+struct IndexRecord {
+    QString FileName;
+    QString Subject; // untrimmed
+};
+
+inline std::optional<IndexRecord> ParseIndexRecord(QStringView field)
+{
+    const auto bounds = LocateIndexRecord(field.utf16(), field.size());
+    if (!bounds)
+        return std::nullopt;
+    return IndexRecord{field.left(bounds->equals).toString(),
+                       field.mid(bounds->equals + 1, bounds->bracket - bounds->equals - 1).toString()};
+}
+
+// Spaces (and only spaces) around the search text and around subjects are not
+// significant.
+inline QString TrimSpaces(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+
+#include <vector>
+
+// Tells which of many subjects occur in a field, without case. The subjects are
+// given as fold classes (AnsiFold). A field is looked at through a window as
+// long as the shortest subject; a table of the folded byte pairs that occur in
+// the subjects says how far the window may move on, so most of a field's bytes
+// are never compared.
+class SubjectMatcher
+{
+public:
+    explicit SubjectMatcher(const uchar *foldClasses)
+        : m_fold(foldClasses)
+    {
+    }
+
+    // Adds a non-empty subject and returns its number; equal subjects share one.
+    int add(QByteArrayView classes);
+    // Prepares the tables; call once after the last add().
+    void build();
+    bool isEmpty() const { return m_patterns.empty(); }
+    // Shortest field that can hold a subject.
+    qsizetype minimumLength() const { return m_window; }
+
+    // Calls found(number) for each occurrence of a subject in the field (a
+    // subject may be reported more than once).
+    template <typename Found> void scan(const uchar *field, qsizetype size, Found &&found) const;
+
+private:
+    bool matchesAt(const QByteArray &pattern, const uchar *text) const;
+
+    const uchar *m_fold;
+    std::vector<QByteArray> m_patterns;
+    QHash<QByteArray, int> m_numbers;
+    qsizetype m_window = 0;
+    // Keyed by the last two classes in the window (or the one class of a window
+    // of one): how far the window may move, and which subjects end their first
+    // window with that key.
+    std::vector<uchar> m_shift;
+    std::vector<quint32> m_bucketStart;
+    std::vector<int> m_bucket;
+};
+
+inline bool SubjectMatcher::matchesAt(const QByteArray &pattern, const uchar *text) const
+{
+    const uchar *p = reinterpret_cast<const uchar *>(pattern.constData());
+    for (qsizetype i = 0; i < pattern.size(); ++i)
+        if (m_fold[text[i]] != p[i])
+            return false;
+    return true;
+}
+
+template <typename Found> void SubjectMatcher::scan(const uchar *field, qsizetype size, Found &&found) const
+{
+    const qsizetype window = m_window;
+    if (window == 0 || size < window)
+        return;
+    const uchar *fold = m_fold;
+    qsizetype last = window - 1; // the window's last byte
+    while (last < size) {
+        const unsigned key =
+            window == 1 ? fold[field[last]] : (unsigned(fold[field[last - 1]]) << 8) | fold[field[last]];
+        if (const unsigned shift = m_shift[key]) {
+            last += shift;
+            continue;
+        }
+        const qsizetype start = last - window + 1;
+        for (quint32 i = m_bucketStart[key]; i < m_bucketStart[key + 1]; ++i) {
+            const QByteArray &pattern = m_patterns[size_t(m_bucket[i])];
+            if (start + pattern.size() <= size && matchesAt(pattern, field + start))
+                found(m_bucket[i]);
+        }
+        ++last;
+    }
+}
