@@ -64,7 +64,9 @@ QByteArray EncodeAnsi(QStringView text)
         QByteArray b = enc.encode(text.mid(i, len));
         if (enc.hasError() || b.size() != 1 || b.at(0) == 0x1A) {
             out.append('?');
-            enc.resetState();
+            // resetState() keeps the error flag set, which would turn every
+            // later character into "?" as well; start a fresh encoder instead.
+            enc = QStringEncoder("windows-1252", QStringEncoder::Flag::Stateless);
         } else {
             out.append(b);
         }
