@@ -1,19 +1,110 @@
-// Placeholder until the settings subsystem lands.
 #include "settings/Form5.h"
 
+#include "platform/ImageList.h"
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
+#include "settings/Module1.h"
+#include "settings/PortText.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <limits>
 
-namespace {
+using platform::TwipsRect;
+using platform::TwipsToPixels;
+
+namespace
+{
+
 QPointer<Form5> g_form5;
+
+template <typename W> W *Place(W *w, const char *name, int left, int top, int width, int height)
+{
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(TwipsRect(left, top, width, height));
+    return w;
 }
 
-Form5::Form5(QWidget *owner) : QDialog(owner)
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int l, int t, int w, int h)
 {
+    auto *label = Place(new QLabel(text, parent), name, l, t, w, h);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit *MakeBox(QWidget *parent, const char *name, int l, int t, int w, int h)
+{
+    auto *box = Place(new QLineEdit(parent), name, l, t, w, h);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, int l, int t, int w, int h)
+{
+    auto *button = Place(new QPushButton(caption, parent), name, l, t, w, h);
+    // Enter and Escape do nothing in this dialog; only a click (or the access
+    // key) answers it.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+// Server names lose the spaces around them and nothing else: a tab or an inner
+// space stays, so that what is stored is what was typed.
+QString TrimSpaces(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+} // namespace
+
+Form5::Form5(QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form5"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Edit Proxy Settings"));
+    setFixedSize(TwipsToPixels(6165), TwipsToPixels(2835));
+
+    // Created in tab order, so the focus chain follows it.
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Please fill in the proxy servers to use for each protocol."),
+                       120, 240, 4815, 255);
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("HTTP"), 600, 1440, 435, 195);
+    HTTP = MakeBox(this, "HTTP", 1440, 1440, 2895, 285);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Protocol"), 480, 960, 585, 195);
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("Server"), 1440, 960, 1095, 255);
+    Label5 = MakeLabel(this, "Label5", QStringLiteral("Port"), 4440, 960, 285, 195);
+    HTTP_Port = MakeBox(this, "HTTP_Port", 4440, 1440, 1095, 285);
+    Label6 = MakeLabel(this, "Label6", QStringLiteral("FTP"), 600, 1920, 300, 195);
+    FTP = MakeBox(this, "FTP", 1440, 1920, 2895, 285);
+    FTP_PORT = MakeBox(this, "FTP_PORT", 4440, 1920, 1095, 285);
+    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("&OK"), 3360, 2400, 1335, 375);
+    cmdCancel = MakeButton(this, "cmdCancel", QStringLiteral("&Cancel"), 4800, 2400, 1335, 375);
+    Picture1 = Place(new QLabel(this), "Picture1", 360, 2280, 615, 495);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    const QList<QWidget *> order = {HTTP, HTTP_Port, FTP, FTP_PORT, cmdOK, cmdCancel};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    connect(cmdOK, &QPushButton::clicked, this, &Form5::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &Form5::cmdCancel_Click);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+
+    Form_Load();
 }
 
 Form5 *Form5::Get(QWidget *owner)
@@ -26,4 +117,54 @@ Form5 *Form5::Get(QWidget *owner)
 Form5 *Form5::Existing()
 {
     return g_form5;
+}
+
+void Form5::Form_Load()
+{
+    Picture1->setPixmap(platform::ImageList2(6));
+    Picture1->setFrameShape(QFrame::NoFrame);
+    FTP_PORT->setText(Module1::FtpProxyPort);
+    FTP->setText(Module1::FtpProxy);
+    HTTP->setText(Module1::HttpProxy);
+    HTTP_Port->setText(Module1::HttpProxyPort);
+}
+
+void Form5::cmdOK_Click()
+{
+    using Module1::AppName;
+    using Module1::kProxySection;
+    // A store that cannot be written still leaves the values in force for this run.
+    platform::SaveSetting(AppName, kProxySection, QStringLiteral("HTTP"), TrimSpaces(HTTP->text()));
+    platform::SaveSetting(AppName, kProxySection, QStringLiteral("HTTP_Port"), PortText(HTTP_Port->text()));
+    platform::SaveSetting(AppName, kProxySection, QStringLiteral("FTP"), TrimSpaces(FTP->text()));
+    platform::SaveSetting(AppName, kProxySection, QStringLiteral("FTP_Port"), PortText(FTP_PORT->text()));
+    Module1::FtpProxyPort = PortText(FTP_PORT->text());
+    Module1::FtpProxy = TrimSpaces(FTP->text());
+    Module1::HttpProxy = TrimSpaces(HTTP->text());
+    Module1::HttpProxyPort = PortText(HTTP_Port->text());
+    accept();
+}
+
+void Form5::cmdCancel_Click()
+{
+    reject();
+}
+
+void Form5::done(int result)
+{
+    // Closed is gone: whoever asks next gets a fresh dialog, even before this
+    // one has been deleted.
+    if (g_form5 == this)
+        g_form5 = nullptr;
+    QDialog::done(result);
+}
+
+void Form5::keyPressEvent(QKeyEvent *event)
+{
+    // The dialog has no cancel button, so Escape does not close it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

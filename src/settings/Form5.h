@@ -6,7 +6,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The proxy dialog. At most one exists; closing it destroys it.
+// The proxy dialog. At most one exists; closing it destroys it, and the next use
+// loads it afresh from the shared proxy values.
 class Form5 : public QDialog
 {
     Q_OBJECT
@@ -20,6 +21,15 @@ public:
     QPushButton *cmdOK, *cmdCancel;
     QLabel *Picture1;
 
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     explicit Form5(QWidget *owner);
+    void Form_Load();
 };

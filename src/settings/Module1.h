@@ -4,7 +4,8 @@
 #include <QVector>
 
 // The state the windows share for the whole life of the process.
-namespace Module1 {
+namespace Module1
+{
 
 extern QString AppName;
 extern QString AppDir;    // always ends in "/"
@@ -23,6 +24,9 @@ struct SearchHit {
 constexpr int kMaxSearchHits = 500;
 extern QVector<SearchHit> SearchHits; // room for kMaxSearchHits entries
 extern qint16 SearchHitCount;
+
+// The settings store's section that holds the four proxy values.
+inline const QString kProxySection = QStringLiteral("Proxy_Settings");
 
 // Sets the names and paths, clears the previous run's work files and reads the
 // proxy settings of the current user.
