@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veldra"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.veldra.Veldra"));
     QApplication::setOrganizationName(QStringLiteral("Veldra"));
     QApplication::setApplicationVersion(QStringLiteral(VELDRA_VERSION_STRING));
     QApplication::setWindowIcon(platform::AppIcon());
