@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build folder with cpack and checks its
+# control fields, its file list and the unpacked tree.
+# Usage: check_deb.sh BUILD_DIR SOURCE_DIR
+source "$(dirname "$0")/common.sh"
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# A scratch output folder keeps the build folder free of package leftovers.
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1 ||
+  { cat "$tmp/cpack.log"; fail "cpack -G DEB"; }
+version=$(cache_value CMAKE_PROJECT_VERSION)
+arch=$(dpkg --print-architecture)
+deb=$tmp/out/veldra_${version}_${arch}.deb
+[ -f "$deb" ] || { ls "$tmp/out"; fail "no package veldra_${version}_${arch}.deb"; }
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = veldra ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
+[ "$(field Maintainer)" = "Veldra contributors <veldra@example.org>" ] || fail "Maintainer: $(field Maintainer)"
+[ "$(field Section)" = net ] || fail "Section: $(field Section)"
+[ -n "$(field Description)" ] || fail "no Description"
+# Depends comes from dpkg-shlibdeps: Qt's widget library and the C library at least.
+depends=$(field Depends)
+for lib in libc6 libqt6widgets6 libqt6network6; do
+  grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
+done
+
+# The file list: everything under /usr, nothing else.
+listed=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sed 's|^\./usr/||' | sort)
+if [ "$listed" != "$(expected_files)" ]; then
+  diff <(expected_files) <(echo "$listed") >&2 || true
+  fail "package file list differs (< expected, > in the package)"
+fi
+if dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./usr/' | grep -qv '^\./$'; then
+  fail "package has files outside /usr"
+fi
+
+dpkg -x "$deb" "$tmp/root"
+check_tree "$tmp/root/usr"
+appstreamcli validate-tree --no-net "$tmp/root" >"$tmp/tree.log" 2>&1 || { cat "$tmp/tree.log"; fail "appstreamcli validate-tree"; }
+echo "package $(basename "$deb") OK"
+dpkg-deb -c "$deb"
