@@ -72,9 +72,8 @@ private slots:
     void dragOrDoubleClickOrRightClick();
     void website_data();
     void website();
-    void otherFieldsAndPanelShowArrow();
     void pointersDoNotMaskEachOther();
-    void missingOrUnreadableHandFile();
+    void missingHandFile();
 
 private:
     QPoint pointOf(int index) const;
@@ -185,11 +184,8 @@ void TestLinkHover::hover_data()
                             << mail + QStringLiteral("joe@x.org");
     QTest::newRow("bare address") << QStringLiteral(" joe@x.org\r") << 4 << QStringLiteral("joe@x.org")
                                   << mail + QStringLiteral("joe@x.org");
-    QTest::newRow("https") << QStringLiteral("https") << 2 << QStringLiteral("https://y.org") << QString();
-    QTest::newRow("capitals") << QStringLiteral("HTTP") << 0 << QStringLiteral("HTTP://Z.ORG") << QString();
     QTest::newRow("web link with @") << QStringLiteral("u@v") << 1 << QStringLiteral("http://u@v.org")
                                      << nav + QStringLiteral("http://u@v.org");
-    QTest::newRow("bracketed") << QStringLiteral("(www.b") << 2 << QStringLiteral("(www.b.org)") << QString();
     QTest::newRow("last word of body") << QStringLiteral("www.last.org") << 11 << QStringLiteral("www.last.org")
                                        << nav + QStringLiteral("www.last.org");
 }
@@ -342,17 +338,14 @@ void TestLinkHover::website_data()
     QTest::addColumn<QString>("url"); // what the desktop gets; empty: refused or not handed over
 
     QTest::newRow("none") << QStringLiteral("none") << false << QString();
-    QTest::newRow("question mark") << QStringLiteral("?") << false << QString();
     QTest::newRow("empty") << QString() << false << QString();
     QTest::newRow("spaces") << QStringLiteral("   ") << false << QString();
+    QTest::newRow("tab is not blank") << QStringLiteral("\t") << true << QString();
     QTest::newRow("None") << QStringLiteral("None") << true << QStringLiteral("http://none");
     QTest::newRow("spaced none") << QStringLiteral(" none ") << true << QStringLiteral("http://none");
     QTest::newRow("spaced name") << QStringLiteral("  www.x.org ") << true << QStringLiteral("http://www.x.org");
-    QTest::newRow("host") << QStringLiteral("x.org/faq") << true << QStringLiteral("http://x.org/faq");
-    QTest::newRow("url") << QStringLiteral("https://x.org/") << true << QStringLiteral("https://x.org/");
     QTest::newRow("local file") << QStringLiteral("file:///etc/passwd") << true << QString();
     QTest::newRow("program path") << QStringLiteral("/usr/bin/xterm") << true << QString();
-    QTest::newRow("other scheme") << QStringLiteral("ftp://x.org") << true << QString();
 }
 
 void TestLinkHover::website()
@@ -377,21 +370,6 @@ void TestLinkHover::website()
     QCOMPARE(calls[0].url.toString(QUrl::FullyEncoded), url);
 }
 
-void TestLinkHover::otherFieldsAndPanelShowArrow()
-{
-    r->txtAuthor->setText(QStringLiteral("joe@x.org"));
-    for (QWidget *w : {static_cast<QWidget *>(r->txtAuthor), static_cast<QWidget *>(r->txtSubject),
-                       static_cast<QWidget *>(r->txtVersion)}) {
-        moveTo(w);
-        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(shownShape(), Qt::ArrowCursor);
-        QTest::mouseClick(w, Qt::LeftButton);
-    }
-    QTest::mouseMove(r->frameReader, QPoint(600, 60));
-    QCOMPARE(shownShape(), Qt::ArrowCursor);
-    QVERIFY(calls.isEmpty());
-}
-
 void TestLinkHover::pointersDoNotMaskEachOther()
 {
     r->txtWebsite->setText(QStringLiteral("www.x.org"));
@@ -404,8 +382,17 @@ void TestLinkHover::pointersDoNotMaskEachOther()
     QCOMPARE(shownShape(), Qt::IBeamCursor);
     hoverIndex(link);
     QCOMPARE(shownShape(), Qt::BitmapCursor);
-    moveTo(r->txtAuthor);
+    // The other header fields and the panel show the arrow, and clicks there open nothing.
+    r->txtAuthor->setText(QStringLiteral("joe@x.org"));
+    for (QWidget *w : {static_cast<QWidget *>(r->txtAuthor), static_cast<QWidget *>(r->txtSubject),
+                       static_cast<QWidget *>(r->txtVersion)}) {
+        moveTo(w);
+        QCOMPARE(shownShape(), Qt::ArrowCursor);
+        QTest::mouseClick(w, Qt::LeftButton);
+    }
+    QTest::mouseMove(r->frameReader, QPoint(600, 60));
     QCOMPARE(shownShape(), Qt::ArrowCursor);
+    QVERIFY(calls.isEmpty());
     hoverIndex(link);
     QCOMPARE(shownShape(), Qt::BitmapCursor);
     hoverIndex(plain);
@@ -415,7 +402,7 @@ void TestLinkHover::pointersDoNotMaskEachOther()
     QVERIFY(!QGuiApplication::overrideCursor());
 }
 
-void TestLinkHover::missingOrUnreadableHandFile()
+void TestLinkHover::missingHandFile()
 {
     QTemporaryDir other;
     QVERIFY(other.isValid());
@@ -428,15 +415,7 @@ void TestLinkHover::missingOrUnreadableHandFile()
     moveTo(r->txtWebsite);
     QCOMPARE(r->txtWebsite->cursor().shape(), Qt::PointingHandCursor);
 
-    QFile bad(other.filePath(QStringLiteral("hand.cur")));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("not a cursor");
-    bad.close();
-    hoverIndex(link);
-    QCOMPARE(r->txtFAQ->viewport()->cursor().shape(), Qt::PointingHandCursor);
-
-    // The file is read on every move, so a good one shows at once.
-    QVERIFY(bad.remove());
+    // The file is read on every move, so one put there shows at once.
     QVERIFY(QFile::copy(appDir.filePath(QStringLiteral("hand.cur")), other.filePath(QStringLiteral("hand.cur"))));
     hoverIndex(link);
     QCOMPARE(r->txtFAQ->viewport()->cursor().shape(), Qt::BitmapCursor);

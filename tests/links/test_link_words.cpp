@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The word scan, the link classes, the website rule and the shell adapter's
+// The word scan, the link classes and the shell adapter's
 // refusal of anything that is not a web or mail target.
 class TestLinkWords : public QObject
 {
@@ -19,11 +19,8 @@ private slots:
     void scanWord();
     void classify_data();
     void classify();
-    void holdsWebsite_data();
-    void holdsWebsite();
     void shellOpenUrl_data();
     void shellOpenUrl();
-    void shellOpenHookRecordsTargetAsGiven();
     void handCursorFile();
     void unreadableCursorFiles();
 };
@@ -106,29 +103,6 @@ void TestLinkWords::classify()
     QCOMPARE(LinkActivationTarget(word), opens);
 }
 
-void TestLinkWords::holdsWebsite_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("holds");
-    QTest::newRow("empty") << QString() << false;
-    QTest::newRow("spaces") << QStringLiteral("   ") << false;
-    QTest::newRow("none") << QStringLiteral("none") << false;
-    QTest::newRow("question mark") << QStringLiteral("?") << false;
-    QTest::newRow("None") << QStringLiteral("None") << true;
-    QTest::newRow("NONE") << QStringLiteral("NONE") << true;
-    QTest::newRow("spaced none") << QStringLiteral(" none ") << true;
-    QTest::newRow("spaced question mark") << QStringLiteral("? ") << true;
-    QTest::newRow("tab") << QStringLiteral("\t") << true;
-    QTest::newRow("name") << QStringLiteral("www.x.org") << true;
-}
-
-void TestLinkWords::holdsWebsite()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, holds);
-    QCOMPARE(HoldsWebsite(text), holds);
-}
-
 void TestLinkWords::shellOpenUrl_data()
 {
     QTest::addColumn<QString>("target");
@@ -179,20 +153,6 @@ void TestLinkWords::shellOpenUrl()
     QCOMPARE(got.toString(QUrl::FullyEncoded), url);
     if (!url.isEmpty())
         QVERIFY(!got.isLocalFile());
-}
-
-void TestLinkWords::shellOpenHookRecordsTargetAsGiven()
-{
-    QList<platform::ShellOpenCall> calls;
-    platform::SetShellOpenHook([&calls](const platform::ShellOpenCall &c) { calls.append(c); });
-    platform::ShellOpen(QStringLiteral("www.x.org"));
-    platform::ShellOpen(QStringLiteral("file:///etc/passwd"));
-    platform::SetShellOpenHook({});
-    QCOMPARE(calls.size(), 2);
-    QCOMPARE(calls[0].target, QStringLiteral("www.x.org"));
-    QCOMPARE(calls[0].url, QUrl(QStringLiteral("http://www.x.org")));
-    QCOMPARE(calls[1].target, QStringLiteral("file:///etc/passwd"));
-    QVERIFY(calls[1].url.isEmpty());
 }
 
 void TestLinkWords::handCursorFile()
