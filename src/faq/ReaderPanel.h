@@ -5,7 +5,8 @@
 class QLineEdit;
 class QWidget;
 class TransferChannel;
-namespace platform {
+namespace platform
+{
 class RichTextBox;
 }
 

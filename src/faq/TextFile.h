@@ -10,7 +10,10 @@ class TextFileReader
 {
 public:
     TextFileReader() = default;
-    explicit TextFileReader(QString text) : m_text(std::move(text)) {}
+    explicit TextFileReader(QString text)
+        : m_text(std::move(text))
+    {
+    }
 
     // Reads and decodes the whole file. On failure returns false with the
     // system's description in *error.

@@ -1,0 +1,57 @@
+#include "faq/FaqFileName.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+namespace
+{
+
+bool HasUnsafeCharacter(const QString &name)
+{
+    for (QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            return true;
+    }
+    return false;
+}
+
+// The name as a message shows it: control characters would make the message
+// unreadable, so they appear as their codes.
+QString Shown(const QString &name)
+{
+    QString shown;
+    for (QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+} // namespace
+
+bool IsPlainFaqFileName(const QString &name, QString *why)
+{
+    const bool plain =
+        !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") && !HasUnsafeCharacter(name);
+    if (!plain && why)
+        *why = QStringLiteral("the file name %1 is not a plain file name").arg(Shown(name));
+    return plain;
+}
+
+bool IsReplaceableLocalCopy(const QString &path, const QString &name, QString *why)
+{
+    const QFileInfo info(path);
+    const QFileDevice::Permissions runnable = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    const bool replaceable =
+        !info.isSymLink() && (!info.exists() || (info.isFile() && !(info.permissions() & runnable)));
+    if (!replaceable && why)
+        *why = QStringLiteral("the file name %1 belongs to a file that is not a FAQ document").arg(Shown(name));
+    return replaceable;
+}
+
+QString FaqUrlSegment(const QString &name)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(name));
+}

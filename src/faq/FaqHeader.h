@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// The header of a FAQ document: the last value of each key in the file.
+struct FaqHeader {
+    QString Subject;
+    QString Author;
+    QString AuthorEmail;
+    QString Version;
+    QString AuthorWebsite;
+    QString FileName;  // the path that was read, trimmed; empty when nothing was read
+    QString ErrorText; // "Error, no file!" for an empty path
+};
+
+// The key a field starts with ("subject", "author", "authoremail", "version",
+// "authorwebsite"), or empty text.
+QString DetectHeaderKey(const QString &field);
+
+// Trims `path` in the caller's variable, then reads the header of that file.
+// Every field of the file counts, body lines included. When the file cannot be
+// opened or read, *ok is false, *error holds the system's description and the
+// record is empty.
+FaqHeader ReadFaqHeader(QString &path, QString *error = nullptr, bool *ok = nullptr);

@@ -1,0 +1,52 @@
+#include "faq/LoadFaqBody.h"
+
+#include "faq/TextFile.h"
+#include "platform/Events.h"
+#include "platform/RichTextBox.h"
+
+#include <QFile>
+
+namespace
+{
+
+// Copies the body fields of `doc` into `out`, one line each. Sections are
+// concatenated; the marker fields themselves never belong to the body.
+bool WriteBody(TextFileReader &doc, QFile &out)
+{
+    bool inBody = false;
+    while (!doc.atEnd()) {
+        const QString field = ReadTextField(doc);
+        if (field.contains(QLatin1String("[body]"), Qt::CaseInsensitive)) {
+            inBody = true;
+            continue;
+        }
+        if (field.contains(QLatin1String("[/body]"), Qt::CaseInsensitive))
+            inBody = false;
+        if (inBody && !WriteTextLine(out, field))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void LoadFaqBody(QString &path, platform::RichTextBox &box)
+{
+    box.setText(QString());
+
+    TextFileReader doc;
+    if (!doc.open(path))
+        return;
+    QFile temp(path + QStringLiteral(".tmp"));
+    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    const bool written = WriteBody(doc, temp);
+    temp.close();
+    if (!written || temp.error() != QFileDevice::NoError)
+        return;
+
+    if (!box.loadFile(temp.fileName()))
+        return;
+    platform::DoEvents();
+    temp.remove();
+}

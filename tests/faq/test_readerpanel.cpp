@@ -1,0 +1,208 @@
+#include "faq/HighlightLinks.h"
+#include "faq/ReaderPanel.h"
+#include "platform/MessageBox.h"
+#include "platform/RichTextBox.h"
+#include "settings/Module1.h"
+
+#include "FaqTestFiles.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The reader panel as FillInFAQ fills it, and the link colouring of its body.
+class TestReaderPanel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void highlight_data();
+    void highlight();
+    void highlightPastSixteenBitPositions();
+    void caretAfterLastLink();
+    void nothingDownloaded();
+    void fillsHeaderInOrderAndBody();
+    void missingWebsiteEmptiesBox();
+    void deletedDocumentReported();
+
+private:
+    QString writeFaq(const QByteArray &bytes);
+    QTemporaryDir *dir = nullptr;
+    QWidget *window = nullptr;
+    ReaderPanel ui;
+    QList<platform::MsgBoxCall> boxes;
+};
+
+void TestReaderPanel::init()
+{
+    dir = new QTemporaryDir;
+    boxes.clear();
+    platform::SetMsgBoxHook([this](const platform::MsgBoxCall &c) { boxes << c; });
+    Module1::AppName = QStringLiteral("Veldra");
+    Module1::AppDir = dir->path() + QLatin1Char('/');
+    Module1::FaqFile.clear();
+    window = new QWidget;
+    ui.txtSubject = new QLineEdit(window);
+    ui.txtAuthor = new QLineEdit(window);
+    ui.txtVersion = new QLineEdit(window);
+    ui.txtWebsite = new QLineEdit(window);
+    ui.txtFAQ = new platform::RichTextBox(window);
+    window->show();
+}
+
+void TestReaderPanel::cleanup()
+{
+    delete window;
+    platform::SetMsgBoxHook({});
+    delete dir;
+}
+
+QString TestReaderPanel::writeFaq(const QByteArray &bytes)
+{
+    const QString path = Module1::AppDir + QStringLiteral("faq17.txt");
+    WriteBytes(path, bytes);
+    return path;
+}
+
+// Which characters carry the link colour and attribute, as a mask: '#' for a
+// link character, '.' for any other. Both must agree on every character.
+static QString LinkMask(const platform::RichTextBox &box)
+{
+    const QColor blue(0, 0, 255);
+    QString mask;
+    const int n = box.textLength();
+    for (int i = 0; i < n; ++i) {
+        const bool link = box.isLinkAt(i);
+        const bool coloured = box.colorAt(i) == blue;
+        mask += link && coloured ? QLatin1Char('#') : (!link && !coloured ? QLatin1Char('.') : QLatin1Char('?'));
+    }
+    return mask;
+}
+
+void TestReaderPanel::highlight_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("mask"); // after "www." then "http:"; CR LF shows as "..", the 4 spaces as "...."
+    QTest::newRow("comma after link belongs to it")
+        << QStringLiteral("see www.a.com, now") << QStringLiteral("....##########........");
+    QTest::newRow("link at very end") << QStringLiteral("go www.x.org") << QStringLiteral("...#########....");
+    QTest::newRow("capitals") << QStringLiteral("x WWW.CAPS.COM y") << QStringLiteral("..############......");
+    QTest::newRow("first character never searched")
+        << QStringLiteral("www.one.com www.two.com") << QStringLiteral("............###########....");
+    QTest::newRow("line break ends link")
+        << QStringLiteral("a www.x.org\r\nnext") << QStringLiteral("..#########..........");
+    QTest::newRow("http link containing www")
+        << QStringLiteral("go http://www.x.org/ ok") << QStringLiteral("...#################.......");
+    QTest::newRow("no links") << QStringLiteral("nothing here") << QStringLiteral("................");
+}
+
+void TestReaderPanel::highlight()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, mask);
+    platform::RichTextBox &box = *ui.txtFAQ;
+    box.setText(text);
+    HighlightLinks(box, QStringLiteral("www."));
+    HighlightLinks(box, QStringLiteral("http:"));
+    QCOMPARE(box.text(), text + QStringLiteral("    "));
+    QCOMPARE(LinkMask(box), mask);
+}
+
+void TestReaderPanel::highlightPastSixteenBitPositions()
+{
+    // Links beyond index 32767, on lines of ordinary length, up to the very end.
+    QString text;
+    QList<int> starts;
+    for (int line = 0; line < 1500; ++line) {
+        text += QStringLiteral("Line %1 of the body, see ").arg(line, 4, 10, QLatin1Char('0'));
+        starts << int(text.size());
+        text += QStringLiteral("www.host%1.org for more\r\n").arg(line);
+    }
+    text += QStringLiteral("last www.end.org");
+    starts << int(text.size()) - 11;
+    QVERIFY(text.size() > 70000);
+    platform::RichTextBox &box = *ui.txtFAQ;
+    box.setText(text);
+    HighlightLinks(box, QStringLiteral("www."));
+    QVERIFY(boxes.isEmpty());
+    for (int start : starts) {
+        QVERIFY2(box.isLinkAt(start) && !box.isLinkAt(start - 1), qPrintable(QString::number(start)));
+    }
+    QVERIFY(box.isLinkAt(box.textLength() - 3));
+    QVERIFY(!box.isLinkAt(box.textLength() - 2));
+}
+
+void TestReaderPanel::caretAfterLastLink()
+{
+    platform::RichTextBox &box = *ui.txtFAQ;
+    box.setText(QStringLiteral("a www.one.org b www.two.org c"));
+    HighlightLinks(box, QStringLiteral("www."));
+    QCOMPARE(box.selStart(), 17);
+    QCOMPARE(box.selLength(), 0);
+}
+
+void TestReaderPanel::nothingDownloaded()
+{
+    ui.txtSubject->setText(QStringLiteral("kept"));
+    ui.txtWebsite->setText(QStringLiteral("kept too"));
+    FillInFAQ(ui);
+    QCOMPARE(ui.txtFAQ->text(), QStringLiteral("No file downloaded"));
+    QCOMPARE(ui.txtSubject->text(), QStringLiteral("kept"));
+    QCOMPARE(ui.txtWebsite->text(), QStringLiteral("kept too"));
+    QVERIFY(boxes.isEmpty());
+}
+
+void TestReaderPanel::fillsHeaderInOrderAndBody()
+{
+    Module1::FaqFile = writeFaq("Subject=Printing from the editor\r\n"
+                                "Author=A. Writer\r\n"
+                                "AuthorEMAIL=writer@example.org\r\n"
+                                "Version=1.2\r\n"
+                                "AuthorWEBSITE=www.writer.example\r\n"
+                                "[Body]\r\n"
+                                "Visit www.example.org, or http://example.org/faq\r\n"
+                                "[/body]\r\n");
+    QStringList order;
+    for (QLineEdit *e : {ui.txtSubject, ui.txtAuthor, ui.txtVersion, ui.txtWebsite})
+        connect(e, &QLineEdit::textChanged, this, [&order, e] { order << e->text(); });
+    FillInFAQ(ui);
+    QCOMPARE(order, (QStringList{QStringLiteral("Printing from the editor"), QStringLiteral("1.2"),
+                                 QStringLiteral("A. Writer"), QStringLiteral("www.writer.example")}));
+    for (QLineEdit *e : {ui.txtSubject, ui.txtAuthor, ui.txtVersion, ui.txtWebsite})
+        QVERIFY(!e->text().contains(QLatin1String("writer@")));
+    const QString body = QStringLiteral("Visit www.example.org\r\nor http://example.org/faq");
+    QCOMPARE(ui.txtFAQ->text(), body + QStringLiteral("    "));
+    QCOMPARE(LinkMask(*ui.txtFAQ), QStringLiteral("......###############.....######################...."));
+    QVERIFY(boxes.isEmpty());
+}
+
+void TestReaderPanel::missingWebsiteEmptiesBox()
+{
+    Module1::FaqFile = writeFaq("Subject=S\r\n[body]\r\nx\r\n[/body]\r\n");
+    ui.txtWebsite->setText(QStringLiteral("www.previous.example"));
+    FillInFAQ(ui);
+    QVERIFY(ui.txtWebsite->text().isEmpty());
+    QCOMPARE(ui.txtSubject->text(), QStringLiteral("S"));
+}
+
+void TestReaderPanel::deletedDocumentReported()
+{
+    Module1::FaqFile = writeFaq("Subject=Old\r\n[body]\r\nold body\r\n[/body]\r\n");
+    FillInFAQ(ui);
+    QVERIFY(QFile::remove(Module1::FaqFile));
+    FillInFAQ(ui);
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.at(0).text, QStringLiteral("Could not load ") + Module1::FaqFile);
+    QCOMPARE(boxes.at(0).style, 16);
+    QCOMPARE(boxes.at(0).title, QStringLiteral("Veldra - Error"));
+    QCOMPARE(boxes.at(1).text, QStringLiteral("No such file or directory"));
+    QCOMPARE(boxes.at(1).style, 0);
+    QCOMPARE(boxes.at(1).title, QStringLiteral("Veldra"));
+    // Nothing had been changed before the failure.
+    QCOMPARE(ui.txtSubject->text(), QStringLiteral("Old"));
+    QVERIFY(ui.txtFAQ->text().startsWith(QLatin1String("old body")));
+}
+
+QTEST_MAIN(TestReaderPanel)
+#include "test_readerpanel.moc"
