@@ -65,6 +65,12 @@ check_tree() {
     fail "the installed program misses libraries"
   fi
 
+  local size png
+  for size in 16 24 32 48 64 128 256; do
+    png=$prefix/$datadir/icons/hicolor/${size}x${size}/apps/$app_id.png
+    file "$png" | grep -q "PNG image data, $size x $size," || fail "not a ${size}x${size} PNG: $(file "$png")"
+  done
+
   desktop-file-validate "$prefix/$datadir/applications/$app_id.desktop" ||
     fail "installed desktop entry does not validate"
   grep -qx "Icon=$app_id" "$prefix/$datadir/applications/$app_id.desktop" || fail "desktop entry names another icon"
