@@ -1,0 +1,29 @@
+// Feeds arbitrary bytes, behind an RTF header, to the RTF reader.
+#include "platform/RtfReader.h"
+
+#include <QGuiApplication>
+#include <QTextDocument>
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Text formats carry fonts, which need the GUI application.
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // Half the inputs are taken as whole documents, the other half get the
+    // header so that the fuzzer need not find it first.
+    QByteArray rtf(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (!rtf.startsWith("{\\rtf"))
+        rtf.prepend("{\\rtf1 ");
+    QTextDocument doc;
+    platform::ReadRtf(rtf, &doc);
+    // Walk the result so that a broken document structure shows up here.
+    (void)doc.toPlainText();
+    return 0;
+}
