@@ -9,6 +9,7 @@
 #include "settings/Module1.h"
 #include "shell/Form2.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -28,6 +29,8 @@ void SetResultColumns(QTreeWidget *list)
     list->clear();
     list->setColumnCount(0);
     list->setHeaderLabels({QStringLiteral("Subject"), QStringLiteral("Found at character")});
+    // Both columns keep their widths; the second is not stretched to the edge.
+    list->header()->setStretchLastSection(false);
     list->setColumnWidth(0, qRound((widthTwips / 2 + 2000) / platform::kTwipsPerPixel));
     list->setColumnWidth(1, qRound((widthTwips - 90) / platform::kTwipsPerPixel));
 }
