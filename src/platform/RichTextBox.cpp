@@ -79,8 +79,9 @@ void RichTextBox::appendText(const QString &text)
     c.movePosition(QTextCursor::End);
     // The new text does not continue a link that ends the box.
     QTextCharFormat plain = c.charFormat();
-    if (plain.boolProperty(kLinkAttribute))
+    if (plain.boolProperty(kLinkUnderline))
         plain.setFontUnderline(false);
+    plain.clearProperty(kLinkUnderline);
     plain.clearProperty(kLinkAttribute);
     plain.setAnchor(false);
     plain.clearProperty(QTextFormat::AnchorHref);
@@ -214,18 +215,10 @@ void RichTextBox::setSelLink(bool on)
     const QTextCursor sel = textCursor();
     if (!sel.hasSelection())
         return;
-    if (on) {
-        QTextCursor c = sel;
-        QTextCharFormat f;
-        f.setAnchor(true);
-        f.setAnchorHref(sel.selectedText());
-        f.setFontUnderline(true);
-        f.setProperty(kLinkAttribute, true);
-        c.mergeCharFormat(f);
-        return;
-    }
-    // Taking the attribute away removes only the underline it brought, so text
-    // underlined by the document itself keeps its underline.
+    const QString href = sel.selectedText();
+    // Worked out per stretch of equal formatting, so that taking the attribute
+    // away removes only the underline it brought and text underlined by the
+    // document keeps its underline.
     const int start = sel.selectionStart();
     const int end = sel.selectionEnd();
     struct Piece {
@@ -241,11 +234,22 @@ void RichTextBox::setSelLink(bool on)
             if (from >= to)
                 continue;
             QTextCharFormat f = frag.charFormat();
-            if (f.boolProperty(kLinkAttribute))
-                f.setFontUnderline(false);
-            f.clearProperty(kLinkAttribute);
-            f.setAnchor(false);
-            f.clearProperty(QTextFormat::AnchorHref);
+            if (on) {
+                if (!f.fontUnderline()) {
+                    f.setFontUnderline(true);
+                    f.setProperty(kLinkUnderline, true);
+                }
+                f.setProperty(kLinkAttribute, true);
+                f.setAnchor(true);
+                f.setAnchorHref(href);
+            } else {
+                if (f.boolProperty(kLinkUnderline))
+                    f.setFontUnderline(false);
+                f.clearProperty(kLinkUnderline);
+                f.clearProperty(kLinkAttribute);
+                f.setAnchor(false);
+                f.clearProperty(QTextFormat::AnchorHref);
+            }
             pieces.push_back({from, to, f});
         }
     }

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QString>
 #include <QTextEdit>
+#include <QTextFormat>
 
 namespace platform
 {
@@ -69,8 +70,10 @@ public:
     int indexToPosition(int index) const;
     int positionToIndex(int position) const;
 
-    // Marks characters that carry the link attribute set by setSelLink.
+    // Character properties: the link attribute set by setSelLink, and the
+    // underline it added to characters that had none.
     static constexpr int kLinkAttribute = QTextFormat::UserProperty + 1;
+    static constexpr int kLinkUnderline = QTextFormat::UserProperty + 2;
 
 private:
     QString m_error;
