@@ -51,8 +51,10 @@ QTextCharFormat RtfDocumentBuilder::charFormat(const RtfCharProps &props)
     else if (props.vertical < 0)
         fmt.setVerticalAlignment(QTextCharFormat::AlignSubScript);
     fmt.setFontPointSize(props.halfPoints / 2.0);
+    // Symbol fonts are not given: their characters are read as the Unicode
+    // characters they picture, which ordinary fonts show.
     const auto font = m_tables.fonts.find(props.font);
-    if (font != m_tables.fonts.end() && !font->second.name.isEmpty())
+    if (font != m_tables.fonts.end() && !font->second.name.isEmpty() && !font->second.symbol)
         fmt.setFontFamilies(QStringList{font->second.name});
     const auto colour = [this](int index) {
         return index > 0 && size_t(index) < m_tables.colours.size() ? m_tables.colours[size_t(index)] : QColor();
@@ -97,6 +99,10 @@ void RtfDocumentBuilder::applyBlockFormat(const RtfParaProps &para)
     fmt.setTextIndent(px(para.first));
     fmt.setTopMargin(px(para.before));
     fmt.setBottomMargin(px(para.after));
+    // A hanging first line (a list item) has a tab stop where the other lines
+    // begin, so that the text after its marker lines up with them.
+    if (para.first < 0 && para.left > 0)
+        fmt.setTabPositions({QTextOption::Tab(px(-para.first), QTextOption::LeftTab)});
     m_cursor.setBlockFormat(fmt);
     m_blockProps = para;
     m_blockPropsSet = true;
