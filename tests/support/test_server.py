@@ -125,6 +125,11 @@ class Server(http.server.ThreadingHTTPServer):
         socketserver.TCPServer.server_bind(self)
         self.server_name, self.server_port = self.server_address[:2]
 
+    def handle_error(self, request, client_address):
+        # Clients that hang up early (time-outs, aborted downloads) are normal here.
+        if not isinstance(sys.exc_info()[1], (ConnectionError, TimeoutError)):
+            super().handle_error(request, client_address)
+
 
 def main():
     ap = argparse.ArgumentParser()

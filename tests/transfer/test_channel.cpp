@@ -1,0 +1,384 @@
+#include "platform/MessageBox.h"
+#include "settings/Module1.h"
+#include "shell/Form1.h"
+#include "support/TestServer.h"
+#include "support/TinyProxy.h"
+#include "transfer/ApplyProxy.h"
+#include "transfer/TransferChannel.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using testsupport::TestServer;
+using testsupport::TinyProxy;
+
+namespace
+{
+
+// A name too long for DNS: the resolver turns it down without asking anyone,
+// so the test never leaves the machine.
+QString UnresolvableHost()
+{
+    QStringList labels(5, QString(60, u'a'));
+    return labels.join(u'.') + QStringLiteral(".invalid");
+}
+
+int Count(const QSignalSpy &spy, int state)
+{
+    int n = 0;
+    for (const QList<QVariant> &args : spy)
+        n += args.at(0).toInt() == state;
+    return n;
+}
+
+} // namespace
+
+class TestChannel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void fetchTextDecodesWindows1252();
+    void fetchBytesExactly();
+    void emptyDocument();
+    void redirectsFollowed();
+    void failures_data();
+    void failures();
+    void connectionRefused();
+    void hostNotFound();
+    void timeOut();
+    void timeOutCountsSilenceOnly();
+    void busyUntilTheReplyFinishes();
+    void throughNamedProxy();
+    void proxyFailures_data();
+    void proxyFailures();
+    void invalidProxyTextNeverConnectsDirectly_data();
+    void invalidProxyTextNeverConnectsDirectly();
+    void systemProxyInAccessModeZero();
+    void mainWindowReportsStateError();
+    void channelDeletedDuringFetch();
+
+private:
+    TestServer m_server;
+};
+
+void TestChannel::initTestCase()
+{
+    for (const char *name : {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY", "no_proxy", "NO_PROXY"})
+        qunsetenv(name);
+    QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
+    QVERIFY(m_server.putFile(QStringLiteral("doc.txt"), QByteArray("caf\xe9 \x80\r\nline 2")));
+    Module1::AppName = QStringLiteral("Veldra");
+}
+
+void TestChannel::init()
+{
+    platform::SetMsgBoxHook([](const platform::MsgBoxCall &call) { QFAIL(qPrintable(call.text)); });
+}
+
+void TestChannel::fetchTextDecodesWindows1252()
+{
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QCOMPARE(channel.requestTimeout(), 60);
+    QSignalSpy states(&channel, &TransferChannel::StateChanged);
+    QString text, error;
+    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/doc.txt")), &text, &error), qPrintable(error));
+    QCOMPARE(text, QStringLiteral("caf\u00e9 \u20ac\r\nline 2"));
+    QCOMPARE(Count(states, TransferChannel::StateError), 0);
+    QCOMPARE(Count(states, TransferChannel::StateResponseCompleted), 1);
+    QVERIFY(!channel.StillExecuting());
+}
+
+void TestChannel::fetchBytesExactly()
+{
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QByteArray bytes, expected;
+    for (int i = 0; i < 256; ++i)
+        expected.append(char(i));
+    QString error;
+    QVERIFY2(channel.OpenURLBytes(m_server.url(QStringLiteral("/_test/bytes")), &bytes, &error), qPrintable(error));
+    QCOMPARE(bytes, expected);
+}
+
+void TestChannel::emptyDocument()
+{
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QString text = QStringLiteral("stale"), error;
+    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/_test/empty")), &text, &error), qPrintable(error));
+    QCOMPARE(text, QString());
+}
+
+void TestChannel::redirectsFollowed()
+{
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QString text, error;
+    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/_test/redirect/5/doc.txt")), &text, &error),
+             qPrintable(error));
+    QVERIFY(text.startsWith(QStringLiteral("caf")));
+}
+
+void TestChannel::failures_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("description");
+    const auto url = [this](const char *path) { return m_server.url(QLatin1String(path)); };
+
+    QTest::newRow("404") << url("/_test/status/404") << "HTTP 404 Not Found";
+    QTest::newRow("missing file") << url("/no-such-file.txt") << "HTTP 404 File not found";
+    QTest::newRow("500") << url("/_test/status/500") << "HTTP 500 Internal Server Error";
+    QTest::newRow("403") << url("/_test/status/403") << "HTTP 403 Forbidden";
+    QTest::newRow("body cut short") << url("/_test/truncated") << "The document arrived incomplete";
+    QTest::newRow("closed without answer")
+        << url("/_test/close")
+        << QStringLiteral("The server 127.0.0.1:%1 closed the connection without answering").arg(m_server.port());
+    QTest::newRow("too many redirects") << url("/_test/redirect/6/doc.txt") << "More than 5 redirects";
+    QTest::newRow("redirect to ftp") << url("/_test/location?to=ftp://127.0.0.1/x")
+                                     << "Redirect to ftp://127.0.0.1/x refused";
+    QTest::newRow("redirect to https") << url("/_test/location?to=https://127.0.0.1/doc.txt")
+                                       << "Redirect to https://127.0.0.1/doc.txt refused";
+    QTest::newRow("redirect to a file") << url("/_test/location?to=file:///etc/passwd")
+                                        << "Redirect to file:///etc/passwd refused";
+    QTest::newRow("not http") << "file:///etc/passwd"
+                              << "Not an http address: file:///etc/passwd";
+    QTest::newRow("no address") << ""
+                                << "Not an http address";
+}
+
+void TestChannel::failures()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, description);
+
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QSignalSpy states(&channel, &TransferChannel::StateChanged);
+    QString text = QStringLiteral("stale"), error;
+    QVERIFY(!channel.OpenURL(url, &text, &error));
+    QVERIFY2(error.startsWith(description), qPrintable(error));
+    QCOMPARE(text, QString());
+    QCOMPARE(Count(states, TransferChannel::StateError), 1);
+    QVERIFY(!channel.StillExecuting());
+
+    QByteArray bytes("stale");
+    QVERIFY(!channel.OpenURLBytes(url, &bytes, &error));
+    QVERIFY2(error.startsWith(description), qPrintable(error));
+    QCOMPARE(bytes, QByteArray());
+}
+
+void TestChannel::connectionRefused()
+{
+    const quint16 port = TinyProxy::FreePort();
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QString text, error;
+    QVERIFY(!channel.OpenURL(QStringLiteral("http://127.0.0.1:%1/doc.txt").arg(port), &text, &error));
+    QCOMPARE(error, QStringLiteral("Connection refused by 127.0.0.1:%1").arg(port));
+}
+
+void TestChannel::hostNotFound()
+{
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QString text, error;
+    QVERIFY(
+        !channel.OpenURL(QStringLiteral("http://") + UnresolvableHost() + QStringLiteral("/doc.txt"), &text, &error));
+    QCOMPARE(error, QStringLiteral("Host not found: ") + UnresolvableHost());
+}
+
+void TestChannel::timeOut()
+{
+    TransferChannel channel(QStringLiteral("HTTP"));
+    channel.setRequestTimeout(1);
+    QSignalSpy states(&channel, &TransferChannel::StateChanged);
+    QString text, error;
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!channel.OpenURL(m_server.url(QStringLiteral("/_test/slow/6")), &text, &error));
+    QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(error, QStringLiteral("Time-out: no answer from 127.0.0.1:%1 within 1 second").arg(m_server.port()));
+    QCOMPARE(Count(states, TransferChannel::StateError), 1);
+    QVERIFY(!channel.StillExecuting());
+}
+
+void TestChannel::timeOutCountsSilenceOnly()
+{
+    // Four bytes over two seconds, never a second of silence: not a time-out.
+    TransferChannel channel(QStringLiteral("HTTP"));
+    channel.setRequestTimeout(1);
+    QString text, error;
+    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/_test/trickle/4/0.5")), &text, &error), qPrintable(error));
+    QCOMPARE(text, QStringLiteral("xxxx"));
+}
+
+void TestChannel::busyUntilTheReplyFinishes()
+{
+    // A handler that runs inside a fetch and waits for the same channel (as a
+    // second download would) returns once the first reply has finished.
+    TransferChannel channel(QStringLiteral("HTTP"));
+    bool busyBefore = false, busyAfter = true, innerOk = false;
+    QString innerText;
+    QTimer::singleShot(300, &channel, [&] {
+        busyBefore = channel.StillExecuting();
+        WaitForTransfer(channel);
+        busyAfter = channel.StillExecuting();
+        QString error;
+        innerOk = channel.OpenURL(m_server.url(QStringLiteral("/doc.txt")), &innerText, &error);
+    });
+    QString text, error;
+    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/_test/slow/1")), &text, &error), qPrintable(error));
+    QCOMPARE(text, QStringLiteral("slow answer\r\n"));
+    QVERIFY(busyBefore);
+    QVERIFY(!busyAfter);
+    QVERIFY(innerOk);
+    QVERIFY(innerText.startsWith(QStringLiteral("caf")));
+    QVERIFY(!channel.StillExecuting());
+}
+
+void TestChannel::throughNamedProxy()
+{
+    TinyProxy proxy;
+    QVERIFY2(proxy.start(), qPrintable(proxy.errorString()));
+    TransferChannel channel(QStringLiteral("HTTP"));
+    ApplyProxy(channel, QStringLiteral("127.0.0.1"), QString::number(proxy.port()));
+    QString text, error;
+    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/doc.txt?via=proxy")), &text, &error), qPrintable(error));
+    QVERIFY(text.startsWith(QStringLiteral("caf")));
+    QVERIFY2(proxy.log().contains(QStringLiteral("GET ") + m_server.url(QStringLiteral("/doc.txt?via=proxy"))),
+             qPrintable(proxy.log()));
+}
+
+void TestChannel::proxyFailures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("407") << "auth";
+    QTest::newRow("refused") << "refused";
+    QTest::newRow("not found") << "notfound";
+}
+
+void TestChannel::proxyFailures()
+{
+    QFETCH(QString, kind);
+    TinyProxy authProxy(QStringLiteral("user"), QStringLiteral("secret"));
+    QString host = QStringLiteral("127.0.0.1");
+    quint16 port = TinyProxy::FreePort();
+    QString expected;
+    if (kind == QLatin1String("auth")) {
+        QVERIFY2(authProxy.start(), qPrintable(authProxy.errorString()));
+        port = authProxy.port();
+        expected = QStringLiteral("The proxy server 127.0.0.1:%1 requires a user name and password (HTTP 407)");
+    } else if (kind == QLatin1String("refused")) {
+        expected = QStringLiteral("Connection refused by the proxy server 127.0.0.1:%1");
+    } else {
+        host = UnresolvableHost();
+        expected = QStringLiteral("Proxy server not found: ") + host + QStringLiteral(":%1");
+    }
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QSignalSpy states(&channel, &TransferChannel::StateChanged);
+    ApplyProxy(channel, host, QString::number(port));
+    QString text, error;
+    QVERIFY(!channel.OpenURL(m_server.url(QStringLiteral("/doc.txt")), &text, &error));
+    QCOMPARE(error, expected.arg(port));
+    QCOMPARE(text, QString());
+    QCOMPARE(Count(states, TransferChannel::StateError), 1);
+}
+
+void TestChannel::invalidProxyTextNeverConnectsDirectly_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("no host") << ""
+                             << "81"
+                             << "no proxy server is named";
+    QTest::newRow("port 00") << "127.0.0.1"
+                             << "00"
+                             << "1 to 65535";
+    QTest::newRow("port blank zero") << "127.0.0.1"
+                                     << " 0"
+                                     << "1 to 65535";
+    QTest::newRow("empty port") << "127.0.0.1"
+                                << ""
+                                << "1 to 65535";
+    QTest::newRow("port too high") << "127.0.0.1"
+                                   << "70000"
+                                   << "1 to 65535";
+    QTest::newRow("fractional port") << "127.0.0.1"
+                                     << "80.5"
+                                     << "1 to 65535";
+}
+
+void TestChannel::invalidProxyTextNeverConnectsDirectly()
+{
+    QFETCH(QString, host);
+    QFETCH(QString, port);
+    QFETCH(QString, problem);
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QSignalSpy states(&channel, &TransferChannel::StateChanged);
+    ApplyProxy(channel, host, port);
+    QCOMPARE(channel.accessType(), int(TransferChannel::NamedProxy));
+    const qsizetype before = m_server.requests().size();
+    QString text, error;
+    QVERIFY(!channel.OpenURL(m_server.url(QStringLiteral("/doc.txt")), &text, &error));
+    QVERIFY2(error.startsWith(QStringLiteral("Invalid proxy setting \"") + channel.proxy() + QLatin1Char('"')),
+             qPrintable(error));
+    QVERIFY2(error.contains(problem), qPrintable(error));
+    QCOMPARE(Count(states, TransferChannel::StateError), 1);
+    QTest::qWait(200);
+    QCOMPARE(m_server.requests().size(), before);
+}
+
+void TestChannel::systemProxyInAccessModeZero()
+{
+    TinyProxy proxy;
+    QVERIFY2(proxy.start(), qPrintable(proxy.errorString()));
+    TransferChannel channel(QStringLiteral("HTTP"));
+    ApplyProxy(channel, QStringLiteral("ignored"), QStringLiteral("0"));
+    QCOMPARE(channel.accessType(), int(TransferChannel::DefaultAccess));
+
+    QString text, error;
+    qputenv("http_proxy", QStringLiteral("http://127.0.0.1:%1").arg(proxy.port()).toUtf8());
+    const bool viaEnvironment = channel.OpenURL(m_server.url(QStringLiteral("/doc.txt?mode=0")), &text, &error);
+    qunsetenv("http_proxy");
+    QVERIFY2(viaEnvironment, qPrintable(error));
+    QVERIFY2(proxy.log().contains(m_server.url(QStringLiteral("/doc.txt?mode=0"))), qPrintable(proxy.log()));
+
+    // Without it, the same channel connects directly.
+    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/doc.txt?mode=direct")), &text, &error), qPrintable(error));
+    QVERIFY(!proxy.log().contains(QStringLiteral("mode=direct")));
+    QVERIFY(m_server.requests().contains(QStringLiteral("GET /doc.txt?mode=direct HTTP/1.1")));
+}
+
+void TestChannel::mainWindowReportsStateError()
+{
+    QList<platform::MsgBoxCall> boxes;
+    platform::SetMsgBoxHook([&boxes](const platform::MsgBoxCall &call) { boxes << call; });
+    Form1 *form = Form1::Get();
+    QString text, error;
+
+    // Success notifications (other codes) show nothing.
+    QVERIFY(form->HTTP->OpenURL(m_server.url(QStringLiteral("/doc.txt")), &text, &error));
+    QCOMPARE(boxes.size(), 0);
+
+    QVERIFY(!form->HTTP->OpenURL(m_server.url(QStringLiteral("/_test/status/404")), &text, &error));
+    QVERIFY(!form->FTP->OpenURL(m_server.url(QStringLiteral("/_test/status/404")), &text, &error));
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes[0].text, QStringLiteral("Error while connecting to server using HTTP protocol: "));
+    QCOMPARE(boxes[1].text, QStringLiteral("Error while connecting to server using FTP protocol: "));
+    for (const platform::MsgBoxCall &box : boxes) {
+        QCOMPARE(box.style, int(platform::MsgCritical));
+        QCOMPARE(box.title, QStringLiteral("Veldra - Error"));
+    }
+    delete form;
+}
+
+void TestChannel::channelDeletedDuringFetch()
+{
+    auto *channel = new TransferChannel(QStringLiteral("HTTP"));
+    QTimer::singleShot(300, [channel] { delete channel; });
+    QString text, error;
+    QVERIFY(!channel->OpenURL(m_server.url(QStringLiteral("/_test/slow/2")), &text, &error));
+    QVERIFY(!error.isEmpty());
+}
+
+QTEST_MAIN(TestChannel)
+#include "test_channel.moc"
