@@ -65,9 +65,13 @@ QString DescribeFetchFailure(QNetworkReply *reply, qint64 bytesReceived, const Q
         if (status == 0)
             return QStringLiteral("The server ") + HostPort(url) +
                    QStringLiteral(" closed the connection without answering");
-        return QStringLiteral("The document arrived incomplete: the server closed the connection after %1 of %2 bytes")
-            .arg(bytesReceived)
-            .arg(length > 0 ? QString::number(length) : QStringLiteral("its"));
+        if (length > 0)
+            return QStringLiteral("The document arrived incomplete: the server closed the connection after %1 of %2 "
+                                  "bytes")
+                .arg(bytesReceived)
+                .arg(length);
+        return QStringLiteral("The document arrived incomplete: the server closed the connection after %1 bytes")
+            .arg(bytesReceived);
     case QNetworkReply::ProxyConnectionRefusedError:
         return QStringLiteral("Connection refused by ") + ProxyLabel(proxyName);
     case QNetworkReply::ProxyConnectionClosedError:
@@ -88,8 +92,8 @@ QString DescribeFetchFailure(QNetworkReply *reply, qint64 bytesReceived, const Q
     }
     if (status >= 400)
         return HttpStatus(reply);
-    // Qt takes a connection closed early for the end of the document when the
-    // server said how long it would be; the length tells it was cut short.
+    // A reply that ends without an error but short of the length the server
+    // announced was still cut short.
     if (!decoded && length > 0 && bytesReceived < length)
         return QStringLiteral("The document arrived incomplete: %1 of %2 bytes").arg(bytesReceived).arg(length);
     return QString();
