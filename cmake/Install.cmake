@@ -24,12 +24,16 @@ else()
   install(FILES ${CMAKE_BINARY_DIR}/bin/hand.cur DESTINATION ${VELDRA_PROGRAM_DIR} OPTIONAL)
 endif()
 
-# The link target, relative to the bin folder.
+# The link target, relative to the bin folder unless a folder was given as an
+# absolute path; the bin folder follows the install-time prefix.
 if(IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}" OR IS_ABSOLUTE "${VELDRA_PROGRAM_DIR}")
   set(_veldra_link_target "${CMAKE_INSTALL_FULL_LIBDIR}/veldra/veldra")
-  set(_veldra_bin_dir "${CMAKE_INSTALL_FULL_BINDIR}")
 else()
   file(RELATIVE_PATH _veldra_link_target "/root/${CMAKE_INSTALL_BINDIR}" "/root/${VELDRA_PROGRAM_DIR}/veldra")
+endif()
+if(IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}")
+  set(_veldra_bin_dir "${CMAKE_INSTALL_BINDIR}")
+else()
   set(_veldra_bin_dir "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}")
 endif()
 install(CODE "
