@@ -132,7 +132,9 @@ void Form1::BuildLayout()
     lstResults->setIconSize(QSize(16, 15));
     lstResults->setColumnCount(0);
     lstResults->setHeaderLabels({});
-    Label2 = MakeLabel(frameSearchOnline, "Label2", QString(), 240, 1200, 3975, 255);
+    // The hit count's place in the old layout lies inside the result list, where
+    // the list would hide it; it stands beside the Read button instead.
+    Label2 = MakeLabel(frameSearchOnline, "Label2", QString(), 2400, 6180, 3975, 255);
     cmdRead = Place(new QPushButton(QStringLiteral("&Read"), frameSearchOnline), "cmdRead", 240, 6120, 1935, 375);
     cmdRead->setEnabled(false);
 
