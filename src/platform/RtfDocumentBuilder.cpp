@@ -19,10 +19,12 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument *doc, const RtfTables &tabl
     , m_undo(doc->isUndoRedoEnabled())
 {
     m_doc->setUndoRedoEnabled(false);
-    m_doc->clear();
     m_cursor = QTextCursor(m_doc);
     // One change notification for the whole document instead of one per run.
+    // Clearing inside the edit block makes it a change of the whole document,
+    // which a text edit lays out lazily rather than all at once.
     m_cursor.beginEditBlock();
+    m_doc->clear();
     m_formats.reserve(kFormatCacheSize);
 }
 
