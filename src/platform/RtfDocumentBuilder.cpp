@@ -20,9 +20,9 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument *doc, const RtfTables &tabl
 {
     m_doc->setUndoRedoEnabled(false);
     m_cursor = QTextCursor(m_doc);
-    // One change notification for the whole document instead of one per run.
-    // Clearing inside the edit block makes it a change of the whole document,
-    // which a text edit lays out lazily rather than all at once.
+    // One change notification for the whole load instead of one per run; with
+    // the clearing inside it too, a text edit showing the document lays it out
+    // in one pass (measurably faster than clearing first).
     m_cursor.beginEditBlock();
     m_doc->clear();
     m_formats.reserve(kFormatCacheSize);
