@@ -44,6 +44,14 @@ inline bool IsPlainAscii(char c)
     return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}';
 }
 
+// Characters that are not plain text for the document: control characters and
+// the line and paragraph separators, which a text document would turn into
+// breaks of its own.
+inline bool IsSpecial(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x2028 || c.unicode() == 0x2029;
+}
+
 inline int Twips(int v)
 {
     return std::clamp(v, -kMaxTwips, kMaxTwips);
@@ -604,11 +612,27 @@ void RtfParser::flushBytes()
         m_codePages.decode(m_bytesCodePage, m_bytes, m_scratch);
     }
     m_bytes.clear();
-    output(m_scratch);
+    const bool special = std::any_of(m_scratch.cbegin(), m_scratch.cend(), [](QChar c) { return IsSpecial(c); });
+    if (!special) {
+        output(m_scratch);
+        return;
+    }
+    const QString text = m_scratch;
+    for (const QChar c : text)
+        unicodeChar(c.unicode());
 }
 
 void RtfParser::unicodeChar(int value)
 {
+    if (value < 0x20 || value == 0x2028 || value == 0x2029) {
+        // Line ends written as characters break the paragraph like \par; other
+        // control characters show nothing.
+        if (value == '\t')
+            emitChar(u'\t');
+        else if (value == '\r' || value == '\n' || value == 0x2028 || value == 0x2029)
+            paragraph();
+        return;
+    }
     if (value >= 0xD800 && value <= 0xDBFF) {
         flushSurrogate();
         m_highSurrogate = char16_t(value);

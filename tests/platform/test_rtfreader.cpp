@@ -117,6 +117,8 @@ void TestRtfReader::text_data()
     row("truncated bin", "{\\rtf1 abc\\bin99 x", QStringLiteral("abc"));
     row("overlong control word", "{\\rtf1 a\\abcdefghijklmnopqrstuvwxyzabcdefghijklmnop b}", QStringLiteral("ab"));
     row("star destination at top level not fatal", "{\\rtf1\\*\\foo a}", QStringLiteral("a"));
+    row("line ends written as characters", "{\\rtf1 a\\'0db\\u10?c\\u8233?d\\'00\\u1?\\'09e}",
+        QStringLiteral("a\nb\nc\nd\te"));
     row("nul and control bytes", QByteArray("{\\rtf1 a\0\x01\x02 b}", 13).constData(), QStringLiteral("a"));
 }
 
