@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -317,6 +318,12 @@ void Form1::FillInFAQ()
 {
     ReaderPanel ui{txtSubject, txtAuthor, txtVersion, txtWebsite, txtFAQ};
     ::FillInFAQ(ui);
+    // Show the beginnings of the fields and of the body: the link colouring leaves
+    // the caret after the last link, which may be far down a long document.
+    for (QLineEdit *e : {txtSubject, txtAuthor, txtVersion, txtWebsite})
+        e->setCursorPosition(0);
+    txtFAQ->verticalScrollBar()->setValue(0);
+    txtFAQ->horizontalScrollBar()->setValue(0);
 }
 
 void Form1::cmdExtraFunctions_Click()
