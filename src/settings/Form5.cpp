@@ -34,6 +34,8 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int l,
 {
     auto *label = Place(new QLabel(text, parent), name, l, t, w, h);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The layout was made for a narrower font; a caption is never cut short.
+    label->resize(label->size().expandedTo(label->sizeHint()));
     return label;
 }
 

@@ -52,6 +52,9 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int l,
 {
     auto *label = Place(new QLabel(text, parent), name, l, t, w, h);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The layout was made for a narrower font; a caption is never cut short.
+    if (!text.isEmpty())
+        label->resize(label->size().expandedTo(label->sizeHint()));
     return label;
 }
 
@@ -125,7 +128,6 @@ void Form1::BuildLayout()
     // Search panel.
     frameSearchOnline = MakeFrame(this, "frameSearchOnline", 2760, 120, 7575, 6615);
     Label1 = MakeLabel(frameSearchOnline, "Label1", QStringLiteral("Search on server for:"), 120, 360, 1485, 195);
-    Label1->adjustSize();
     txtSearchText = Place(new QLineEdit(frameSearchOnline), "txtSearchText", 120, 600, 3615, 285);
     cmdSearch = Place(new QPushButton(QStringLiteral("&Search"), frameSearchOnline), "cmdSearch", 3840, 600, 1095, 255);
     lstResults = Place(new QTreeWidget(frameSearchOnline), "lstResults", 120, 960, 7455, 5055);
@@ -145,8 +147,6 @@ void Form1::BuildLayout()
     Label4 = MakeLabel(frameReader, "Label4", QStringLiteral("Author:"), 240, 720, 510, 195);
     Label6 = MakeLabel(frameReader, "Label6", QStringLiteral("Website:"), 240, 1080, 630, 195);
     Label7 = MakeLabel(frameReader, "Label7", QStringLiteral("Version:"), 240, 1440, 570, 195);
-    for (QLabel *l : {Label5, Label4, Label6, Label7})
-        l->adjustSize();
     txtSubject = Place(new QLineEdit(frameReader), "txtSubject", 960, 360, 4095, 285);
     txtAuthor = Place(new QLineEdit(frameReader), "txtAuthor", 960, 720, 2895, 285);
     txtWebsite = Place(new QLineEdit(frameReader), "txtWebsite", 960, 1080, 2895, 285);

@@ -285,7 +285,40 @@ def case_proxy_dialog(s):
              f"the settings file does not hold what OK wrote:\n{conf}")
 
 
+def case_tour(s):
+    """Screenshots of each panel for the README, cropped to the main window."""
+    s.serve_library()
+    s.start_veldra()
+    win = s.main_window()
+    s.focus(win)
+    out = s.args.shots
+    os.makedirs(out, exist_ok=True)
+
+    def keep(name, box="703x462+45+34"):
+        subprocess.run(["convert", s.shot(name), "-crop", box, "+repage", os.path.join(out, name + ".png")],
+                       check=True)
+
+    keep("news")
+    s.click(NODE_X, node_y(3))
+    s.click(PANEL_X + 8 + 100, PANEL_Y + 40 + 9)
+    s.type("proxy")
+    s.key("Return")
+    time.sleep(1)
+    s.click(PANEL_X + 8 + 80, PANEL_Y + 64 + 30)
+    keep("search")
+    s.click(PANEL_X + 16 + 60, PANEL_Y + 408 + 12)
+    time.sleep(2)
+    keep("reader")
+    s.click(NODE_X, node_y(6))
+    dlg = s.find_window("^Edit Proxy Settings$")
+    geo = dict(line.split("=") for line in s.xdo("getwindowgeometry", "--shell", dlg).splitlines())
+    keep("proxy", f"{int(geo['WIDTH']) + 8}x{int(geo['HEIGHT']) + 8}+{int(geo['X']) - 4}+{int(geo['Y']) - 4}")
+    s.focus(dlg)
+    s.key("alt+c")
+
+
 CASES = {
+    "tour": case_tour,
     "start": case_start,
     "server_down": case_server_down,
     "proxy": case_proxy,
@@ -300,6 +333,7 @@ def main():
     ap.add_argument("--build", required=True)
     ap.add_argument("--source", required=True)
     ap.add_argument("--port", type=int, required=True)
+    ap.add_argument("--shots", help="with --case tour: where the cropped screenshots go")
     args = ap.parse_args()
     s = Session(args)
     try:

@@ -114,9 +114,16 @@ void TestForm5::layout()
         {dlg->Picture1, QString(), {360, 2280, 615, 495}},
     };
     for (const auto &c : controls) {
-        QCOMPARE(c.w->geometry(), TwipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()));
-        if (auto *label = qobject_cast<QLabel *>(c.w); label && label != dlg->Picture1)
+        const QRect expected = TwipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height());
+        if (auto *label = qobject_cast<QLabel *>(c.w); label && label != dlg->Picture1) {
             QCOMPARE(label->text(), c.text);
+            // A caption may grow to fit its font, never shrink or move.
+            QCOMPARE(label->pos(), expected.topLeft());
+            QVERIFY(label->width() >= expected.width() && label->height() >= expected.height());
+            QVERIFY(label->width() >= label->sizeHint().width());
+        } else {
+            QCOMPARE(c.w->geometry(), expected);
+        }
         if (auto *box = qobject_cast<QLineEdit *>(c.w))
             QCOMPARE(box->text(), c.text);
         if (auto *button = qobject_cast<QPushButton *>(c.w))
