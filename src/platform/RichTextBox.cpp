@@ -52,7 +52,16 @@ RichTextBox::RichTextBox(QWidget *parent)
 
 void RichTextBox::setText(const QString &text)
 {
-    setPlainText(NormaliseLineBreaks(text));
+    showPlain(NormaliseLineBreaks(text));
+}
+
+void RichTextBox::showPlain(const QString &text)
+{
+    // A text edit gives new plain text the format at its caret; the formatting
+    // of a document shown before must not carry over.
+    document()->clear();
+    setCurrentCharFormat(QTextCharFormat());
+    setPlainText(text);
 }
 
 QString RichTextBox::text() const
@@ -108,7 +117,7 @@ bool RichTextBox::loadFile(const QString &path)
         QString t = NormaliseLineBreaks(DecodeAnsi(data));
         if (t.endsWith(QLatin1Char('\n')))
             t.chop(1);
-        setPlainText(t);
+        showPlain(t);
     }
     // Like a freshly loaded control: caret at the start, scrolled to the top.
     setTextCursor(QTextCursor(document()));

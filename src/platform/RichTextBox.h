@@ -76,6 +76,8 @@ public:
     static constexpr int kLinkUnderline = QTextFormat::UserProperty + 2;
 
 private:
+    void showPlain(const QString &text);
+
     QString m_error;
     int m_pointerKind = 0;
 };

@@ -276,7 +276,7 @@ void TestRichTextBox::loadFileRtfAndPlainText()
 {
     RichTextBox box;
     const QString rtf = writeFile(QStringLiteral("a.rtf"), "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}"
-                                                           "Caf\\'e9 {\\b bold}\\par {\\cf1 red}\\par}");
+                                                           "{\\b Caf\\'e9} {\\b bold}\\par {\\cf1 red}\\par}");
     QVERIFY(box.loadFile(rtf));
     QCOMPARE(box.text(), QStringLiteral("Café bold\r\nred"));
     QTextCursor c(box.document());
@@ -297,6 +297,21 @@ void TestRichTextBox::loadFileRtfAndPlainText()
     const QString leading = writeFile(QStringLiteral("b.rtf"), " {\\rtf1 x}");
     QVERIFY(box.loadFile(leading));
     QCOMPARE(box.text(), QStringLiteral(" {\\rtf1 x}"));
+    // Text set after a formatted document has none of its formatting.
+    QVERIFY(box.loadFile(rtf));
+    box.setText(QStringLiteral("No file downloaded"));
+    c = QTextCursor(box.document());
+    c.setPosition(1);
+    QVERIFY(!c.charFormat().font().bold());
+    QVERIFY(!c.charFormat().hasProperty(QTextFormat::FontPointSize));
+    box.setSelStart(0);
+    QVERIFY(box.loadFile(rtf));
+    box.setSelStart(6);
+    box.appendText(QStringLiteral("!"));
+    box.setText(QStringLiteral("x"));
+    c.setPosition(1);
+    QVERIFY(!c.charFormat().font().bold());
+
     const QString empty = writeFile(QStringLiteral("empty.txt"), QByteArray());
     QVERIFY(box.loadFile(empty));
     QCOMPARE(box.text(), QString());
