@@ -1,133 +1,79 @@
 #include "index/IndexSearch.h"
 
+#include "index/AnchoredSubjects.h"
 #include "index/AnsiFold.h"
-#include "index/IndexField.h"
+#include "index/FieldLocator.h"
 #include "index/IndexRecord.h"
+#include "index/IndexWindows.h"
 #include "index/SubjectMatcher.h"
+#include "index/TextFinder.h"
 
 #include <QFile>
 
-#include <cstring>
 #include <vector>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace
 {
 
-// Finds the search text in the raw bytes, without case: candidates for its
-// first character are found 16 bytes at a time, the rest is compared by class.
-class TextFinder
+// For each subject (fold classes; an empty one is contained in every field),
+// the file name that the last field from `from` on that contains it gives,
+// looking at every field.
+bool FileNamesOfLastFields(QIODevice &index, const std::vector<QByteArray> &subjects, qint64 from, qsizetype windowSize,
+                           std::vector<QString> *names)
 {
-public:
-    TextFinder(const AnsiFold &fold, QByteArray classes)
-        : m_fold(fold.classes())
-        , m_classes(std::move(classes))
-    {
-        for (int b = 0; b < 256; ++b)
-            if (m_fold[b] == uchar(m_classes.at(0)))
-                m_firstBytes.push_back(char(b));
-    }
-    qsizetype size() const { return m_classes.size(); }
-
-    // Start of the first occurrence at or after `from`, or `size` when none.
-    qsizetype find(const char *data, qsizetype from, qsizetype size) const
-    {
-        const qsizetype length = m_classes.size();
-        const uchar *classes = reinterpret_cast<const uchar *>(m_classes.constData());
-        for (;;) {
-            from = findFirst(data, from, size - length + 1);
-            if (from > size - length)
-                return size;
-            qsizetype i = 1;
-            while (i < length && m_fold[uchar(data[from + i])] == classes[i])
-                ++i;
-            if (i == length)
-                return from;
-            ++from;
-        }
-    }
-
-private:
-    // First byte in [from, limit) that is a form of the first character.
-    qsizetype findFirst(const char *data, qsizetype from, qsizetype limit) const
-    {
-#if defined(__SSE2__)
-        if (m_firstBytes.size() <= 4) {
-            __m128i forms[4];
-            for (size_t i = 0; i < 4; ++i)
-                forms[i] = _mm_set1_epi8(m_firstBytes[i < m_firstBytes.size() ? i : 0]);
-            while (from + 16 <= limit) {
-                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + from));
-                const __m128i hit =
-                    _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, forms[0]), _mm_cmpeq_epi8(v, forms[1])),
-                                 _mm_or_si128(_mm_cmpeq_epi8(v, forms[2]), _mm_cmpeq_epi8(v, forms[3])));
-                if (const int mask = _mm_movemask_epi8(hit))
-                    return from + __builtin_ctz(unsigned(mask));
-                from += 16;
-            }
-        }
-#endif
-        const uchar first = uchar(m_classes.at(0));
-        while (from < limit && m_fold[uchar(data[from])] != first)
-            ++from;
-        return from;
-    }
-
-    const uchar *m_fold;
-    QByteArray m_classes;
-    std::vector<char> m_firstBytes;
-};
-
-struct FieldRange {
-    qsizetype begin = -1;
-    qsizetype end = -1;
-};
-
-// The last field from `from` on that contains each subject (given as classes;
-// an empty subject is contained in every field).
-std::vector<FieldRange> LastFieldsContaining(QByteArrayView index, const std::vector<QByteArray> &subjects,
-                                             qsizetype from)
-{
-    const AnsiFold &fold = AnsiFold::instance();
-    SubjectMatcher matcher(fold.classes());
+    SubjectMatcher matcher(AnsiFold::instance().classes());
     std::vector<int> number(subjects.size(), -1);
-    for (size_t i = 0; i < subjects.size(); ++i)
-        if (!subjects[i].isEmpty())
+    bool anyEmpty = false;
+    for (size_t i = 0; i < subjects.size(); ++i) {
+        if (subjects[i].isEmpty())
+            anyEmpty = true;
+        else
             number[i] = matcher.add(subjects[i]);
+    }
     matcher.build();
 
-    std::vector<FieldRange> last(subjects.size());
-    std::vector<FieldRange> lastOf(size_t(matcher.isEmpty() ? 0 : subjects.size()));
-    FieldRange lastField;
-    const char *data = index.data();
-    const qsizetype size = index.size();
-    const qsizetype shortest = matcher.isEmpty() ? size + 1 : matcher.minimumLength();
-    const uchar *bytes = reinterpret_cast<const uchar *>(data);
-    for (qsizetype pos = from; pos < size;) {
-        const FieldSpan f = NextField(data, size, pos);
-        pos = f.next;
-        lastField = {f.begin, f.end};
-        if (f.end - f.begin < shortest)
-            continue;
-        matcher.scan(bytes + f.begin, f.end - f.begin, [&](int n) { lastOf[size_t(n)] = {f.begin, f.end}; });
+    // One more entry after the subjects' for the last field of all.
+    const size_t everyField = matcher.count();
+    FoundFields found(everyField + 1);
+    IndexWindows window(index, from, windowSize);
+    while (window.read()) {
+        const char *data = window.data();
+        const qsizetype size = window.size();
+        const qsizetype shortest = matcher.isEmpty() ? size + 1 : matcher.minimumLength();
+        for (qsizetype pos = 0; pos < size;) {
+            const FieldSpan f = NextField(data, size, pos);
+            if (!window.complete(f)) {
+                window.resumeAt(pos);
+                break;
+            }
+            pos = f.next;
+            if (anyEmpty)
+                found.found(everyField, window, f);
+            if (f.end - f.begin >= shortest)
+                matcher.scan(reinterpret_cast<const uchar *>(data) + f.begin, f.end - f.begin,
+                             [&](int n) { found.found(size_t(n), window, f); });
+        }
+        found.capture(window);
     }
+    names->clear();
     for (size_t i = 0; i < subjects.size(); ++i)
-        last[i] = number[i] < 0 ? lastField : lastOf[size_t(number[i])];
-    return last;
+        names->push_back(found.fileName(number[i] < 0 ? everyField : size_t(number[i])));
+    return !window.failed();
 }
 
-QString FileNameOf(QByteArrayView index, FieldRange field)
+// The same, looking only where `anchor` occurs when every subject contains it.
+bool FileNamesOfLastFields(QIODevice &index, const std::vector<QByteArray> &subjects, qint64 from, qsizetype windowSize,
+                           const TextFinder *anchor, std::vector<QString> *names)
 {
-    if (field.begin < 0)
-        return QString();
-    const char *begin = index.data() + field.begin;
-    const void *equals = std::memchr(begin, '=', size_t(field.end - field.begin));
-    if (!equals)
-        return QString();
-    return AnsiFold::instance().decode(QByteArrayView(begin, static_cast<const char *>(equals) - begin));
+    if (anchor) {
+        AnchoredSubjects anchored(AnsiFold::instance().classes(), *anchor);
+        bool all = true;
+        for (size_t i = 0; i < subjects.size() && all; ++i)
+            all = !subjects[i].isEmpty() && anchored.add(subjects[i]);
+        if (all)
+            return anchored.fileNames(index, from, windowSize, names);
+    }
+    return FileNamesOfLastFields(index, subjects, from, windowSize, names);
 }
 
 QByteArrayView TrimSpaces(QByteArrayView bytes)
@@ -139,70 +85,92 @@ QByteArrayView TrimSpaces(QByteArrayView bytes)
     return bytes;
 }
 
+struct HitScan {
+    QVector<IndexHit> hits;
+    std::vector<QByteArray> subjects; // classes of the trimmed subjects that are not empty
+    std::vector<qsizetype> listed;    // their hits
+    qint64 firstHitRead = -1;         // where the first hit's field is read from
+};
+
+// Only the first occurrence in a field counts; it is the first one that lies
+// wholly inside the field.
+bool FindHits(QIODevice &index, const TextFinder &finder, int maxHits, qsizetype windowSize, HitScan *scan)
+{
+    const AnsiFold &fold = AnsiFold::instance();
+    IndexWindows window(index, 0, windowSize);
+    while (scan->hits.size() < maxHits && window.read()) {
+        const char *data = window.data();
+        const qsizetype size = window.size();
+        FieldLocator fields(data, size, 0);
+        qsizetype at = finder.find(data, 0, size);
+        while (at < size && scan->hits.size() < maxHits) {
+            const FieldSpan &f = fields.fieldAt(at);
+            if (!window.complete(f)) {
+                window.resumeAt(fields.readStart());
+                break;
+            }
+            if (at < f.begin || at + finder.size() > f.end) {
+                at = finder.find(data, at + 1, size);
+                continue;
+            }
+            if (const auto record = LocateIndexRecord(data + f.begin, f.end - f.begin)) {
+                const QByteArrayView subject(data + f.begin + record->equals + 1, record->bracket - record->equals - 1);
+                scan->hits.append({fold.decode(subject), qint32(at - f.begin + 1), QString()});
+                const QByteArrayView trimmed = TrimSpaces(subject);
+                if (!trimmed.isEmpty()) {
+                    scan->subjects.push_back(fold.classesOf(trimmed));
+                    scan->listed.push_back(scan->hits.size() - 1);
+                }
+                if (scan->firstHitRead < 0)
+                    scan->firstHitRead = window.offset() + fields.readStart();
+            }
+            at = f.next < size ? finder.find(data, f.next, size) : size;
+        }
+        // An occurrence cut off by the window's end lies in the field that
+        // covers its last byte; the next window starts with that field.
+        if (at >= size && !window.reachesEnd()) {
+            fields.fieldAt(size - 1);
+            window.resumeAt(fields.readStart());
+        }
+    }
+    return !window.failed();
+}
+
 } // namespace
 
-QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHits)
+QVector<IndexHit> SearchIndex(QIODevice &index, QStringView text, int maxHits, qsizetype windowSize)
 {
-    QVector<IndexHit> hits;
     const AnsiFold &fold = AnsiFold::instance();
     QByteArray classes;
     if (text.isEmpty() || maxHits <= 0 || !fold.classesOf(text, &classes))
-        return hits;
-    const TextFinder finder(fold, classes);
-
-    const char *data = index.data();
-    const qsizetype size = index.size();
-    std::vector<QByteArray> subjects;
-    qsizetype firstHitField = -1;
-    qsizetype found = -1; // the next occurrence in the raw bytes
-    for (qsizetype pos = 0; pos < size && hits.size() < maxHits;) {
-        const qsizetype start = pos;
-        const FieldSpan f = NextField(data, size, pos);
-        pos = f.next;
-        if (found < f.begin)
-            found = finder.find(data, f.begin, size);
-        // An occurrence that runs past the field's end may overlap a later one
-        // that fits.
-        while (found < f.end && found + finder.size() > f.end)
-            found = finder.find(data, found + 1, size);
-        if (found >= size)
-            break; // no more occurrences anywhere
-        if (found >= f.end)
-            continue;
-        const auto record = LocateIndexRecord(data + f.begin, f.end - f.begin);
-        if (!record)
-            continue;
-        const QByteArrayView subject(data + f.begin + record->equals + 1, record->bracket - record->equals - 1);
-        hits.append({fold.decode(subject), qint32(found - f.begin + 1), QString()});
-        subjects.push_back(fold.classesOf(TrimSpaces(subject)));
-        if (firstHitField < 0)
-            firstHitField = start;
-    }
-    if (hits.isEmpty())
-        return hits;
+        return {};
+    const TextFinder finder(fold.classes(), classes);
+    HitScan scan;
+    if (!FindHits(index, finder, maxHits, windowSize, &scan))
+        return {};
+    if (scan.subjects.empty())
+        return scan.hits;
 
     // Each subject occurs in its own record, so earlier fields cannot decide
     // its file name.
-    const std::vector<FieldRange> last = LastFieldsContaining(index, subjects, firstHitField);
-    for (qsizetype i = 0; i < hits.size(); ++i)
-        if (!subjects[size_t(i)].isEmpty())
-            hits[i].FileName = FileNameOf(index, last[size_t(i)]);
-    return hits;
+    std::vector<QString> names;
+    if (!FileNamesOfLastFields(index, scan.subjects, scan.firstHitRead, windowSize, &finder, &names))
+        return {};
+    for (size_t i = 0; i < scan.listed.size(); ++i)
+        scan.hits[scan.listed[i]].FileName = names[i];
+    return scan.hits;
 }
 
-QVector<IndexHit> SearchIndexFile(const QString &path, QStringView text, int maxHits)
+QVector<IndexHit> SearchIndexFile(const QString &path, QStringView text, int maxHits, qsizetype windowSize)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {};
-    file.close();
-    return SearchIndex(data, text, maxHits);
+    return SearchIndex(file, text, maxHits, windowSize);
 }
 
-QStringList FindServerFileNames(QByteArrayView index, const QStringList &subjects, qsizetype from)
+QStringList FindServerFileNames(QIODevice &index, const QStringList &subjects, qint64 from, QStringView anchor,
+                                qsizetype windowSize)
 {
     const AnsiFold &fold = AnsiFold::instance();
     std::vector<QByteArray> classes;
@@ -212,9 +180,17 @@ QStringList FindServerFileNames(QByteArrayView index, const QStringList &subject
         possible.push_back(fold.classesOf(s, &c));
         classes.push_back(possible.back() ? c : QByteArray());
     }
-    const std::vector<FieldRange> last = LastFieldsContaining(index, classes, from);
+    QByteArray anchorClasses;
+    std::vector<QString> found;
+    bool read = false;
+    if (!anchor.isEmpty() && fold.classesOf(anchor, &anchorClasses)) {
+        const TextFinder finder(fold.classes(), anchorClasses);
+        read = FileNamesOfLastFields(index, classes, from, windowSize, &finder, &found);
+    } else {
+        read = FileNamesOfLastFields(index, classes, from, windowSize, &found);
+    }
     QStringList names;
     for (size_t i = 0; i < classes.size(); ++i)
-        names.append(possible[i] ? FileNameOf(index, last[i]) : QString());
+        names.append(read && possible[i] ? found[i] : QString());
     return names;
 }

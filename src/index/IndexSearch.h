@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <QVector>
+
+class QIODevice;
 
 struct IndexHit {
     QString Subject;  // the text between "=" and "]", untrimmed
@@ -12,17 +13,24 @@ struct IndexHit {
     QString FileName; // FindServerFileName of the trimmed subject
 };
 
-// The records of an index whose field contains `text` (compared without case),
-// at most maxHits, in index order. `index` is the file's raw Windows-1252 bytes.
-// The index is read once for the hits and once more from the first hit on for
-// all their file names together.
-QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHits);
+// Bytes of the index read at a time.
+constexpr qsizetype kIndexWindow = 256 * 1024;
 
-// The same for the file at `path`. A missing or unreadable file has no hits.
-QVector<IndexHit> SearchIndexFile(const QString &path, QStringView text, int maxHits);
+// The records of an index whose field contains `text` (compared without case),
+// at most maxHits, in index order. `index` is the open file, Windows-1252 bytes.
+// The index is read once up to the last hit and once more from the first hit
+// on for all their file names together. An index that cannot be read has no
+// hits.
+QVector<IndexHit> SearchIndex(QIODevice &index, QStringView text, int maxHits, qsizetype windowSize = kIndexWindow);
+
+// The same for the file at `path`; a missing file has no hits.
+QVector<IndexHit> SearchIndexFile(const QString &path, QStringView text, int maxHits,
+                                  qsizetype windowSize = kIndexWindow);
 
 // For each subject, the server file name that the last field containing it
 // (without case) gives: the untrimmed text before the field's first "=", or
 // empty text when that field has no "=" or no field contains the subject.
-// Fields that start before `from` are not looked at.
-QStringList FindServerFileNames(QByteArrayView index, const QStringList &subjects, qsizetype from = 0);
+// The fields read from position `from` on are looked at. When every subject
+// contains `anchor`, only the fields where the anchor occurs are.
+QStringList FindServerFileNames(QIODevice &index, const QStringList &subjects, qint64 from = 0, QStringView anchor = {},
+                                qsizetype windowSize = kIndexWindow);

@@ -9,6 +9,7 @@
 #include "settings/Module1.h"
 #include "shell/Form2.h"
 
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,8 @@
 
 namespace
 {
+
+constexpr qint64 kFrameMs = 16;
 
 // The list's columns were laid out in twips: "Subject" half the list's width
 // plus 2000, "Found at character" the list's width less 90.
@@ -40,7 +43,8 @@ QVector<IndexHit> Search(const QString &text)
     try {
         return SearchIndexFile(Module1::IndexFile, text, Module1::kMaxSearchHits);
     } catch (const std::exception &) {
-        // An index too large to hold in memory has no hits either.
+        // A field too large to hold in memory (an index with an unclosed
+        // quote near its start) leaves the search without hits.
         return {};
     }
 }
@@ -62,6 +66,9 @@ void SearchAction(SearchPanel &ui)
         return;
     }
     running = true;
+    struct Done {
+        ~Done() { running = false; }
+    } done;
 
     // The panel's widgets may go with the main window while events run.
     const QPointer<QPushButton> cmdSearch = ui.cmdSearch;
@@ -75,7 +82,7 @@ void SearchAction(SearchPanel &ui)
     ShowProgress(QStringLiteral("Search"), QStringLiteral("Please wait, searching..."), true, true, ui.owner);
     platform::DoEvents();
     if (!alive()) {
-        running = false;
+        CloseProgress();
         return;
     }
 
@@ -93,17 +100,30 @@ void SearchAction(SearchPanel &ui)
         ProgressSetMax(Module1::SearchHitCount);
         const QIcon icon(platform::ImageList1(1));
         QList<QTreeWidgetItem *> items;
+        int lastListed = -1;
         for (int i = 0; i < Module1::SearchHitCount; ++i) {
             Module1::SearchHit &hit = Module1::SearchHits[i];
             hit.Subject = TrimSpaces(hit.Subject);
+            if (!hit.Subject.isEmpty())
+                lastListed = i;
+        }
+        // The file names are known already, so listing takes moments: the
+        // window shows the current hit once per frame and the last one, not
+        // each of up to 500 that nobody could see.
+        QElapsedTimer frame;
+        for (int i = 0; i <= lastListed; ++i) {
+            const Module1::SearchHit &hit = Module1::SearchHits[i];
             if (hit.Subject.isEmpty())
                 continue;
             auto *item = new QTreeWidgetItem({hit.Subject, QString::number(hit.Position)});
             item->setIcon(0, icon);
             item->setData(0, kResultTagRole, hits.at(i).FileName);
             items.append(item);
-            ProgressSetValue(i);
-            ProgressSetStatus(QStringLiteral("Checking server's filename for subject: ") + hit.Subject, true);
+            if (!frame.isValid() || frame.elapsed() >= kFrameMs || i == lastListed) {
+                ProgressSetValue(i);
+                ProgressSetStatus(QStringLiteral("Checking server's filename for subject: ") + hit.Subject, true);
+                frame.start();
+            }
         }
         // Nothing repaints the list before the search ends, so the items go in
         // at once.
@@ -117,5 +137,4 @@ void SearchAction(SearchPanel &ui)
         cmdSearch->setEnabled(true);
         cmdRead->setEnabled(false);
     }
-    running = false;
 }

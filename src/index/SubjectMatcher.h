@@ -24,6 +24,7 @@ public:
     // Prepares the tables; call once after the last add().
     void build();
     bool isEmpty() const { return m_patterns.empty(); }
+    size_t count() const { return m_patterns.size(); }
     // Shortest field that can hold a subject.
     qsizetype minimumLength() const { return m_window; }
 

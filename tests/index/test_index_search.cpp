@@ -4,6 +4,7 @@
 #include "IndexReference.h"
 #include "index/IndexSearch.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,12 +31,24 @@ private:
 namespace
 {
 
-QVector<ReferenceHit> Fast(const QByteArray &index, const QString &text, int maxHits)
+// Windows of 16 and 61 bytes cut through fields of every kind; the large one
+// holds the whole index.
+const qsizetype kWindows[] = {kIndexWindow, 61, 16};
+
+QVector<ReferenceHit> Fast(const QString &path, const QString &text, int maxHits, qsizetype window)
 {
     QVector<ReferenceHit> out;
-    for (const IndexHit &h : SearchIndex(index, text, maxHits))
+    for (const IndexHit &h : SearchIndexFile(path, text, maxHits, window))
         out.append({h.Subject, h.Position, h.FileName});
     return out;
+}
+
+QStringList FastNames(const QString &path, const QStringList &subjects, const QString &anchor, qsizetype window)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return FindServerFileNames(file, subjects, 0, anchor, window);
 }
 
 QString Describe(const QVector<ReferenceHit> &hits)
@@ -128,13 +141,15 @@ void TestIndexSearch::sameAsReference()
     QVERIFY(!path.isEmpty());
     for (const QString &needle : needles) {
         const QVector<ReferenceHit> expected = ReferenceSearch(path, needle, maxHits);
-        const QVector<ReferenceHit> got = Fast(index, needle, maxHits);
-        if (got != expected)
-            QFAIL(qPrintable(
-                QStringLiteral("needle %1:\n got %2\n expected %3").arg(needle, Describe(got), Describe(expected))));
+        for (const qsizetype window : kWindows) {
+            const QVector<ReferenceHit> got = Fast(path, needle, maxHits, window);
+            if (got != expected)
+                QFAIL(qPrintable(QStringLiteral("needle %1, window %2:\n got %3\n expected %4")
+                                     .arg(needle, QString::number(window), Describe(got), Describe(expected))));
+        }
     }
     if (records > 2000) {
-        QCOMPARE(Fast(index, QStringLiteral("a"), maxHits).size(), 500);
+        QCOMPARE(Fast(path, QStringLiteral("a"), maxHits, kIndexWindow).size(), 500);
         QVERIFY(ReferenceSearch(path, QStringLiteral("a"), 5000).size() > 500);
     }
 }
@@ -163,9 +178,39 @@ void TestIndexSearch::fileNamesSameAsReference()
             subjects << text.mid(qsizetype(rng() % unsigned(text.size())), length);
         }
         subjects << QStringLiteral("\u212A") << QStringLiteral("nowhere in the index") << QStringLiteral("PROXY");
-        const QStringList got = FindServerFileNames(index, subjects);
+        const QStringList got = FastNames(path, subjects, QString(), kWindows[round % 3]);
         for (qsizetype i = 0; i < subjects.size(); ++i)
             QCOMPARE(got.at(i), ReferenceFindServerFileName(path, subjects.at(i)));
+    }
+
+    // Subjects that all contain an anchor are looked for only where the anchor
+    // occurs: cut them around the anchor's occurrences, with little or much
+    // text on either side, so that they share some context and not other.
+    const QStringList anchors = {QStringLiteral("proxy"), QStringLiteral("É"),    QStringLiteral("a"),
+                                 QStringLiteral(", "),    QStringLiteral("\r\n"), QStringLiteral("]")};
+    for (const QString &anchor : anchors) {
+        QList<qsizetype> at;
+        for (qsizetype i = text.indexOf(anchor, 0, Qt::CaseInsensitive); i >= 0;
+             i = text.indexOf(anchor, i + 1, Qt::CaseInsensitive))
+            at << i;
+        if (at.isEmpty())
+            continue;
+        QStringList subjects;
+        for (int i = 0; i < 40; ++i) {
+            const qsizetype p = at[qsizetype(rng() % unsigned(at.size()))];
+            const qsizetype before = qMin<qsizetype>(p, rng() % 3 == 0 ? 0 : rng() % 14);
+            const qsizetype after = rng() % 3 == 0 ? 0 : rng() % 14;
+            subjects << text.mid(p - before, before + anchor.size() + after);
+        }
+        QStringList expected;
+        for (const QString &subject : subjects)
+            expected << ReferenceFindServerFileName(path, subject);
+        for (const qsizetype window : kWindows)
+            QCOMPARE(FastNames(path, subjects, anchor, window), expected);
+        // One subject without the anchor: every field is looked at instead.
+        subjects << QStringLiteral("faq");
+        QCOMPARE(FastNames(path, subjects, anchor, 16).last(),
+                 ReferenceFindServerFileName(path, QStringLiteral("faq")));
     }
 }
 
@@ -173,7 +218,9 @@ void TestIndexSearch::missingFileHasNoHits()
 {
     QVERIFY(SearchIndexFile(m_dir.filePath(QStringLiteral("missing.dat")), u"proxy", 500).isEmpty());
     QVERIFY(SearchIndexFile(m_dir.path(), u"proxy", 500).isEmpty()); // a folder
-    QVERIFY(SearchIndex(QByteArray(), u"proxy", 500).isEmpty());
+    QBuffer empty;
+    empty.open(QIODevice::ReadOnly);
+    QVERIFY(SearchIndex(empty, u"proxy", 500).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestIndexSearch)

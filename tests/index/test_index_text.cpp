@@ -2,6 +2,7 @@
 // stand in for: case folding, record bounds and field splitting.
 #include "faq/TextFile.h"
 #include "index/AnsiFold.h"
+#include "index/FieldLocator.h"
 #include "index/IndexField.h"
 #include "index/IndexRecord.h"
 #include "platform/CodePage.h"
@@ -22,6 +23,7 @@ private slots:
     void fields_data();
     void fields();
     void randomFieldsMatchReadTextField();
+    void locatorAgreesWithFieldByField();
 };
 
 namespace
@@ -186,6 +188,38 @@ void TestIndexText::randomFieldsMatchReadTextField()
             bytes += alphabet[rng() % sizeof alphabet];
         const QString problem = CompareFields(bytes);
         QVERIFY2(problem.isEmpty(), qPrintable(QString::fromLatin1(bytes.toHex(' ')) + QStringLiteral(": ") + problem));
+    }
+}
+
+void TestIndexText::locatorAgreesWithFieldByField()
+{
+    // Asked about positions in increasing order, skipping many, the locator
+    // names the same field as reading every field in turn.
+    const char alphabet[] = {',', '"', '\r', '\n', ' ', '\t', 'a', '=', ']', 'x', 'x', 'x', 'x', 'x', 'x'};
+    std::mt19937 rng(11);
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes;
+        const int length = 1 + int(rng() % 120);
+        for (int i = 0; i < length; ++i)
+            bytes += alphabet[rng() % sizeof alphabet];
+        std::vector<qsizetype> startOf(size_t(bytes.size()));
+        std::vector<FieldSpan> spanOf(size_t(bytes.size()));
+        for (qsizetype pos = 0; pos < bytes.size();) {
+            const FieldSpan f = NextField(bytes.constData(), bytes.size(), pos);
+            for (qsizetype i = pos; i < f.next; ++i) {
+                startOf[size_t(i)] = pos;
+                spanOf[size_t(i)] = f;
+            }
+            pos = f.next;
+        }
+        FieldLocator locator(bytes.constData(), bytes.size(), 0);
+        for (qsizetype pos = qsizetype(rng() % 4); pos < bytes.size(); pos += qsizetype(rng() % 9)) {
+            const FieldSpan got = locator.fieldAt(pos);
+            const FieldSpan &want = spanOf[size_t(pos)];
+            if (got.begin != want.begin || got.end != want.end || got.next != want.next ||
+                locator.readStart() != startOf[size_t(pos)])
+                QFAIL(qPrintable(QString::fromLatin1(bytes.toHex(' ')) + QStringLiteral(" at %1").arg(pos)));
+        }
     }
 }
 

@@ -1,0 +1,142 @@
+#include "index/TextFinder.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define VELDRA_HAVE_AVX2_PATH 1
+#endif
+
+namespace
+{
+
+std::vector<char> BytesOfClass(const uchar *fold, uchar cls)
+{
+    std::vector<char> bytes;
+    for (int b = 0; b < 256; ++b)
+        if (fold[b] == cls)
+            bytes.push_back(char(b));
+    return bytes;
+}
+
+#if defined(__SSE2__)
+// A class has at most a handful of bytes (a letter's two cases); four cover
+// every class of the code page, repeated to fill.
+struct ClassMask {
+    explicit ClassMask(const std::vector<char> &bytes)
+    {
+        for (size_t i = 0; i < 4; ++i)
+            v[i] = _mm_set1_epi8(bytes[i < bytes.size() ? i : 0]);
+    }
+    __m128i match(__m128i x) const
+    {
+        return _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(x, v[0]), _mm_cmpeq_epi8(x, v[1])),
+                            _mm_or_si128(_mm_cmpeq_epi8(x, v[2]), _mm_cmpeq_epi8(x, v[3])));
+    }
+    __m128i v[4];
+};
+#endif
+
+#if defined(VELDRA_HAVE_AVX2_PATH)
+__attribute__((target("avx2"))) inline __m256i Match32(const __m256i *v, __m256i x)
+{
+    return _mm256_or_si256(_mm256_or_si256(_mm256_cmpeq_epi8(x, v[0]), _mm256_cmpeq_epi8(x, v[1])),
+                           _mm256_or_si256(_mm256_cmpeq_epi8(x, v[2]), _mm256_cmpeq_epi8(x, v[3])));
+}
+
+// The same thirty-two bytes at a time, where the processor has AVX2. Returns
+// the first candidate start at or after `from` whose first and last bytes are
+// of the right classes, or the first position not looked at (> limit - 31).
+__attribute__((target("avx2"))) qsizetype Candidates32(const char *data, qsizetype from, qsizetype limit,
+                                                       qsizetype length, const std::vector<char> &first,
+                                                       const std::vector<char> &last, unsigned *maskOut)
+{
+    __m256i f[4];
+    __m256i l[4];
+    for (size_t i = 0; i < 4; ++i) {
+        f[i] = _mm256_set1_epi8(first[i < first.size() ? i : 0]);
+        l[i] = _mm256_set1_epi8(last[i < last.size() ? i : 0]);
+    }
+    for (; from + 31 <= limit; from += 32) {
+        const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(data + from));
+        const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(data + from + length - 1));
+        if (const unsigned mask = unsigned(_mm256_movemask_epi8(_mm256_and_si256(Match32(f, a), Match32(l, b))))) {
+            *maskOut = mask;
+            return from;
+        }
+    }
+    *maskOut = 0;
+    return from;
+}
+
+bool HasAvx2()
+{
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
+
+} // namespace
+
+TextFinder::TextFinder(const uchar *foldClasses, QByteArray classes)
+    : m_fold(foldClasses)
+    , m_classes(std::move(classes))
+    , m_first(BytesOfClass(m_fold, uchar(m_classes.at(0))))
+    , m_last(BytesOfClass(m_fold, uchar(m_classes.back())))
+{
+}
+
+bool TextFinder::matchesAt(const char *text) const
+{
+    for (qsizetype i = 0; i < m_classes.size(); ++i)
+        if (m_fold[uchar(text[i])] != uchar(m_classes[i]))
+            return false;
+    return true;
+}
+
+qsizetype TextFinder::find(const char *data, qsizetype from, qsizetype size) const
+{
+    const qsizetype length = m_classes.size();
+    const qsizetype lastStart = size - length; // the last position an occurrence can start at
+    if (from < 0)
+        from = 0;
+#if defined(VELDRA_HAVE_AVX2_PATH)
+    if (m_first.size() <= 4 && m_last.size() <= 4 && HasAvx2()) {
+        for (;;) {
+            unsigned mask = 0;
+            from = Candidates32(data, from, lastStart, length, m_first, m_last, &mask);
+            if (!mask)
+                break;
+            for (; mask; mask &= mask - 1) {
+                const qsizetype at = from + __builtin_ctz(mask);
+                if (matchesAt(data + at))
+                    return at;
+            }
+            from += 32;
+        }
+    }
+#endif
+#if defined(__SSE2__)
+    if (m_first.size() <= 4 && m_last.size() <= 4) {
+        const ClassMask first(m_first);
+        const ClassMask last(m_last);
+        while (from + 15 <= lastStart) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + from));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + from + length - 1));
+            unsigned mask = unsigned(_mm_movemask_epi8(_mm_and_si128(first.match(a), last.match(b))));
+            while (mask) {
+                const qsizetype at = from + __builtin_ctz(mask);
+                if (matchesAt(data + at))
+                    return at;
+                mask &= mask - 1;
+            }
+            from += 16;
+        }
+    }
+#endif
+    for (; from <= lastStart; ++from)
+        if (matchesAt(data + from))
+            return from;
+    return size;
+}
