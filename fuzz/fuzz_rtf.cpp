@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // Half the inputs are taken as whole documents, the other half get the
-    // header so that the fuzzer need not find it first.
+    // Inputs that do not start like RTF get the header, so that the fuzzer need
+    // not find it first.
     QByteArray rtf(reinterpret_cast<const char *>(data), qsizetype(size));
     if (!rtf.startsWith("{\\rtf"))
         rtf.prepend("{\\rtf1 ");
