@@ -2,8 +2,11 @@
 
 #include "platform/Twips.h"
 
+#include <QLocale>
 #include <QTextBlock>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace platform
 {
@@ -101,10 +104,25 @@ void RtfDocumentBuilder::applyBlockFormat(const RtfParaProps &para)
     fmt.setTextIndent(px(para.first));
     fmt.setTopMargin(px(para.before));
     fmt.setBottomMargin(px(para.after));
-    // A hanging first line (a list item) has a tab stop where the other lines
+    // Tab stops count from the margin, Qt's from where the first line starts.
+    // A hanging first line (a list item) has a stop where the other lines
     // begin, so that the text after its marker lines up with them.
+    QList<QTextOption::Tab> tabs;
+    static constexpr QTextOption::TabType kTabType[] = {QTextOption::LeftTab, QTextOption::CenterTab,
+                                                        QTextOption::RightTab, QTextOption::DelimiterTab};
+    const int lineStart = para.left + para.first;
+    for (int i = 0; i < para.tabCount; ++i) {
+        const RtfParaProps::TabStop &t = para.tabs[size_t(i)];
+        if (t.position > lineStart)
+            tabs.append(QTextOption::Tab(px(t.position - lineStart), kTabType[t.kind & 3],
+                                         t.kind == 3 ? QLocale().decimalPoint().at(0) : QChar()));
+    }
     if (para.first < 0 && para.left > 0)
-        fmt.setTabPositions({QTextOption::Tab(px(-para.first), QTextOption::LeftTab)});
+        tabs.append(QTextOption::Tab(px(-para.first), QTextOption::LeftTab));
+    std::sort(tabs.begin(), tabs.end(),
+              [](const QTextOption::Tab &a, const QTextOption::Tab &b) { return a.position < b.position; });
+    if (!tabs.isEmpty())
+        fmt.setTabPositions(tabs);
     m_cursor.setBlockFormat(fmt);
     m_blockProps = para;
     m_blockPropsSet = true;

@@ -7,6 +7,8 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <algorithm>
+#include <array>
 #include <unordered_map>
 #include <vector>
 
@@ -41,17 +43,27 @@ struct RtfCharProps {
 
 // Paragraph formatting; lengths in twips.
 struct RtfParaProps {
+    static constexpr int kMaxTabs = 16;
+    struct TabStop {
+        int position = 0; // from the left margin
+        qint8 kind = 0;   // 0 left, 1 centre, 2 right, 3 decimal
+        bool operator==(const TabStop &o) const { return position == o.position && kind == o.kind; }
+    };
+
     qint8 align = 0; // 0 left, 1 centre, 2 right, 3 justified
     int left = 0;
     int right = 0;
     int first = 0;
     int before = 0;
     int after = 0;
+    int tabCount = 0;
+    std::array<TabStop, kMaxTabs> tabs{};
 
     bool operator==(const RtfParaProps &o) const
     {
         return align == o.align && left == o.left && right == o.right && first == o.first && before == o.before &&
-               after == o.after;
+               after == o.after && tabCount == o.tabCount &&
+               std::equal(tabs.begin(), tabs.begin() + tabCount, o.tabs.begin());
     }
     bool operator!=(const RtfParaProps &o) const { return !(*this == o); }
 };

@@ -154,6 +154,8 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
             {"fi", K::FirstIndent},
             {"sb", K::SpaceBefore},
             {"sa", K::SpaceAfter},
+            {"tx", K::TabStop},
+
             {"par", K::Paragraph},
             {"sect", K::Paragraph},
             {"page", K::Paragraph},
@@ -180,6 +182,10 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
         };
         for (const auto &c : chars)
             t.emplace(c.first, RtfKeywordInfo{K::Character, c.second});
+        // Kinds of tab stop, carried in the character slot: 1 centre, 2 right, 3 decimal.
+        t.emplace("tqc", RtfKeywordInfo{K::TabKind, 1});
+        t.emplace("tqr", RtfKeywordInfo{K::TabKind, 2});
+        t.emplace("tqdec", RtfKeywordInfo{K::TabKind, 3});
         return t;
     }();
     return table;

@@ -62,6 +62,8 @@ enum class RtfKeyword {
     FirstIndent,
     SpaceBefore,
     SpaceAfter,
+    TabStop,
+    TabKind, // \tqc, \tqr, \tqdec: the kind of the next tab stop
     // breaks and characters
     Paragraph,
     Line,

@@ -533,6 +533,14 @@ void RtfParser::keyword(const RtfKeywordInfo &kw, int param, bool hasParam)
     case RtfKeyword::SpaceAfter:
         para.after = Twips(param);
         break;
+    case RtfKeyword::TabKind:
+        m_tabKind = qint8(kw.ch);
+        break;
+    case RtfKeyword::TabStop:
+        if (para.tabCount < RtfParaProps::kMaxTabs)
+            para.tabs[size_t(para.tabCount++)] = {Twips(param), m_tabKind};
+        m_tabKind = 0;
+        break;
     case RtfKeyword::Paragraph:
     case RtfKeyword::Line:
         paragraph();

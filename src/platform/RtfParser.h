@@ -91,6 +91,7 @@ private:
     bool m_star = false; // "\*" seen: an unknown destination follows
     char16_t m_highSurrogate = 0;
     int m_pendingCells = 0;
+    qint8 m_tabKind = 0;     // kind of the next tab stop
     bool m_rowEnded = false; // nothing shown since the last row end
 
     QByteArray m_bytes; // text bytes not yet decoded

@@ -19,6 +19,7 @@ private slots:
     void characterFormatting();
     void colours();
     void paragraphFormatting();
+    void tabStops();
     void hyperlinkFieldSetsAnchor();
     void hyperlinkTarget_data();
     void hyperlinkTarget();
@@ -240,6 +241,26 @@ void TestRtfReader::paragraphFormatting()
     QCOMPARE(doc.findBlockByNumber(2).blockFormat().alignment(), Qt::AlignJustify);
     QCOMPARE(doc.findBlockByNumber(3).blockFormat().alignment(), Qt::AlignLeft);
     QCOMPARE(doc.findBlockByNumber(3).blockFormat().leftMargin(), 0.0);
+    QVERIFY(doc.findBlockByNumber(3).blockFormat().tabPositions().isEmpty());
+}
+
+void TestRtfReader::tabStops()
+{
+    QTextDocument doc;
+    // Stops count from the margin; Qt's from where the first line starts.
+    platform::ReadRtf("{\\rtf1\\pard\\tx720\\tqr\\tx4320\\tqc\\tx2880 a\\tab b\\par"
+                      "\\pard\\li1440\\fi-720\\tx360\\tx2160 c\\par\\pard\\tqdec\\tx1440 d}",
+                      &doc);
+    using Tab = QTextOption::Tab;
+    QCOMPARE(
+        doc.findBlockByNumber(0).blockFormat().tabPositions(),
+        (QList<Tab>{Tab(48, QTextOption::LeftTab), Tab(192, QTextOption::CenterTab), Tab(288, QTextOption::RightTab)}));
+    // A stop left of the first line is dropped; the hanging indent adds one.
+    QCOMPARE(doc.findBlockByNumber(1).blockFormat().tabPositions(),
+             (QList<Tab>{Tab(48, QTextOption::LeftTab), Tab(96, QTextOption::LeftTab)}));
+    const QList<Tab> decimal = doc.findBlockByNumber(2).blockFormat().tabPositions();
+    QCOMPARE(decimal.size(), 1);
+    QCOMPARE(decimal.first().type, QTextOption::DelimiterTab);
 }
 
 void TestRtfReader::hyperlinkFieldSetsAnchor()
