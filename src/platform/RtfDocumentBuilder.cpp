@@ -55,6 +55,10 @@ QTextCharFormat RtfDocumentBuilder::charFormat(const RtfCharProps &props)
         fmt.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (props.vertical < 0)
         fmt.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (props.caps == 1)
+        fmt.setFontCapitalization(QFont::AllUppercase);
+    else if (props.caps == 2)
+        fmt.setFontCapitalization(QFont::SmallCaps);
     fmt.setFontPointSize(props.halfPoints / 2.0);
     // Symbol fonts are not given: their characters are read as the Unicode
     // characters they picture, which ordinary fonts show.

@@ -26,6 +26,7 @@ struct RtfCharProps {
     bool underline = false;
     bool strike = false;
     qint8 vertical = 0; // 0 normal, 1 superscript, -1 subscript
+    qint8 caps = 0;     // 0 as written, 1 all capitals, 2 small capitals
     int halfPoints = 24;
     int font = -1;
     int foreground = 0; // colour table index; 0 and unknown indexes are "auto"
@@ -35,8 +36,8 @@ struct RtfCharProps {
     bool operator==(const RtfCharProps &o) const
     {
         return bold == o.bold && italic == o.italic && underline == o.underline && strike == o.strike &&
-               vertical == o.vertical && halfPoints == o.halfPoints && font == o.font && foreground == o.foreground &&
-               background == o.background && link == o.link;
+               vertical == o.vertical && caps == o.caps && halfPoints == o.halfPoints && font == o.font &&
+               foreground == o.foreground && background == o.background && link == o.link;
     }
     bool operator!=(const RtfCharProps &o) const { return !(*this == o); }
 };

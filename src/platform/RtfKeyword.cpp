@@ -141,6 +141,8 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
             {"up", K::Up},
             {"dn", K::Down},
             {"v", K::Hidden},
+            {"caps", K::AllCaps},
+            {"scaps", K::SmallCaps},
             {"pard", K::ParagraphDefault},
             {"ql", K::AlignLeft},
             {"qc", K::AlignCentre},

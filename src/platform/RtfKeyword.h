@@ -51,6 +51,8 @@ enum class RtfKeyword {
     Up,
     Down,
     Hidden,
+    AllCaps,
+    SmallCaps,
     // paragraph formatting
     ParagraphDefault,
     AlignLeft,

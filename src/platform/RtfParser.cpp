@@ -503,6 +503,12 @@ void RtfParser::keyword(const RtfKeywordInfo &kw, int param, bool hasParam)
     case RtfKeyword::Hidden:
         m_cur.hidden = on;
         break;
+    case RtfKeyword::AllCaps:
+        chr.caps = on ? 1 : 0;
+        break;
+    case RtfKeyword::SmallCaps:
+        chr.caps = on ? 2 : 0;
+        break;
     case RtfKeyword::ParagraphDefault:
         para = RtfParaProps();
         break;

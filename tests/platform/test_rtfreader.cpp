@@ -204,6 +204,12 @@ void TestRtfReader::characterFormatting()
     }
     QCOMPARE(FormatAt(doc, 10).fontFamilies().toStringList(), QStringList{QStringLiteral("Courier New")});
     QCOMPARE(FormatAt(doc, 11).fontFamilies().toStringList(), QStringList{QStringLiteral("Arial")});
+    platform::ReadRtf("{\\rtf1 a{\\caps b}{\\scaps c\\scaps0 d}}", &doc);
+    QCOMPARE(BlockText(doc), QStringLiteral("abcd")); // the text keeps its letters
+    QCOMPARE(FormatAt(doc, 0).fontCapitalization(), QFont::MixedCase);
+    QCOMPARE(FormatAt(doc, 1).fontCapitalization(), QFont::AllUppercase);
+    QCOMPARE(FormatAt(doc, 2).fontCapitalization(), QFont::SmallCaps);
+    QCOMPARE(FormatAt(doc, 3).fontCapitalization(), QFont::MixedCase);
 }
 
 void TestRtfReader::colours()
