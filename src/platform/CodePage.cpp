@@ -13,6 +13,12 @@ constexpr char16_t kUnassigned[] = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
 
 QString DecodeAnsi(QByteArrayView bytes)
 {
+    // Plain ASCII, the bulk of every file, needs no converter.
+    unsigned char high = 0;
+    for (char b : bytes)
+        high |= static_cast<unsigned char>(b);
+    if (high < 0x80)
+        return QString::fromLatin1(bytes);
     QStringDecoder dec("windows-1252", QStringDecoder::Flag::Stateless);
     QString out = dec.decode(bytes);
     if (out.size() == bytes.size()) {
@@ -31,9 +37,6 @@ QString DecodeAnsi(QByteArrayView bytes)
 
 QByteArray EncodeAnsi(QStringView text)
 {
-    QStringEncoder enc("windows-1252", QStringEncoder::Flag::Stateless);
-    QByteArray out;
-    out.reserve(text.size());
     // Encode character by character only where needed, so an unmappable
     // character becomes exactly one "?".
     bool ascii = true;
@@ -44,6 +47,9 @@ QByteArray EncodeAnsi(QStringView text)
         }
     if (ascii)
         return text.toLatin1();
+    QStringEncoder enc("windows-1252", QStringEncoder::Flag::Stateless);
+    QByteArray out;
+    out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.unicode() < 0x80) {
