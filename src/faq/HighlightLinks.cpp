@@ -1,43 +1,102 @@
 #include "faq/HighlightLinks.h"
 
+#include "faq/LayoutPause.h"
 #include "platform/RichTextBox.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace
 {
 
 constexpr unsigned int kLinkColor = 0xFF0000; // blue, as 0xBBGGRR
 
-// The link that starts at `match`: up to the next space on the same line, or to
-// the line's end, where CR LF follows. Only that one line is fetched, so each
-// link costs the length of its line, not of the whole body.
-QString LinkAt(const platform::RichTextBox &box, int match)
+// The next place at or after document position `from` where `prefix` starts,
+// letter case ignored, or -1. Like the box's find it looks within paragraphs
+// and takes a no-break space for a plain one; each paragraph's text is fetched
+// once for all the links in it.
+class PrefixFinder
 {
-    int lineStart = 0;
-    const QString line = box.lineAt(match, &lineStart);
-    const qsizetype from = match - lineStart;
-    qsizetype end = line.indexOf(QLatin1Char(' '), from);
-    if (end < 0)
-        end = line.size();
-    QString link = line.mid(from, end - from);
-    // The box's find sees a no-break space as a plain one; searching with the
-    // same text keeps the selection on this link.
-    link.replace(QChar::Nbsp, QLatin1Char(' '));
-    return link;
-}
+public:
+    PrefixFinder(const QTextDocument &doc, const QString &prefix)
+        : m_doc(doc)
+        , m_prefix(prefix)
+        , m_spaceInPrefix(prefix.contains(QLatin1Char(' ')) || prefix.contains(QChar::Nbsp))
+    {
+    }
+
+    int find(int from)
+    {
+        for (QTextBlock block = m_doc.findBlock(from); block.isValid(); block = block.next()) {
+            if (block.position() != m_blockPosition) {
+                m_blockPosition = block.position();
+                m_text = block.text();
+                m_searched = m_text;
+                if (m_spaceInPrefix)
+                    m_searched.replace(QChar::Nbsp, QLatin1Char(' '));
+            }
+            const qsizetype at = m_searched.indexOf(m_prefix, qMax(0, from - m_blockPosition), Qt::CaseInsensitive);
+            if (at >= 0)
+                return m_blockPosition + int(at);
+        }
+        return -1;
+    }
+
+    // Length of the link at `at` (found just before): up to the next space in
+    // its paragraph, or to the paragraph's end, where the box's text has CR LF.
+    int linkLength(int at) const
+    {
+        const int from = at - m_blockPosition;
+        qsizetype end = m_text.indexOf(QLatin1Char(' '), from);
+        if (end < 0)
+            end = m_text.size();
+        return int(end) - from;
+    }
+
+private:
+    const QTextDocument &m_doc;
+    const QString m_prefix;
+    const bool m_spaceInPrefix;
+    int m_blockPosition = -1;
+    QString m_text;
+    QString m_searched;
+};
 
 } // namespace
 
+// The steps work on document positions rather than on the box's CR LF counted
+// indexes: the box converts every index it is given by a search over all
+// paragraphs, and a long body has tens of thousands of links. A document
+// position is greater than 0 exactly when its index is.
 void HighlightLinks(platform::RichTextBox &box, const QString &prefix)
 {
+    const LayoutPause pause(box);
+    QTextDocument &doc = *box.document();
+    // One edit block: the document reports all the changes in one go at its end.
+    QTextCursor batch(&doc);
+    batch.beginEditBlock();
     // The spaces make sure a link at the very end still has a space after it.
     box.appendText(QStringLiteral("  "));
-    int match = box.find(prefix, 1);
+
+    PrefixFinder finder(doc, prefix);
+    int last = -1;
+    int match = prefix.isEmpty() ? -1 : finder.find(box.indexToPosition(1));
     while (match > 0) {
-        box.setSelStart(match);
-        box.find(LinkAt(box, match), match);
+        QTextCursor link(&doc);
+        link.setPosition(match);
+        link.setPosition(match + finder.linkLength(match), QTextCursor::KeepAnchor);
+        box.setTextCursor(link);
         box.setSelLink(true);
         box.setSelColor(kLinkColor);
-        box.setSelStart(match + 1);
-        match = box.find(prefix, match + 1);
+        last = match;
+        match = finder.find(match + 1);
     }
+    // The caret ends one character after the start of the last link.
+    if (last >= 0) {
+        QTextCursor caret(&doc);
+        caret.setPosition(last + 1);
+        box.setTextCursor(caret);
+    }
+    batch.endEditBlock();
 }

@@ -16,11 +16,14 @@ bool WriteBody(TextFileReader &doc, QFile &out)
     bool inBody = false;
     while (!doc.atEnd()) {
         const QString field = ReadTextField(doc);
-        if (field.contains(QLatin1String("[body]"), Qt::CaseInsensitive)) {
+        // Most fields hold no "[" at all; that test is far cheaper than a
+        // search that ignores letter case.
+        const bool marker = field.contains(QLatin1Char('['));
+        if (marker && field.contains(QLatin1String("[body]"), Qt::CaseInsensitive)) {
             inBody = true;
             continue;
         }
-        if (field.contains(QLatin1String("[/body]"), Qt::CaseInsensitive))
+        if (marker && field.contains(QLatin1String("[/body]"), Qt::CaseInsensitive))
             inBody = false;
         if (inBody && !WriteTextLine(out, field))
             return false;

@@ -6,9 +6,12 @@
 
 #include "FaqTestFiles.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 // The reader panel as FillInFAQ fills it, and the link colouring of its body.
 class TestReaderPanel : public QObject
@@ -21,10 +24,12 @@ private slots:
     void highlight();
     void highlightPastSixteenBitPositions();
     void caretAfterLastLink();
+    void linkAfterEmptyFirstLine();
     void nothingDownloaded();
     void fillsHeaderInOrderAndBody();
     void missingWebsiteEmptiesBox();
     void deletedDocumentReported();
+    void longBodyShownFromItsStart();
 
 private:
     QString writeFaq(const QByteArray &bytes);
@@ -95,6 +100,8 @@ void TestReaderPanel::highlight_data()
     QTest::newRow("http link containing www")
         << QStringLiteral("go http://www.x.org/ ok") << QStringLiteral("...#################.......");
     QTest::newRow("no links") << QStringLiteral("nothing here") << QStringLiteral("................");
+    QTest::newRow("no-break space inside link")
+        << QStringLiteral("see www.a\u00A0b c") << QStringLiteral("....#######......");
 }
 
 void TestReaderPanel::highlight()
@@ -140,6 +147,16 @@ void TestReaderPanel::caretAfterLastLink()
     HighlightLinks(box, QStringLiteral("www."));
     QCOMPARE(box.selStart(), 17);
     QCOMPARE(box.selLength(), 0);
+}
+
+void TestReaderPanel::linkAfterEmptyFirstLine()
+{
+    // Index 1 is then the LF of the first line break; the link at index 2 counts.
+    platform::RichTextBox &box = *ui.txtFAQ;
+    box.setText(QStringLiteral("\r\nwww.x.org y"));
+    HighlightLinks(box, QStringLiteral("www."));
+    QVERIFY(box.isLinkAt(2) && box.isLinkAt(10) && !box.isLinkAt(11));
+    QCOMPARE(box.selStart(), 3);
 }
 
 void TestReaderPanel::nothingDownloaded()
@@ -202,6 +219,41 @@ void TestReaderPanel::deletedDocumentReported()
     // Nothing had been changed before the failure.
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("Old"));
     QVERIFY(ui.txtFAQ->text().startsWith(QLatin1String("old body")));
+}
+
+void TestReaderPanel::longBodyShownFromItsStart()
+{
+    // About 1 MB with 7,500 links. Laid out again after every link, this took
+    // minutes; it must stay a matter of a second or so.
+    QByteArray doc = "Subject=Long\r\n[body]\r\n";
+    for (int line = 0; line < 15000; ++line) {
+        doc += "Line " + QByteArray::number(line) + " of a long answer that goes on for a while";
+        doc += line % 2 ? " see www.host" + QByteArray::number(line) + ".example now\r\n" : QByteArray(" plain\r\n");
+    }
+    doc += "last www.last.example and http://last.example/x\r\n[/body]\r\n";
+    QVERIFY(doc.size() > 1000000);
+    Module1::FaqFile = writeFaq(doc);
+    window->resize(600, 400);
+    ui.txtFAQ->setGeometry(0, 0, 600, 400);
+
+    QElapsedTimer timer;
+    timer.start();
+    FillInFAQ(ui);
+    QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+    QTest::qWait(50);
+
+    platform::RichTextBox &box = *ui.txtFAQ;
+    const QString text = box.text();
+    const int www = int(text.lastIndexOf(QLatin1String("www.last.example")));
+    const int http = int(text.lastIndexOf(QLatin1String("http://last.example/x")));
+    QVERIFY(box.isLinkAt(www) && box.isLinkAt(www + 15) && !box.isLinkAt(www + 16));
+    QVERIFY(box.isLinkAt(http + 20) && box.colorAt(http + 20) == QColor(0, 0, 255));
+    QCOMPARE(box.selStart(), http + 1);
+    // The reader opens at the top of the document, laid out and painted as usual.
+    QCOMPARE(box.verticalScrollBar()->value(), 0);
+    QVERIFY(box.document()->isLayoutEnabled());
+    QVERIFY(box.updatesEnabled());
+    QVERIFY(box.document()->size().height() > 10000);
 }
 
 QTEST_MAIN(TestReaderPanel)

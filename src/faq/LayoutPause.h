@@ -1,0 +1,25 @@
+#pragma once
+
+namespace platform
+{
+class RichTextBox;
+}
+
+// Switches a box's layout and painting off for a batch of changes and back on
+// when it goes out of scope. Every selection in the box scrolls to it, which lays
+// the document out up to there, and every format change lays out what follows
+// it again; on a long body that is minutes of work. Paused, the document is laid
+// out once, lazily, afterwards. Pauses nest.
+class LayoutPause
+{
+public:
+    explicit LayoutPause(platform::RichTextBox &box);
+    ~LayoutPause();
+    LayoutPause(const LayoutPause &) = delete;
+    LayoutPause &operator=(const LayoutPause &) = delete;
+
+private:
+    platform::RichTextBox &m_box;
+    bool m_layoutWasEnabled;
+    bool m_updatesWereEnabled;
+};
