@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 #include <optional>
 
@@ -26,20 +25,6 @@ template <typename Char> std::optional<IndexRecordBounds> LocateIndexRecord(cons
     if (equals >= size || bracket <= equals)
         return std::nullopt;
     return IndexRecordBounds{equals, bracket};
-}
-
-struct IndexRecord {
-    QString FileName;
-    QString Subject; // untrimmed
-};
-
-inline std::optional<IndexRecord> ParseIndexRecord(QStringView field)
-{
-    const auto bounds = LocateIndexRecord(field.utf16(), field.size());
-    if (!bounds)
-        return std::nullopt;
-    return IndexRecord{field.left(bounds->equals).toString(),
-                       field.mid(bounds->equals + 1, bounds->bracket - bounds->equals - 1).toString()};
 }
 
 // Spaces (and only spaces) around the search text and around subjects are not
