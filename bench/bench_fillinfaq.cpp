@@ -17,20 +17,21 @@
 namespace
 {
 
-int kBodyBytes = 5 * 1024 * 1024;
-int kLinks = 20000;
+// Defaults of the benchmark; the command line may ask for a smaller case.
+int bodyBytes = 5 * 1024 * 1024;
+int linkCount = 20000;
 
 // The body as the document holds it: ordinary prose lines, a link in every few.
 QByteArray MakeBody()
 {
     const QByteArray words = "the quick answer to this question is found in the settings dialog of the program ";
     QByteArray body;
-    body.reserve(kBodyBytes + 200);
+    body.reserve(bodyBytes + 200);
     int links = 0;
     int line = 0;
-    while (body.size() < kBodyBytes) {
+    while (body.size() < bodyBytes) {
         QByteArray text = words.mid((line * 7) % 40, 60);
-        if (links < kLinks && line % 2 == 0) {
+        if (links < linkCount && line % 2 == 0) {
             text += (links % 2 ? "see http://host" : "see www.host") + QByteArray::number(links) + ".example/page.html";
             ++links;
         } else {
@@ -54,8 +55,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // Optional: body size in kB and number of links, for looking at smaller cases.
     if (argc > 2) {
-        kBodyBytes = std::atoi(argv[1]) * 1024;
-        kLinks = std::atoi(argv[2]);
+        bodyBytes = std::atoi(argv[1]) * 1024;
+        linkCount = std::atoi(argv[2]);
     }
     QTemporaryDir dir;
     const QByteArray body = MakeBody();

@@ -6,7 +6,7 @@
 #include "transfer/TransferChannel.h"
 
 #include "FaqTestFiles.h"
-#include "LoopbackServer.h"
+#include "support/TestServer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,11 +36,13 @@ private slots:
 
 private:
     QString base() const { return server->url(QStringLiteral("/software/corvane/")); }
+    QStringList requests() const { return server->requests().mid(requestsBefore); }
     void serve(const QString &name, const QByteArray &bytes);
     QString appFile(const QString &name) const { return Module1::AppDir + name; }
     QStringList appDirEntries() const;
     QTemporaryDir *dir = nullptr;
-    LoopbackServer *server = nullptr;
+    testsupport::TestServer *server = nullptr;
+    qsizetype requestsBefore = 0;
     TransferChannel *HTTP = nullptr;
     QList<platform::MsgBoxCall> boxes;
 };
@@ -49,8 +51,8 @@ void TestDownloadFaq::initTestCase()
 {
     dir = new QTemporaryDir;
     QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("www")));
-    server = new LoopbackServer(dir->filePath(QStringLiteral("www")));
-    QVERIFY(server->isRunning());
+    server = new testsupport::TestServer(dir->filePath(QStringLiteral("www")));
+    QVERIFY2(server->start(), qPrintable(server->errorString()));
     HTTP = new TransferChannel(QStringLiteral("HTTP"));
 }
 
@@ -68,7 +70,7 @@ void TestDownloadFaq::init()
         QDir(dir->filePath(QString::fromLatin1(sub))).removeRecursively();
     for (const char *sub : {"app", "outside", "www/software/corvane"})
         QVERIFY(QDir(dir->path()).mkpath(QString::fromLatin1(sub)));
-    server->forgetRequests();
+    requestsBefore = server->requests().size();
     boxes.clear();
     platform::SetMsgBoxHook([this](const platform::MsgBoxCall &c) { boxes << c; });
     Module1::AppName = QStringLiteral("Veldra");
@@ -101,7 +103,7 @@ void TestDownloadFaq::downloadWritesTextAndCrLf()
     QVERIFY(DownloadFaq(*HTTP, QStringLiteral("faq17.txt"), base(), nullptr));
     QCOMPARE(ReadBytes(appFile(QStringLiteral("faq17.txt"))), text + "\r\n");
     QCOMPARE(Module1::FaqFile, appFile(QStringLiteral("faq17.txt")));
-    QCOMPARE(server->requests(), QStringList{QStringLiteral("GET /software/corvane/faq17.txt HTTP/1.1")});
+    QCOMPARE(requests(), QStringList{QStringLiteral("GET /software/corvane/faq17.txt HTTP/1.1")});
     QVERIFY(!Form2::Existing());
     QVERIFY(boxes.isEmpty());
     QCOMPARE(HTTP->requestTimeout(), 120);
@@ -191,7 +193,7 @@ void TestDownloadFaq::unsafeNamesRefused()
                                    shown +
                                    QStringLiteral(" is not a plain file name\r\nPlease check your proxy settings..."));
     QCOMPARE(boxes.at(0).style, 16);
-    QVERIFY(server->requests().isEmpty());
+    QVERIFY(requests().isEmpty());
     QVERIFY(!Form2::Existing());
     QCOMPARE(ReadBytes(victim), QByteArray("keep me"));
     QCOMPARE(QDir(dir->filePath(QStringLiteral("outside"))).entryList(QDir::Files),
@@ -205,8 +207,7 @@ void TestDownloadFaq::nameIsOnePercentEncodedSegment()
     const QString name = QStringLiteral("faq 17#%?;.txt");
     serve(name, "Subject=Odd name");
     QVERIFY(DownloadFaq(*HTTP, name, base(), nullptr));
-    QCOMPARE(server->requests(),
-             QStringList{QStringLiteral("GET /software/corvane/faq%2017%23%25%3F%3B.txt HTTP/1.1")});
+    QCOMPARE(requests(), QStringList{QStringLiteral("GET /software/corvane/faq%2017%23%25%3F%3B.txt HTTP/1.1")});
     QCOMPARE(ReadBytes(appFile(name)), QByteArray("Subject=Odd name\r\n"));
     QCOMPARE(Module1::FaqFile, appFile(name));
 }
@@ -231,7 +232,7 @@ void TestDownloadFaq::programFilesAreNotReplaced()
     QCOMPARE(ReadBytes(program), QByteArray("#!/bin/sh\n"));
     QCOMPARE(ReadBytes(victim), QByteArray("keep me"));
     QVERIFY(QFileInfo(appFile(QStringLiteral("link.txt"))).isSymLink());
-    QVERIFY(server->requests().isEmpty());
+    QVERIFY(requests().isEmpty());
 }
 
 QTEST_MAIN(TestDownloadFaq)

@@ -70,9 +70,7 @@ void TestReaderFlow::cleanup()
 
 void TestReaderFlow::startServer(double delaySeconds)
 {
-    server =
-        new LoopbackServer(dir->filePath(QStringLiteral("www")), QStringLiteral(VELDRA_TESTS_DIR "/faq/slow_server.py"),
-                           {QStringLiteral("--delay"), QString::number(delaySeconds)});
+    server = new LoopbackServer(dir->filePath(QStringLiteral("www")), delaySeconds);
     QVERIFY(server->isRunning());
     Module1::HttpProxy = QStringLiteral("127.0.0.1");
     Module1::HttpProxyPort = QString::number(server->port());
