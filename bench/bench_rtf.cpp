@@ -186,6 +186,8 @@ int main(int argc, char **argv)
             QProcess p;
             p.setStandardOutputFile(QProcess::nullDevice());
             p.setStandardErrorFile(QProcess::nullDevice());
+            // unrtf writes the document's pictures into its working folder.
+            p.setWorkingDirectory(dir.path());
             QElapsedTimer t;
             t.start();
             p.start(unrtf, {QStringLiteral("--html"), rtfPath});

@@ -211,25 +211,42 @@ int RichTextBox::selLength() const
 
 void RichTextBox::setSelColor(unsigned int bgr)
 {
-    QTextCursor c = textCursor();
-    if (!c.hasSelection())
-        return;
-    QTextCharFormat f;
-    f.setForeground(QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
-    c.mergeCharFormat(f);
+    const QTextCursor c = textCursor();
+    if (c.hasSelection())
+        setRangeColor(c.selectionStart(), c.selectionEnd(), bgr);
 }
 
 void RichTextBox::setSelLink(bool on)
 {
-    const QTextCursor sel = textCursor();
-    if (!sel.hasSelection())
-        return;
-    const QString href = sel.selectedText();
+    const QTextCursor c = textCursor();
+    if (c.hasSelection())
+        setRangeLink(c.selectionStart(), c.selectionEnd(), on);
+}
+
+void RichTextBox::setRangeColor(int from, int to, unsigned int bgr)
+{
+    QTextCursor c(document());
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    QTextCharFormat f;
+    f.setForeground(ColorFromBgr(bgr));
+    c.mergeCharFormat(f);
+}
+
+QColor RichTextBox::ColorFromBgr(unsigned int bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+void RichTextBox::setRangeLink(int start, int end, bool on, const QColor &colour)
+{
+    QTextCursor range(document());
+    range.setPosition(start);
+    range.setPosition(end, QTextCursor::KeepAnchor);
+    const QString href = range.selectedText();
     // Worked out per stretch of equal formatting, so that taking the attribute
     // away removes only the underline it brought and text underlined by the
     // document keeps its underline.
-    const int start = sel.selectionStart();
-    const int end = sel.selectionEnd();
     struct Piece {
         int from, to;
         QTextCharFormat format;
@@ -251,6 +268,8 @@ void RichTextBox::setSelLink(bool on)
                 f.setProperty(kLinkAttribute, true);
                 f.setAnchor(true);
                 f.setAnchorHref(href);
+                if (colour.isValid())
+                    f.setForeground(colour);
             } else {
                 if (f.boolProperty(kLinkUnderline))
                     f.setFontUnderline(false);

@@ -52,6 +52,12 @@ public:
     // too and count as links.
     void setSelColor(unsigned int bgr);
     void setSelLink(bool on);
+    // The same for the characters between two document positions, leaving the
+    // selection where it is: for marking many ranges in one go.
+    // Setting the link attribute can give the characters a colour in the same pass.
+    void setRangeColor(int fromPosition, int toPosition, unsigned int bgr);
+    void setRangeLink(int fromPosition, int toPosition, bool on, const QColor &colour = QColor());
+    static QColor ColorFromBgr(unsigned int bgr);
     bool isLinkAt(int index) const;
     QColor colorAt(int index) const;
 
