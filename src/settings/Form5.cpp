@@ -1,6 +1,7 @@
 #include "settings/Form5.h"
 
 #include "platform/ImageList.h"
+#include "platform/Layout.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "settings/Module1.h"
@@ -15,6 +16,8 @@
 #include <QScreen>
 #include <limits>
 
+using platform::MakeLabel;
+using platform::Place;
 using platform::TwipsRect;
 using platform::TwipsToPixels;
 
@@ -22,22 +25,6 @@ namespace
 {
 
 QPointer<Form5> g_form5;
-
-template <typename W> W *Place(W *w, const char *name, int left, int top, int width, int height)
-{
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(TwipsRect(left, top, width, height));
-    return w;
-}
-
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int l, int t, int w, int h)
-{
-    auto *label = Place(new QLabel(text, parent), name, l, t, w, h);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The layout was made for a narrower font; a caption is never cut short.
-    label->resize(label->size().expandedTo(label->sizeHint()));
-    return label;
-}
 
 QLineEdit *MakeBox(QWidget *parent, const char *name, int l, int t, int w, int h)
 {

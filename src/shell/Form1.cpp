@@ -7,6 +7,7 @@
 #include "news/GetNews.h"
 #include "platform/Events.h"
 #include "platform/ImageList.h"
+#include "platform/Layout.h"
 #include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
@@ -34,29 +35,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+using platform::MakeLabel;
+using platform::Place;
 using platform::TwipsRect;
 using platform::TwipsToPixels;
 
-namespace {
+namespace
+{
 QPointer<Form1> g_form1;
-
-template <typename W>
-W *Place(W *w, const char *name, int left, int top, int width, int height)
-{
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(TwipsRect(left, top, width, height));
-    return w;
-}
-
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int l, int t, int w, int h)
-{
-    auto *label = Place(new QLabel(text, parent), name, l, t, w, h);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The layout was made for a narrower font; a caption is never cut short.
-    if (!text.isEmpty())
-        label->resize(label->size().expandedTo(label->sizeHint()));
-    return label;
-}
 
 QGroupBox *MakeFrame(QWidget *parent, const char *name, int l, int t, int w, int h)
 {
@@ -77,8 +63,8 @@ Form1 *Form1::Existing()
 }
 
 Form1::Form1()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -158,8 +144,8 @@ void Form1::BuildLayout()
         pal.setColor(QPalette::Base, menuColour);
         e->setPalette(pal);
     }
-    cmdExtraFunctions =
-        Place(new QPushButton(QStringLiteral("&Extra functions"), frameReader), "cmdExtraFunctions", 4080, 1440, 1455, 375);
+    cmdExtraFunctions = Place(new QPushButton(QStringLiteral("&Extra functions"), frameReader), "cmdExtraFunctions",
+                              4080, 1440, 1455, 375);
     cmdExtraFunctions->setEnabled(false);
     txtFAQ = Place(new platform::RichTextBox(frameReader), "txtFAQ", 240, 1920, 7095, 4575);
 
@@ -168,7 +154,7 @@ void Form1::BuildLayout()
         panel->hide();
 
     // Keyboard focus order among the input controls.
-    const QList<QWidget *> order = {txtSearchText, cmdSearch, lstResults, TV,        cmdRead,    News,
+    const QList<QWidget *> order = {txtSearchText, cmdSearch,  lstResults, TV,         cmdRead,   News,
                                     txtFAQ,        txtVersion, txtWebsite, txtSubject, txtAuthor, cmdExtraFunctions};
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
@@ -270,8 +256,8 @@ QString Form1::AboutText()
 {
     const QString crlf = QStringLiteral("\r\n");
     const QStringList lines = {
-        Module1::AppName + QStringLiteral(" v") + QString::number(VELDRA_VERSION_MAJOR) + QLatin1Char('.')
-            + QString::number(VELDRA_VERSION_MINOR),
+        Module1::AppName + QStringLiteral(" v") + QString::number(VELDRA_VERSION_MAJOR) + QLatin1Char('.') +
+            QString::number(VELDRA_VERSION_MINOR),
         QStringLiteral("Copyright (C) the Veldra contributors. All rights reserved."),
         QString(),
         QStringLiteral("Comments are welcome by e-mail to the authors: veldra@example.org"),
@@ -334,8 +320,8 @@ void Form1::cmdExtraFunctions_Click()
 void Form1::HTTP_StateChanged(int State)
 {
     if (State == TransferChannel::StateError)
-        platform::MsgBox(QStringLiteral("Error while connecting to server using HTTP protocol: "), platform::MsgCritical,
-                         Module1::AppName + QStringLiteral(" - Error"));
+        platform::MsgBox(QStringLiteral("Error while connecting to server using HTTP protocol: "),
+                         platform::MsgCritical, Module1::AppName + QStringLiteral(" - Error"));
 }
 
 void Form1::FTP_StateChanged(int State)
