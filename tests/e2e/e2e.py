@@ -181,6 +181,19 @@ class Session:
         if not cond:
             raise Failure(message)
 
+    def search(self, text):
+        """Opens the search panel, types the text and presses Enter."""
+        self.click(NODE_X, node_y(3))  # "Search Solution"
+        self.click(PANEL_X + 8 + 100, PANEL_Y + 40 + 9)
+        self.type(text)
+        self.key("Return")
+        time.sleep(1)
+
+    def read_first_result(self):
+        self.click(PANEL_X + 8 + 80, PANEL_Y + 64 + 30)
+        self.click(PANEL_X + 16 + 60, PANEL_Y + 408 + 12)  # Read
+        time.sleep(2)
+
     def main_window(self):
         return self.find_window("^Veldra v2\\.0")
 
@@ -246,15 +259,9 @@ def case_search_read(s):
     s.start_veldra()
     win = s.main_window()
     s.focus(win)
-    s.click(NODE_X, node_y(3))  # "Search Solution"
-    s.click(PANEL_X + 8 + 100, PANEL_Y + 40 + 9)
-    s.type("proxy")
-    s.key("Return")
-    time.sleep(1)
+    s.search("proxy")
     s.shot("search-results")
-    s.click(PANEL_X + 8 + 80, PANEL_Y + 64 + 30)  # first result
-    s.click(PANEL_X + 16 + 60, PANEL_Y + 408 + 12)  # Read
-    time.sleep(2)
+    s.read_first_result()
     downloaded = [n for n in os.listdir(s.prog) if n not in ("veldra", "hand.cur", "script.dat", "news.rtf")]
     s.expect(downloaded, f"Read downloaded nothing into the program folder: {os.listdir(s.prog)}")
     s.shot("reader")
@@ -305,15 +312,10 @@ def case_tour(s):
                        check=True)
 
     keep("news")
-    s.click(NODE_X, node_y(3))
-    s.click(PANEL_X + 8 + 100, PANEL_Y + 40 + 9)
-    s.type("proxy")
-    s.key("Return")
-    time.sleep(1)
+    s.search("proxy")
     s.click(PANEL_X + 8 + 80, PANEL_Y + 64 + 30)
     keep("search")
-    s.click(PANEL_X + 16 + 60, PANEL_Y + 408 + 12)
-    time.sleep(2)
+    s.read_first_result()
     keep("reader")
     s.click(NODE_X, node_y(6))
     dlg = s.find_window("^Edit Proxy Settings$")

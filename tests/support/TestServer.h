@@ -14,6 +14,18 @@
 namespace testsupport
 {
 
+// Ends a helper process: politely first, then for good.
+inline void StopProcess(QProcess &proc)
+{
+    if (proc.state() == QProcess::NotRunning)
+        return;
+    proc.terminate();
+    if (!proc.waitForFinished(5000)) {
+        proc.kill();
+        proc.waitForFinished(5000);
+    }
+}
+
 inline QString SupportDir()
 {
 #ifdef VELDRA_TESTS_DIR
@@ -63,16 +75,7 @@ public:
         return m_port != 0 || fail(QStringLiteral("bad port line"));
     }
 
-    void stop()
-    {
-        if (m_proc.state() == QProcess::NotRunning)
-            return;
-        m_proc.terminate();
-        if (!m_proc.waitForFinished(5000)) {
-            m_proc.kill();
-            m_proc.waitForFinished(5000);
-        }
-    }
+    void stop() { StopProcess(m_proc); }
 
     quint16 port() const { return m_port; }
     QString root() const { return m_root; }

@@ -3,6 +3,8 @@
 // Starts Debian's tinyproxy on a free 127.0.0.1 port with a generated
 // configuration, its log in a temporary folder, and stops it again.
 
+#include "support/TestServer.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -57,16 +59,7 @@ public:
         return false;
     }
 
-    void stop()
-    {
-        if (m_proc.state() == QProcess::NotRunning)
-            return;
-        m_proc.terminate();
-        if (!m_proc.waitForFinished(5000)) {
-            m_proc.kill();
-            m_proc.waitForFinished(5000);
-        }
-    }
+    void stop() { StopProcess(m_proc); }
 
     quint16 port() const { return m_port; }
     QString errorString() const { return m_error; }
