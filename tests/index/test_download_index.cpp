@@ -60,6 +60,17 @@ QStringList *RecordProgress()
     return seen;
 }
 
+// Runs the program's start-up with `appDir` as the program folder.
+Form1 *StartUpIn(const QTemporaryDir &appDir)
+{
+    CloseProgress();
+    SetExecutableDir(appDir.path());
+    Form1 *f = Form1::Get();
+    f->Form_Load();
+    SetExecutableDir(QString());
+    return f;
+}
+
 } // namespace
 
 class TestDownloadIndex : public QObject
@@ -204,12 +215,8 @@ void TestDownloadIndex::startUpDownloadsIndex()
                   QStringLiteral("--port"), QString::number(port)});
     if (!server.waitForReadyRead(15000) || server.readLine().trimmed().toUInt() != port)
         QSKIP("the server's port is in use");
-    CloseProgress();
     QTemporaryDir appDir;
-    SetExecutableDir(appDir.path());
-    Form1 *f = Form1::Get();
-    f->Form_Load();
-    SetExecutableDir(QString());
+    Form1 *f = StartUpIn(appDir);
 
     QCOMPARE(Module1::IndexFile, appDir.filePath(QStringLiteral("script.dat")));
     QCOMPARE(FileBytes(Module1::IndexFile), QByteArray("a.faq=Proxy]\r\n"));
@@ -230,12 +237,8 @@ void TestDownloadIndex::startUpGoesOnAfterFailure()
     probe.connectToHost(QHostAddress::LocalHost, port);
     if (probe.waitForConnected(2000))
         QSKIP("something answers on the server's port");
-    CloseProgress();
     QTemporaryDir appDir;
-    SetExecutableDir(appDir.path());
-    Form1 *f = Form1::Get();
-    f->Form_Load();
-    SetExecutableDir(QString());
+    Form1 *f = StartUpIn(appDir);
 
     bool reported = false;
     for (const platform::MsgBoxCall &box : m_boxes)
