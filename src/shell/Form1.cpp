@@ -120,7 +120,6 @@ void Form1::BuildLayout()
     lstResults->setRootIsDecorated(false);
     lstResults->setIconSize(QSize(16, 15));
     lstResults->setColumnCount(0);
-    lstResults->setHeaderLabels({});
     // The hit count's place in the old layout lies inside the result list, where
     // the list would hide it; it stands beside the Read button instead.
     Label2 = MakeLabel(frameSearchOnline, "Label2", QString(), 2400, 6180, 3975, 255);
