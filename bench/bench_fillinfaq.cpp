@@ -60,11 +60,12 @@ int main(int argc, char **argv)
     }
     QTemporaryDir dir;
     const QByteArray body = MakeBody();
-    Module1::AppName = QStringLiteral("Veldra");
-    Module1::AppDir = dir.path() + QLatin1Char('/');
-    Module1::FaqFile = Module1::AppDir + QStringLiteral("big.txt");
+    veldra::settings::Module1 state;
+    state.AppName = QStringLiteral("Veldra");
+    state.AppDir = dir.path() + QLatin1Char('/');
+    state.FaqFile = state.AppDir + QStringLiteral("big.txt");
     {
-        QFile f(Module1::FaqFile);
+        QFile f(state.FaqFile);
         if (!f.open(QIODevice::WriteOnly))
             return 1;
         f.write("Subject=Big\r\nAuthor=Bench\r\nVersion=1\r\nAuthorWEBSITE=none\r\n[body]\r\n" + body + "[/body]\r\n");
@@ -72,8 +73,8 @@ int main(int argc, char **argv)
     const QString plain = QString::fromLatin1(body).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 
     QWidget window;
-    ReaderPanel ui{new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window),
-                   new platform::RichTextBox(&window)};
+    veldra::faq::ReaderPanel ui{new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window),
+                                new QLineEdit(&window), new veldra::platform::RichTextBox(&window)};
     ui.txtFAQ->setGeometry(0, 0, 600, 400);
     QTextEdit anchor(&window);
     anchor.setGeometry(0, 400, 600, 400);
@@ -90,7 +91,7 @@ int main(int argc, char **argv)
         bestAnchor = std::min(bestAnchor, Seconds(t));
 
         t.restart();
-        FillInFAQ(ui);
+        veldra::faq::FillInFAQ(ui, state);
         QApplication::processEvents();
         best = std::min(best, Seconds(t));
     }

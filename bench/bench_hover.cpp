@@ -4,7 +4,6 @@
 #include "links/DetectLinkAtPoint.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
-#include "settings/Module1.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -17,6 +16,8 @@
 
 namespace
 {
+
+const QString kAppDir = QStringLiteral(VELDRA_SOURCE_DIR "/resources/");
 
 // Lines of prose with web and mail links among plain words, CR LF between them.
 QString MakeBody(int bytes)
@@ -33,7 +34,8 @@ QString MakeBody(int bytes)
 }
 
 struct Body {
-    std::unique_ptr<platform::RichTextBox> box;
+    std::unique_ptr<veldra::platform::RichTextBox> box;
+    QString currentLink;
     std::vector<QPoint> points;
     std::vector<double> nsPerMove;
 };
@@ -41,7 +43,7 @@ struct Body {
 std::unique_ptr<Body> MakeReader(int bytes)
 {
     auto b = std::make_unique<Body>();
-    b->box = std::make_unique<platform::RichTextBox>();
+    b->box = std::make_unique<veldra::platform::RichTextBox>();
     b->box->resize(800, 600);
     b->box->setText(MakeBody(bytes));
     b->box->show();
@@ -57,13 +59,14 @@ std::unique_ptr<Body> MakeReader(int bytes)
 // One round: every point once, repeated until the round lasts long enough to time.
 void MeasureRound(Body &b)
 {
-    const float tpp = float(platform::kTwipsPerPixel);
+    const float tpp = float(veldra::platform::kTwipsPerPixel);
     QElapsedTimer timer;
     timer.start();
     qint64 moves = 0;
     while (timer.nsecsElapsed() < 100'000'000) {
         for (const QPoint &p : b.points) {
-            Module1::CurrentLink = DetectLinkAtPoint(*b.box, float(p.x()) * tpp, float(p.y()) * tpp, *b.box);
+            b.currentLink =
+                veldra::links::DetectLinkAtPoint(*b.box, float(p.x()) * tpp, float(p.y()) * tpp, *b.box, kAppDir);
             ++moves;
         }
     }
@@ -83,7 +86,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Module1::AppDir = QStringLiteral(VELDRA_SOURCE_DIR "/resources/");
 
     auto small = MakeReader(10 * 1024);
     auto large = MakeReader(10 * 1024 * 1024);

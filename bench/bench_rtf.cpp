@@ -1,8 +1,8 @@
 // Loading a 1 MB word-processor RTF document into the rich-text box against
 // `unrtf --html` on the same file, and the field reader's throughput on a 20 MB
 // index-like text.
-#include "faq/TextFile.h"
 #include "platform/RichTextBox.h"
+#include "text/TextFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -167,7 +167,7 @@ int main(int argc, char **argv)
     double load = 1e18;
     for (int i = 0; i < kRuns; ++i) {
         // Shown, like the news panel it loads into (offscreen when run headless).
-        platform::RichTextBox box;
+        veldra::platform::RichTextBox box;
         box.resize(800, 600);
         box.show();
         QApplication::processEvents();
@@ -206,7 +206,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < 3; ++i) {
         QElapsedTimer t;
         t.start();
-        TextFileReader file;
+        veldra::text::TextFileReader file;
         if (!file.open(indexPath))
             return 1;
         count = 0;

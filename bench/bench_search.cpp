@@ -2,10 +2,8 @@
 // the real main window offscreen. "generate DIR TERM" writes indexes of 10,000,
 // 100,000 and 1,000,000 records into DIR; "measure FILE TERM RUNS" searches one
 // of them RUNS times and prints each time in milliseconds.
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
-#include "settings/Module1.h"
-#include "shell/Form1.h"
+#include "../tests/support/MainWindow.h"
+#include "text/CodePage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,7 +40,7 @@ QByteArray GenerateIndex(int records, const QString &term)
         else
             text += QStringLiteral("%1=%2 no. %3]\r\n").arg(name, subject).arg(i);
     }
-    return platform::EncodeAnsi(text);
+    return veldra::text::EncodeAnsi(text);
 }
 
 int Generate(const QString &dir, const QString &term)
@@ -62,13 +60,14 @@ int Generate(const QString &dir, const QString &term)
 // Prints the time of each run after a first one that warms the caches.
 int Measure(const QString &path, const QString &term, int runs)
 {
-    Module1::AppName = QStringLiteral("Veldra");
-    Module1::IndexFile = path;
-    platform::SetMsgBoxHook([](const platform::MsgBoxCall &) {});
-    Form1 *form = Form1::Get();
+    testsupport::MainWindow w;
+    w.state.AppName = QStringLiteral("Veldra");
+    w.state.IndexFile = path;
+    veldra::shell::Form1 *form = w.form.get();
+    QLineEdit *box = w.child<QLineEdit>("txtSearchText");
     QTextStream out(stdout);
     for (int run = 0; run <= runs; ++run) {
-        form->txtSearchText->setText(term);
+        box->setText(term);
         QElapsedTimer timer;
         timer.start();
         form->cmdSearch_Click();
@@ -76,10 +75,7 @@ int Measure(const QString &path, const QString &term, int runs)
         if (run > 0)
             out << QString::number(ms, 'f', 2) << '\n';
     }
-    if (Module1::SearchHitCount <= 0)
-        return 1;
-    delete form;
-    return 0;
+    return form->search().SearchHitCount() > 0 ? 0 : 1;
 }
 
 } // namespace

@@ -3,7 +3,8 @@
 // that polls without sleeping (measured as the anchor) uses a whole core.
 
 #include "../tests/support/TestServer.h"
-#include "transfer/ApplyProxy.h"
+#include "settings/Module1.h"
+#include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
 #include <QCoreApplication>
@@ -46,13 +47,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "test server: %s\n", qPrintable(server.errorString()));
         return 1;
     }
-    TransferChannel channel(QStringLiteral("HTTP"));
-    QString text, error;
+    veldra::settings::Module1 state;
+    veldra::transfer::Channels net(state);
+    veldra::transfer::TransferChannel &channel = net.HTTP();
     // The first request sets up the network stack; it is not part of the wait.
-    if (!channel.OpenURL(server.url(QStringLiteral("/_test/empty")), &text, &error)) {
-        std::fprintf(stderr, "warm-up: %s\n", qPrintable(error));
+    if (const auto warm = channel.OpenURL(server.url(QStringLiteral("/_test/empty"))); !warm) {
+        std::fprintf(stderr, "warm-up: %s\n", qPrintable(warm.error()));
         return 1;
     }
+    QString error;
 
     // One fetch of five seconds; shortly after it starts, a handler waits for
     // the channel inside it, as a second download started meanwhile would.
@@ -60,8 +63,10 @@ int main(int argc, char **argv)
     double wall = 0;
     const double share = CpuShare(
         [&] {
-            QTimer::singleShot(100, &channel, [&channel] { WaitForTransfer(channel); });
-            ok = channel.OpenURL(server.url(QStringLiteral("/_test/slow/5")), &text, &error);
+            QTimer::singleShot(100, &channel, [&] { net.WaitForTransfer(channel); });
+            const auto fetched = channel.OpenURL(server.url(QStringLiteral("/_test/slow/5")));
+            ok = fetched.ok();
+            error = fetched.error();
         },
         &wall);
     if (!ok) {

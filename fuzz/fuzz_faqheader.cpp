@@ -30,10 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // The path is passed with spaces around it, as callers may do.
     QString path = QStringLiteral("  ") + name + QStringLiteral(" ");
-    QString error;
-    bool ok = false;
-    const FaqHeader h = ReadFaqHeader(path, &error, &ok);
-    if (path != name || !ok || h.FileName != name)
+    const veldra::Result<veldra::faq::FaqHeader> h = veldra::faq::ReadFaqHeader(path);
+    if (path != name || !h.ok() || h->FileName != name)
         __builtin_trap();
     return 0;
 }

@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes, behind an RTF header, to the RTF reader.
-#include "platform/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!rtf.startsWith("{\\rtf"))
         rtf.prepend("{\\rtf1 ");
     QTextDocument doc;
-    platform::ReadRtf(rtf, &doc);
+    veldra::rtf::ReadRtf(rtf, &doc);
     // Walk the result so that a broken document structure shows up here.
     (void)doc.toPlainText();
     return 0;

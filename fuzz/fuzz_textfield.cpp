@@ -1,13 +1,11 @@
-// Reads every field of arbitrary Windows-1252 text.
-#include "faq/TextFile.h"
-
-#include "platform/CodePage.h"
+// Reads every field of arbitrary bytes.
+#include "text/TextFile.h"
 
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    TextFileReader file(platform::DecodeAnsi(QByteArrayView(data, qsizetype(size))));
+    veldra::text::TextFileReader file(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     qsizetype last = -1;
     while (!file.atEnd()) {
         (void)ReadTextField(file);

@@ -1,12 +1,14 @@
 #include "platform/ImageList.h"
+#include "settings/Module1.h"
+#include "shell/DesktopReporter.h"
 #include "shell/Form1.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QTreeWidget>
 
 int main(int argc, char *argv[])
 {
+    using namespace veldra;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veldra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.veldra.Veldra"));
@@ -20,9 +22,13 @@ int main(int argc, char *argv[])
         QApplication::setFont(font);
     }
 
-    Form1 *main = Form1::Get();
-    main->Form_Load();
-    main->show();
-    main->TV->setFocus();
+    // The shared state and the windows live until the event loop has ended.
+    settings::Module1 state;
+    shell::DesktopReporter reporter;
+    shell::Form1 main(state, reporter);
+    main.Form_Load();
+    main.show();
+    if (QWidget *tree = main.findChild<QWidget *>(QStringLiteral("TV")))
+        tree->setFocus();
     return app.exec();
 }

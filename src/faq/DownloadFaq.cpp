@@ -1,51 +1,52 @@
 #include "faq/FaqFileName.h"
+#include "faq/Log.h"
 #include "faq/ReaderPanel.h"
-#include "platform/MessageBox.h"
+#include "platform/Progress.h"
 #include "settings/Module1.h"
-#include "shell/Form2.h"
-#include "transfer/ApplyProxy.h"
+#include "transfer/Channels.h"
 #include "transfer/Download.h"
 #include "transfer/TransferChannel.h"
+
+namespace veldra::faq
+{
 
 namespace
 {
 
 constexpr int kFaqRequestTimeoutSeconds = 120;
 
-bool ReportDownloadFailure(const QString &description)
-{
-    CloseProgress();
-    platform::MsgBox(QStringLiteral("Error while connecting to server using HTTP protocol: ") + description +
-                         QStringLiteral("\r\n") + QStringLiteral("Please check your proxy settings..."),
-                     platform::MsgCritical, Module1::AppName + QStringLiteral(" - Error"));
-    return false;
-}
-
 } // namespace
 
-bool DownloadFaq(TransferChannel &HTTP, const QString &fileName, const QString &baseUrl, QWidget *owner)
+Result<QString> DownloadFaq(transfer::Channels &net, const QString &fileName, platform::Progress &progress)
 {
+    const settings::Module1 &state = net.state();
+    transfer::TransferChannel &HTTP = net.HTTP();
     // The name comes from the server's index and becomes a path in AppDir, so it
     // has to stay one plain name there.
-    const QString localCopy = Module1::AppDir + fileName;
-    QString error;
-    if (!IsPlainFaqFileName(fileName, &error) || !IsReplaceableLocalCopy(localCopy, fileName, &error))
-        return ReportDownloadFailure(error);
+    const QString localCopy = state.AppDir + fileName;
+    if (const Status plain = IsPlainFaqFileName(fileName); !plain)
+        return Error{plain.error()};
+    if (const Status replaceable = IsReplaceableLocalCopy(localCopy, fileName); !replaceable)
+        return Error{replaceable.error()};
 
-    ApplyProxy(HTTP, Module1::HttpProxy, Module1::HttpProxyPort);
-    ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Downloading FAQ..."), true, true, owner);
-    WaitForTransfer(HTTP);
-    HTTP.setProtocol(TransferChannel::ProtocolHTTP);
+    net.ApplyHttpProxy();
+    progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Downloading FAQ..."), true, true);
+    net.WaitForTransfer(HTTP);
+    HTTP.setProtocol(transfer::Protocol::HTTP);
     HTTP.setRequestTimeout(kFaqRequestTimeoutSeconds);
 
     // The old copy is replaced only by a document that arrived whole, so the
     // reader can still show it after a failed download.
-    const QString url = baseUrl + FaqUrlSegment(fileName);
-    if (!DownloadToFileSafely(HTTP, url, localCopy, FetchAs::TextWithCrLf, &error))
-        return ReportDownloadFailure(error);
-    WaitForTransfer(HTTP);
-
-    Module1::FaqFile = localCopy;
-    CloseProgress();
-    return true;
+    const QString url = state.ServerUrl + FaqUrlSegment(fileName);
+    const Status saved = transfer::DownloadToFileSafely(HTTP, url, localCopy, transfer::FetchAs::TextWithCrLf);
+    if (!saved) {
+        qCDebug(lcFaq) << "download of" << fileName << "failed:" << saved.error();
+        progress.close();
+        return Error{saved.error()};
+    }
+    net.WaitForTransfer(HTTP);
+    progress.close();
+    return localCopy;
 }
+
+} // namespace veldra::faq

@@ -3,6 +3,9 @@
 #include <QFileInfo>
 #include <QUrl>
 
+namespace veldra::faq
+{
+
 namespace
 {
 
@@ -31,27 +34,29 @@ QString Shown(const QString &name)
 
 } // namespace
 
-bool IsPlainFaqFileName(const QString &name, QString *why)
+Status IsPlainFaqFileName(const QString &name)
 {
     const bool plain =
         !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") && !HasUnsafeCharacter(name);
-    if (!plain && why)
-        *why = QStringLiteral("the file name %1 is not a plain file name").arg(Shown(name));
-    return plain;
+    if (!plain)
+        return Error{QStringLiteral("the file name %1 is not a plain file name").arg(Shown(name))};
+    return {};
 }
 
-bool IsReplaceableLocalCopy(const QString &path, const QString &name, QString *why)
+Status IsReplaceableLocalCopy(const QString &path, const QString &name)
 {
     const QFileInfo info(path);
     const QFileDevice::Permissions runnable = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
     const bool replaceable =
         !info.isSymLink() && (!info.exists() || (info.isFile() && !(info.permissions() & runnable)));
-    if (!replaceable && why)
-        *why = QStringLiteral("the file name %1 belongs to a file that is not a FAQ document").arg(Shown(name));
-    return replaceable;
+    if (!replaceable)
+        return Error{QStringLiteral("the file name %1 belongs to a file that is not a FAQ document").arg(Shown(name))};
+    return {};
 }
 
 QString FaqUrlSegment(const QString &name)
 {
     return QString::fromLatin1(QUrl::toPercentEncoding(name));
 }
+
+} // namespace veldra::faq

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "text/Result.h"
+
 #include <QString>
+
+namespace veldra::faq
+{
 
 // The file names of the server index become local paths in AppDir. A name is
 // taken only when it is one plain path segment: not empty, not "." or "..", no
-// "/" or "\", no control character. Otherwise returns false with a description
-// that names the file.
-bool IsPlainFaqFileName(const QString &name, QString *why);
+// "/" or "\", no control character. Otherwise the error names the file.
+Status IsPlainFaqFileName(const QString &name);
 
 // The name as one percent-encoded segment of the document's URL.
 QString FaqUrlSegment(const QString &name);
@@ -14,4 +18,6 @@ QString FaqUrlSegment(const QString &name);
 // A download replaces `path` (AppDir + name) only when it is new or an ordinary
 // file: a directory, a symbolic link (which could point outside AppDir) or a file
 // someone may run, such as the program itself, is left alone.
-bool IsReplaceableLocalCopy(const QString &path, const QString &name, QString *why);
+Status IsReplaceableLocalCopy(const QString &path, const QString &name);
+
+} // namespace veldra::faq

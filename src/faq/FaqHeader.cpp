@@ -1,6 +1,12 @@
 #include "faq/FaqHeader.h"
 
-#include "faq/TextFile.h"
+#include "text/TextFile.h"
+#include "text/Trim.h"
+
+namespace veldra::faq
+{
+
+using text::TrimBlanks;
 
 namespace
 {
@@ -29,23 +35,6 @@ const HeaderKey *FindKey(const QString &field)
     return nullptr;
 }
 
-inline bool IsBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-// Spaces and tabs count alike, as they do before a field.
-QString TrimBlanks(const QString &text)
-{
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && IsBlank(text.at(from)))
-        ++from;
-    while (to > from && IsBlank(text.at(to - 1)))
-        --to;
-    return text.mid(from, to - from);
-}
-
 } // namespace
 
 QString DetectHeaderKey(const QString &field)
@@ -54,30 +43,25 @@ QString DetectHeaderKey(const QString &field)
     return key ? QString(key->reported) : QString();
 }
 
-FaqHeader ReadFaqHeader(QString &path, QString *error, bool *ok)
+Result<FaqHeader> ReadFaqHeader(QString &path)
 {
-    if (ok)
-        *ok = true;
+    // Spaces and tabs count alike, as they do before a field.
     path = TrimBlanks(path);
     FaqHeader header;
     if (path.isEmpty()) {
         header.ErrorText = QStringLiteral("Error, no file!");
         return header;
     }
-    TextFileReader file;
-    QString why;
-    if (!file.open(path, &why)) {
-        if (error)
-            *error = why;
-        if (ok)
-            *ok = false;
-        return FaqHeader();
-    }
+    text::TextFileReader file;
+    if (const Status opened = file.open(path); !opened)
+        return Error{opened.error()};
     while (!file.atEnd()) {
         const QString field = TrimBlanks(ReadTextField(file));
         if (const HeaderKey *key = FindKey(field))
-            header.*(key->field) = TrimBlanks(field.mid(key->name.size()));
+            header.*(key->field) = TrimBlanks(QStringView(field).sliced(key->name.size()));
     }
     header.FileName = path;
     return header;
 }
+
+} // namespace veldra::faq

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "text/Result.h"
+
 #include <QString>
+
+namespace veldra::faq
+{
 
 // The header of a FAQ document: the last value of each key in the file.
 struct FaqHeader {
@@ -19,6 +24,7 @@ QString DetectHeaderKey(const QString &field);
 
 // Trims `path` in the caller's variable, then reads the header of that file.
 // Every field of the file counts, body lines included. When the file cannot be
-// opened or read, *ok is false, *error holds the system's description and the
-// record is empty.
-FaqHeader ReadFaqHeader(QString &path, QString *error = nullptr, bool *ok = nullptr);
+// opened or read, the error is the system's description.
+Result<FaqHeader> ReadFaqHeader(QString &path);
+
+} // namespace veldra::faq

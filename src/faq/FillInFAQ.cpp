@@ -1,56 +1,43 @@
 #include "faq/FaqHeader.h"
 #include "faq/HighlightLinks.h"
 #include "faq/LoadFaqBody.h"
+#include "faq/Log.h"
 #include "faq/ReaderPanel.h"
-#include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "settings/Module1.h"
 
 #include <QFile>
 #include <QLineEdit>
 
-namespace
+namespace veldra::faq
 {
 
-// The failure path: two boxes, the second with the system's description and no
-// title of its own.
-void ReportLoadFailure(const QString &description)
+Status FillInFAQ(ReaderPanel &ui, settings::Module1 &state)
 {
-    platform::MsgBox(QStringLiteral("Could not load ") + Module1::FaqFile, platform::MsgCritical,
-                     Module1::AppName + QStringLiteral(" - Error"));
-    platform::MsgBox(description, platform::MsgPlain);
-}
-
-} // namespace
-
-void FillInFAQ(ReaderPanel &ui)
-{
-    if (Module1::FaqFile.isEmpty()) {
+    if (state.FaqFile.isEmpty()) {
         ui.txtFAQ->setText(QStringLiteral("No file downloaded"));
-        return;
+        return {};
     }
 
     {
-        QFile check(Module1::FaqFile);
-        if (!check.open(QIODevice::ReadOnly)) {
-            ReportLoadFailure(check.errorString());
-            return;
-        }
+        QFile check(state.FaqFile);
+        if (!check.open(QIODevice::ReadOnly))
+            return Error{check.errorString()};
     }
 
-    QString error;
-    bool ok = true;
-    const FaqHeader header = ReadFaqHeader(Module1::FaqFile, &error, &ok);
-    if (!ok) {
-        ReportLoadFailure(error);
-        return;
-    }
-    ui.txtSubject->setText(header.Subject);
-    ui.txtVersion->setText(header.Version);
-    ui.txtAuthor->setText(header.Author);
-    ui.txtWebsite->setText(header.AuthorWebsite);
+    const Result<FaqHeader> header = ReadFaqHeader(state.FaqFile);
+    if (!header)
+        return Error{header.error()};
+    ui.txtSubject->setText(header->Subject);
+    ui.txtVersion->setText(header->Version);
+    ui.txtAuthor->setText(header->Author);
+    ui.txtWebsite->setText(header->AuthorWebsite);
 
-    LoadFaqBody(Module1::FaqFile, *ui.txtFAQ);
+    LoadFaqBody(state.FaqFile, *ui.txtFAQ);
     HighlightLinks(*ui.txtFAQ, QStringLiteral("www."));
     HighlightLinks(*ui.txtFAQ, QStringLiteral("http:"));
+    qCDebug(lcFaq) << "shown" << state.FaqFile;
+    return {};
 }
+
+} // namespace veldra::faq

@@ -7,6 +7,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+namespace veldra::faq
+{
+
 namespace
 {
 
@@ -98,3 +101,5 @@ void HighlightLinks(platform::RichTextBox &box, const QString &prefix)
     }
     batch.endEditBlock();
 }
+
+} // namespace veldra::faq

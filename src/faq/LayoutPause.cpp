@@ -4,6 +4,9 @@
 
 #include <QTextDocument>
 
+namespace veldra::faq
+{
+
 LayoutPause::LayoutPause(platform::RichTextBox &box)
     : m_box(box)
     , m_layoutWasEnabled(box.document()->isLayoutEnabled())
@@ -18,3 +21,5 @@ LayoutPause::~LayoutPause()
     m_box.document()->setLayoutEnabled(m_layoutWasEnabled);
     m_box.setUpdatesEnabled(m_updatesWereEnabled);
 }
+
+} // namespace veldra::faq

@@ -1,9 +1,12 @@
 #pragma once
 
-namespace platform
+namespace veldra::platform
 {
 class RichTextBox;
 }
+
+namespace veldra::faq
+{
 
 // Switches a box's layout and painting off for a batch of changes and back on
 // when it goes out of scope. Every selection in the box scrolls to it, which lays
@@ -23,3 +26,5 @@ private:
     bool m_layoutWasEnabled;
     bool m_updatesWereEnabled;
 };
+
+} // namespace veldra::faq

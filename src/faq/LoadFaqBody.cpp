@@ -1,17 +1,21 @@
 #include "faq/LoadFaqBody.h"
 
-#include "faq/TextFile.h"
+#include "faq/Log.h"
 #include "platform/Events.h"
 #include "platform/RichTextBox.h"
+#include "text/TextFile.h"
 
 #include <QFile>
+
+namespace veldra::faq
+{
 
 namespace
 {
 
 // Copies the body fields of `doc` into `out`, one line each. Sections are
 // concatenated; the marker fields themselves never belong to the body.
-bool WriteBody(TextFileReader &doc, QFile &out)
+bool WriteBody(text::TextFileReader &doc, QFile &out)
 {
     bool inBody = false;
     while (!doc.atEnd()) {
@@ -25,7 +29,7 @@ bool WriteBody(TextFileReader &doc, QFile &out)
         }
         if (marker && field.contains(QLatin1String("[/body]"), Qt::CaseInsensitive))
             inBody = false;
-        if (inBody && !WriteTextLine(out, field))
+        if (inBody && !text::WriteTextLine(out, field))
             return false;
     }
     return true;
@@ -37,7 +41,7 @@ void LoadFaqBody(QString &path, platform::RichTextBox &box)
 {
     box.setText(QString());
 
-    TextFileReader doc;
+    text::TextFileReader doc;
     if (!doc.open(path))
         return;
     QFile temp(path + QStringLiteral(".tmp"));
@@ -48,8 +52,12 @@ void LoadFaqBody(QString &path, platform::RichTextBox &box)
     if (!written || temp.error() != QFileDevice::NoError)
         return;
 
-    if (!box.loadFile(temp.fileName()))
+    if (const Status loaded = box.loadFile(temp.fileName()); !loaded) {
+        qCDebug(lcFaq) << "body not loaded:" << loaded.error();
         return;
+    }
     platform::DoEvents();
     temp.remove();
 }
+
+} // namespace veldra::faq

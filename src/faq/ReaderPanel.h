@@ -1,14 +1,27 @@
 #pragma once
 
+#include "text/Result.h"
+
 #include <QString>
 
 class QLineEdit;
-class QWidget;
-class TransferChannel;
-namespace platform
+
+namespace veldra::platform
 {
+class Progress;
 class RichTextBox;
+} // namespace veldra::platform
+namespace veldra::settings
+{
+class Module1;
 }
+namespace veldra::transfer
+{
+class Channels;
+}
+
+namespace veldra::faq
+{
 
 // The reader panel's widgets, as FillInFAQ fills them.
 struct ReaderPanel {
@@ -19,9 +32,14 @@ struct ReaderPanel {
     platform::RichTextBox *txtFAQ = nullptr;
 };
 
-// Fills the panel from Module1::FaqFile.
-void FillInFAQ(ReaderPanel &ui);
+// Fills the panel from the shared FaqFile (which the header reader trims in
+// place). The error is the description of a document that could not be read;
+// what was filled before the failure stays.
+Status FillInFAQ(ReaderPanel &ui, settings::Module1 &state);
 
-// Downloads `fileName` from the server folder `baseUrl` into Module1::AppDir and
-// sets Module1::FaqFile. Returns true when the reader should now be shown.
-bool DownloadFaq(TransferChannel &HTTP, const QString &fileName, const QString &baseUrl, QWidget *owner);
+// Downloads `fileName` from the server's library folder into the program
+// folder while the progress display shows it, and closes the display. Gives
+// the local copy's path, which becomes the shared FaqFile, or the failure.
+Result<QString> DownloadFaq(transfer::Channels &net, const QString &fileName, platform::Progress &progress);
+
+} // namespace veldra::faq

@@ -1,9 +1,12 @@
 #include "index/AnchoredSubjects.h"
 
-#include "index/FieldLocator.h"
 #include "index/TextFinder.h"
+#include "text/FieldLocator.h"
 
 #include <algorithm>
+
+namespace veldra::index
+{
 
 namespace
 {
@@ -150,3 +153,5 @@ bool AnchoredSubjects::fileNames(QIODevice &index, qint64 from, qsizetype window
         names->push_back(found.fileName(s));
     return !window.failed();
 }
+
+} // namespace veldra::index

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "index/IndexWindows.h"
+#include "text/FieldLocator.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 
 #include <vector>
 
-class FieldLocator;
 class QIODevice;
+
+namespace veldra::index
+{
+
+using text::FieldLocator;
 class TextFinder;
 
 // Finds the last field that contains each of many subjects when every subject
@@ -57,3 +62,5 @@ private:
     std::vector<int> m_table;
     std::vector<int> m_next;
 };
+
+} // namespace veldra::index

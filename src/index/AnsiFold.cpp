@@ -1,8 +1,11 @@
 #include "index/AnsiFold.h"
 
-#include "platform/CodePage.h"
+#include "text/CodePage.h"
 
 #include <QChar>
+
+namespace veldra::index
+{
 
 const AnsiFold &AnsiFold::instance()
 {
@@ -14,7 +17,7 @@ AnsiFold::AnsiFold()
 {
     for (int b = 0; b < 256; ++b) {
         const char byte = char(b);
-        const QString text = platform::DecodeAnsi(QByteArrayView(&byte, 1));
+        const QString text = text::DecodeAnsi(QByteArrayView(&byte, 1));
         // The code page maps every byte to exactly one character of the basic
         // plane; should a decoder ever disagree, the byte keeps its own value.
         m_char[b] = text.size() == 1 ? text.at(0).unicode() : char16_t(b);
@@ -60,3 +63,5 @@ QString AnsiFold::decode(QByteArrayView bytes) const
         dst[i] = m_char[uchar(bytes.at(i))];
     return out;
 }
+
+} // namespace veldra::index

@@ -7,6 +7,9 @@
 
 #include <array>
 
+namespace veldra::index
+{
+
 // The index is Windows-1252 text, one byte per character, so it is searched as
 // bytes. Comparing without case must still follow the Unicode rules QString uses
 // (simple case folding of each character), so every byte gets a class: the
@@ -36,3 +39,5 @@ private:
     std::array<char16_t, 256> m_fold{};
     std::array<uchar, 256> m_class{};
 };
+
+} // namespace veldra::index

@@ -1,55 +1,38 @@
 #include "index/DownloadIndex.h"
 
-#include "platform/MessageBox.h"
+#include "index/Log.h"
+#include "platform/Progress.h"
 #include "settings/Module1.h"
-#include "settings/ServerUrl.h"
-#include "shell/Form2.h"
-#include "transfer/ApplyProxy.h"
+#include "transfer/Channels.h"
 #include "transfer/Download.h"
 #include "transfer/TransferChannel.h"
 
-#include <exception>
-
-namespace
+namespace veldra::index
 {
 
-bool Fetch(TransferChannel &HTTP, const QString &baseUrl, QString *error)
+Status DownloadIndex(transfer::Channels &net, platform::Progress &progress)
 {
+    transfer::TransferChannel &HTTP = net.HTTP();
+    const settings::Module1 &state = net.state();
     HTTP.setUrl(QString());
-    ApplyProxy(HTTP, Module1::HttpProxy, Module1::HttpProxyPort);
-    HTTP.setProtocol(TransferChannel::ProtocolHTTP);
-    WaitForTransfer(HTTP);
-    ProgressSetValue(75);
-    ProgressSetStatus(QStringLiteral("Downloading script..."));
-    ProgressSetValue(50);
-    if (!DownloadToFile(HTTP, baseUrl + QStringLiteral("script.txt"), Module1::IndexFile, FetchAs::TextWithCrLf, error))
-        return false;
-    WaitForTransfer(HTTP);
-    ProgressSetValue(99);
-    ProgressSetStatus(QStringLiteral("Loading..."));
-    HTTP.setUrl(QString());
-    ProgressSetValue(100);
-    return true;
-}
-
-} // namespace
-
-void DownloadIndex(TransferChannel &HTTP)
-{
-    DownloadIndex(HTTP, ServerBaseUrl());
-}
-
-void DownloadIndex(TransferChannel &HTTP, const QString &baseUrl)
-{
-    QString error;
-    bool ok = false;
-    try {
-        ok = Fetch(HTTP, baseUrl, &error);
-    } catch (const std::exception &e) {
-        error = QString::fromLocal8Bit(e.what());
+    net.ApplyHttpProxy();
+    HTTP.setProtocol(transfer::Protocol::HTTP);
+    net.WaitForTransfer(HTTP);
+    progress.setValue(75);
+    progress.setStatus(QStringLiteral("Downloading script..."));
+    progress.setValue(50);
+    const Status fetched = transfer::DownloadToFile(HTTP, state.ServerUrl + QStringLiteral("script.txt"),
+                                                    state.IndexFile, transfer::FetchAs::TextWithCrLf);
+    if (!fetched) {
+        qCDebug(lcIndex) << "index download failed:" << fetched.error();
+        return fetched;
     }
-    if (!ok)
-        platform::MsgBox(QStringLiteral("Error while connecting to server using HTTP protocol: ") + error +
-                             QStringLiteral("\r\nPlease check your proxy settings..."),
-                         platform::MsgCritical, Module1::AppName + QStringLiteral(" - Error"));
+    net.WaitForTransfer(HTTP);
+    progress.setValue(99);
+    progress.setStatus(QStringLiteral("Loading..."));
+    HTTP.setUrl(QString());
+    progress.setValue(100);
+    return {};
 }
+
+} // namespace veldra::index

@@ -1,10 +1,22 @@
 #pragma once
 
-class QString;
-class TransferChannel;
+#include "text/Result.h"
 
-// Downloads the server's index into Module1::IndexFile while the progress
-// window shows how far it got; a failure is reported in a message box.
-void DownloadIndex(TransferChannel &HTTP);
-// The same from the library folder at `baseUrl` (ending in "/").
-void DownloadIndex(TransferChannel &HTTP, const QString &baseUrl);
+namespace veldra::platform
+{
+class Progress;
+}
+namespace veldra::transfer
+{
+class Channels;
+}
+
+namespace veldra::index
+{
+
+// Downloads the server's index into the local index file through the HTTP
+// channel while the progress display shows how far it got. The error describes
+// the failure; the caller reports it.
+Status DownloadIndex(transfer::Channels &net, platform::Progress &progress);
+
+} // namespace veldra::index

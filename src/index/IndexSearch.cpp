@@ -2,15 +2,19 @@
 
 #include "index/AnchoredSubjects.h"
 #include "index/AnsiFold.h"
-#include "index/FieldLocator.h"
-#include "index/IndexRecord.h"
 #include "index/IndexWindows.h"
 #include "index/SubjectMatcher.h"
 #include "index/TextFinder.h"
+#include "text/FieldLocator.h"
+#include "text/IndexRecord.h"
+#include "text/Trim.h"
 
 #include <QFile>
 
 #include <vector>
+
+namespace veldra::index
+{
 
 namespace
 {
@@ -76,15 +80,6 @@ bool FileNamesOfLastFields(QIODevice &index, const std::vector<QByteArray> &subj
     return FileNamesOfLastFields(index, subjects, from, windowSize, names);
 }
 
-QByteArrayView TrimSpaces(QByteArrayView bytes)
-{
-    while (!bytes.isEmpty() && bytes.front() == ' ')
-        bytes = bytes.sliced(1);
-    while (!bytes.isEmpty() && bytes.back() == ' ')
-        bytes.chop(1);
-    return bytes;
-}
-
 struct HitScan {
     QVector<IndexHit> hits;
     std::vector<QByteArray> subjects; // classes of the trimmed subjects that are not empty
@@ -113,10 +108,10 @@ bool FindHits(QIODevice &index, const TextFinder &finder, int maxHits, qsizetype
                 at = finder.find(data, at + 1, size);
                 continue;
             }
-            if (const auto record = LocateIndexRecord(data + f.begin, f.end - f.begin)) {
+            if (const auto record = text::LocateIndexRecord(data + f.begin, f.end - f.begin)) {
                 const QByteArrayView subject(data + f.begin + record->equals + 1, record->bracket - record->equals - 1);
                 scan->hits.append({fold.decode(subject), qint32(at - f.begin + 1), QString()});
-                const QByteArrayView trimmed = TrimSpaces(subject);
+                const QByteArrayView trimmed = text::TrimSpaces(subject);
                 if (!trimmed.isEmpty()) {
                     scan->subjects.push_back(fold.classesOf(trimmed));
                     scan->listed.push_back(scan->hits.size() - 1);
@@ -194,3 +189,5 @@ QStringList FindServerFileNames(QIODevice &index, const QStringList &subjects, q
         names.append(read && possible[i] ? found[i] : QString());
     return names;
 }
+
+} // namespace veldra::index

@@ -7,6 +7,9 @@
 
 class QIODevice;
 
+namespace veldra::index
+{
+
 struct IndexHit {
     QString Subject;  // the text between "=" and "]", untrimmed
     qint32 Position;  // where the search text starts in the field, from 1
@@ -34,3 +37,5 @@ QVector<IndexHit> SearchIndexFile(const QString &path, QStringView text, int max
 // contains `anchor`, only the fields where the anchor occurs are.
 QStringList FindServerFileNames(QIODevice &index, const QStringList &subjects, qint64 from = 0, QStringView anchor = {},
                                 qsizetype windowSize = kIndexWindow);
+
+} // namespace veldra::index

@@ -6,6 +6,9 @@
 
 #include <cstring>
 
+namespace veldra::index
+{
+
 IndexWindows::IndexWindows(QIODevice &file, qint64 from, qsizetype windowSize)
     : m_file(file)
     , m_buffer(qMax<qsizetype>(windowSize, 16), Qt::Uninitialized)
@@ -21,9 +24,18 @@ bool IndexWindows::read()
         if (m_reachesEnd)
             return false;
         const qsizetype resume = m_resume < 0 ? m_size : m_resume;
-        // A field longer than the window: read it whole next time.
-        if (resume == 0)
-            m_buffer.resize(m_buffer.size() * 2);
+        // A field longer than the window: read it whole next time. The window
+        // never grows past what is left of the file, nor past a bound that
+        // keeps a hostile index from taking all memory.
+        if (resume == 0) {
+            const qint64 left = m_file.size() - (m_offset + resume);
+            const qsizetype grown = qsizetype(qMin<qint64>(qint64(m_buffer.size()) * 2, left + 16));
+            if (grown > kMaxIndexWindow || grown <= m_buffer.size()) {
+                m_failed = true;
+                return false;
+            }
+            m_buffer.resize(grown);
+        }
         m_offset += resume;
     }
     m_started = true;
@@ -78,3 +90,5 @@ QString FoundFields::fileName(size_t subject) const
 {
     return AnsiFold::instance().decode(m_found[subject].name);
 }
+
+} // namespace veldra::index

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "index/IndexField.h"
+#include "text/FieldScanner.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,6 +8,16 @@
 #include <vector>
 
 class QIODevice;
+
+namespace veldra::index
+{
+
+using text::FieldSpan;
+using text::NextField;
+
+// The most bytes a window grows to for one long field: a field that needs more
+// makes the index unreadable rather than the program run out of memory.
+constexpr qsizetype kMaxIndexWindow = qsizetype(512) * 1024 * 1024;
 
 // Reads an index a window at a time, as grep reads a file, so that a large
 // index is never held in memory whole. A window starts where a read of
@@ -75,3 +85,5 @@ private:
     std::vector<Found> m_found;
     std::vector<size_t> m_pending;
 };
+
+} // namespace veldra::index

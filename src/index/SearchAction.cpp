@@ -1,13 +1,12 @@
 #include "index/SearchAction.h"
 
-#include "index/IndexRecord.h"
 #include "index/IndexSearch.h"
+#include "index/Log.h"
 #include "platform/Events.h"
 #include "platform/ImageList.h"
-#include "platform/MessageBox.h"
+#include "platform/Progress.h"
 #include "platform/Twips.h"
-#include "settings/Module1.h"
-#include "shell/Form2.h"
+#include "text/Trim.h"
 
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -17,7 +16,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include <exception>
+namespace veldra::index
+{
 
 namespace
 {
@@ -38,37 +38,30 @@ void SetResultColumns(QTreeWidget *list)
     list->setColumnWidth(1, qRound((widthTwips - 90) / platform::kTwipsPerPixel));
 }
 
-QVector<IndexHit> Search(const QString &text)
-{
-    try {
-        return SearchIndexFile(Module1::IndexFile, text, Module1::kMaxSearchHits);
-    } catch (const std::exception &) {
-        // A field too large to hold in memory (an index with an unclosed
-        // quote near its start) leaves the search without hits.
-        return {};
-    }
-}
-
 } // namespace
 
-void SearchAction(SearchPanel &ui)
+SearchAction::SearchAction(const QString &indexFile, platform::Progress &progress)
+    : m_indexFile(indexFile)
+    , m_progress(progress)
+{
+}
+
+SearchOutcome SearchAction::run(const SearchPanel &ui)
 {
     // Enter in the search box is handled while the search lets events run; a
     // second search inside the first would mix the two result lists.
-    static bool running = false;
-    if (running || Module1::IndexFile.isEmpty())
-        return;
+    if (m_running || m_indexFile.isEmpty())
+        return SearchOutcome::Skipped;
 
-    const QString text = TrimSpaces(ui.txtSearchText->text());
+    const QString text = text::TrimSpaces(ui.txtSearchText->text());
     ui.txtSearchText->setText(text);
-    if (text.isEmpty()) {
-        platform::MsgBox(QStringLiteral("No text to search for!"), platform::MsgExclamation, Module1::AppName);
-        return;
-    }
-    running = true;
+    if (text.isEmpty())
+        return SearchOutcome::NoText;
+    m_running = true;
     struct Done {
+        bool &running;
         ~Done() { running = false; }
-    } done;
+    } done{m_running};
 
     // The panel's widgets may go with the main window while events run.
     const QPointer<QPushButton> cmdSearch = ui.cmdSearch;
@@ -79,31 +72,32 @@ void SearchAction(SearchPanel &ui)
 
     cmdSearch->setEnabled(false);
     cmdRead->setEnabled(false);
-    ShowProgress(QStringLiteral("Search"), QStringLiteral("Please wait, searching..."), true, true, ui.owner);
+    m_progress.ShowProgress(QStringLiteral("Search"), QStringLiteral("Please wait, searching..."), true, true);
     platform::DoEvents();
     if (!alive()) {
-        CloseProgress();
-        return;
+        m_progress.close();
+        return SearchOutcome::Skipped;
     }
 
-    Module1::SearchHitCount = 0;
+    m_count = 0;
     SetResultColumns(lstResults);
-    ProgressSetMax(100);
-    const QVector<IndexHit> hits = Search(text);
+    m_progress.setMaximum(100);
+    const QVector<IndexHit> hits = SearchIndexFile(m_indexFile, text, kMaxSearchHits);
     for (const IndexHit &hit : hits) {
-        Module1::SearchHits[Module1::SearchHitCount] = {hit.Subject, hit.Position};
-        ++Module1::SearchHitCount;
+        m_hits[m_count] = {hit.Subject, hit.Position};
+        ++m_count;
     }
-    ProgressSetValue(100);
+    qCDebug(lcIndex) << "search for" << text << "found" << m_count;
+    m_progress.setValue(100);
 
-    if (Module1::SearchHitCount > 0) {
-        ProgressSetMax(Module1::SearchHitCount);
+    if (m_count > 0) {
+        m_progress.setMaximum(m_count);
         const QIcon icon(platform::ImageList1(1));
         QList<QTreeWidgetItem *> items;
         int lastListed = -1;
-        for (int i = 0; i < Module1::SearchHitCount; ++i) {
-            Module1::SearchHit &hit = Module1::SearchHits[i];
-            hit.Subject = TrimSpaces(hit.Subject);
+        for (int i = 0; i < m_count; ++i) {
+            SearchHit &hit = m_hits[i];
+            hit.Subject = text::TrimSpaces(hit.Subject);
             if (!hit.Subject.isEmpty())
                 lastListed = i;
         }
@@ -112,7 +106,7 @@ void SearchAction(SearchPanel &ui)
         // each of up to 500 that nobody could see.
         QElapsedTimer frame;
         for (int i = 0; i <= lastListed; ++i) {
-            const Module1::SearchHit &hit = Module1::SearchHits[i];
+            const SearchHit &hit = m_hits[i];
             if (hit.Subject.isEmpty())
                 continue;
             auto *item = new QTreeWidgetItem({hit.Subject, QString::number(hit.Position)});
@@ -120,8 +114,8 @@ void SearchAction(SearchPanel &ui)
             item->setData(0, kResultTagRole, hits.at(i).FileName);
             items.append(item);
             if (!frame.isValid() || frame.elapsed() >= kFrameMs || i == lastListed) {
-                ProgressSetValue(i);
-                ProgressSetStatus(QStringLiteral("Checking server's filename for subject: ") + hit.Subject, true);
+                m_progress.setValue(i);
+                m_progress.setStatus(QStringLiteral("Checking server's filename for subject: ") + hit.Subject, true);
                 frame.start();
             }
         }
@@ -129,12 +123,15 @@ void SearchAction(SearchPanel &ui)
         // at once.
         lstResults->addTopLevelItems(items);
     }
-    Label2->setText(QStringLiteral("Found: ") + QString::number(Module1::SearchHitCount));
+    Label2->setText(QStringLiteral("Found: ") + QString::number(m_count));
 
-    CloseProgress();
+    m_progress.close();
     platform::DoEvents();
     if (alive()) {
         cmdSearch->setEnabled(true);
         cmdRead->setEnabled(false);
     }
+    return SearchOutcome::Listed;
 }
+
+} // namespace veldra::index

@@ -1,10 +1,20 @@
 #pragma once
 
+#include <QString>
+#include <QVector>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
-class QWidget;
+
+namespace veldra::platform
+{
+class Progress;
+}
+
+namespace veldra::index
+{
 
 // The search panel's widgets, as the search action drives them.
 struct SearchPanel {
@@ -13,11 +23,41 @@ struct SearchPanel {
     QPushButton *cmdRead = nullptr;
     QTreeWidget *lstResults = nullptr;
     QLabel *Label2 = nullptr;
-    QWidget *owner = nullptr; // the main window
 };
 
 // Item data role of lstResults that holds the server file name (the item's tag).
 constexpr int kResultTagRole = 0x0100 + 1; // Qt::UserRole + 1
 
-// Looks the box's text up in the local index and lists the hits.
-void SearchAction(SearchPanel &ui);
+struct SearchHit {
+    QString Subject;
+    qint32 Position = 0;
+};
+constexpr int kMaxSearchHits = 500;
+
+enum class SearchOutcome {
+    Listed,  // the hits are listed (perhaps none)
+    NoText,  // the box held nothing but spaces: the user must be told
+    Skipped, // no index, or a search is already running
+};
+
+// Looks the search box's text up in the local index and lists the hits. Keeps
+// the hits of the last search.
+class SearchAction
+{
+public:
+    SearchAction(const QString &indexFile, platform::Progress &progress);
+
+    SearchOutcome run(const SearchPanel &ui);
+
+    const QVector<SearchHit> &SearchHits() const { return m_hits; }
+    qint16 SearchHitCount() const { return m_count; }
+
+private:
+    const QString &m_indexFile;
+    platform::Progress &m_progress;
+    QVector<SearchHit> m_hits = QVector<SearchHit>(kMaxSearchHits);
+    qint16 m_count = 0;
+    bool m_running = false;
+};
+
+} // namespace veldra::index

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+namespace veldra::index
+{
+
 namespace
 {
 // The shift is kept in a byte.
@@ -51,3 +54,5 @@ void SubjectMatcher::build()
     for (size_t i = 0; i < m_patterns.size(); ++i)
         m_bucket[fill[keyAt(m_patterns[i], window - 1)]++] = int(i);
 }
+
+} // namespace veldra::index

@@ -6,6 +6,9 @@
 
 #include <vector>
 
+namespace veldra::index
+{
+
 // Tells which of many subjects occur in a field, without case. The subjects are
 // given as fold classes (AnsiFold). A field is looked at through a window as
 // long as the shortest subject; a table of the folded byte pairs that occur in
@@ -79,3 +82,5 @@ template <typename Found> void SubjectMatcher::scan(const uchar *field, qsizetyp
         ++last;
     }
 }
+
+} // namespace veldra::index

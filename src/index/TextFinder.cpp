@@ -8,6 +8,9 @@
 #define VELDRA_HAVE_AVX2_PATH 1
 #endif
 
+namespace veldra::index
+{
+
 namespace
 {
 
@@ -140,3 +143,5 @@ qsizetype TextFinder::find(const char *data, qsizetype from, qsizetype size) con
             return from;
     return size;
 }
+
+} // namespace veldra::index

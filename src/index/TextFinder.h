@@ -4,6 +4,9 @@
 
 #include <vector>
 
+namespace veldra::index
+{
+
 // Finds a text in raw index bytes without case (by fold class, see AnsiFold).
 // Positions where both the first and the last character could match are found
 // sixteen bytes at a time; only those are compared in full.
@@ -26,3 +29,5 @@ private:
     std::vector<char> m_first; // the bytes of the first character's class
     std::vector<char> m_last;  // and of the last's
 };
+
+} // namespace veldra::index

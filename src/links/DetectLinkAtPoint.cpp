@@ -10,6 +10,9 @@
 #include <QPoint>
 #include <cmath>
 
+namespace veldra::links
+{
+
 namespace
 {
 
@@ -26,7 +29,8 @@ int PixelsFromTwips(float twips)
 
 } // namespace
 
-QString DetectLinkAtPoint(platform::RichTextBox &source, float x, float y, platform::RichTextBox &target)
+QString DetectLinkAtPoint(platform::RichTextBox &source, float x, float y, platform::RichTextBox &target,
+                          const QString &appDir)
 {
     const int index = source.charFromPos(QPoint(PixelsFromTwips(x), PixelsFromTwips(y)));
     if (index < 0 || index >= source.textLength())
@@ -34,10 +38,12 @@ QString DetectLinkAtPoint(platform::RichTextBox &source, float x, float y, platf
     const QString word = WordAtIndex(source, index);
     if (ClassifyLink(word) == LinkClass::NotALink) {
         target.setToolTip(QString());
-        target.setMousePointer(platform::PointerDefault);
+        target.setMousePointer(platform::PointerKind::Default);
     } else {
-        target.setMousePointer(platform::PointerCustom, LoadHandPointer());
+        target.setMousePointer(platform::PointerKind::Custom, LoadHandPointer(appDir));
         target.setToolTip(LinkToolTip(word));
     }
     return word;
 }
+
+} // namespace veldra::links

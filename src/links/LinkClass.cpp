@@ -1,6 +1,9 @@
 #include "links/LinkClass.h"
 
-#include <algorithm>
+#include "text/Trim.h"
+
+namespace veldra::links
+{
 
 namespace
 {
@@ -51,6 +54,7 @@ QString LinkActivationTarget(const QString &word)
 
 bool HoldsWebsite(const QString &fieldText)
 {
-    const bool blank = std::all_of(fieldText.cbegin(), fieldText.cend(), [](QChar c) { return c == QLatin1Char(' '); });
-    return !blank && fieldText != QLatin1String("none") && fieldText != QLatin1String("?");
+    return !text::IsAllSpaces(fieldText) && fieldText != QLatin1String("none") && fieldText != QLatin1String("?");
 }
+
+} // namespace veldra::links

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+namespace veldra::links
+{
+
 // What a word in the reader body is, by its first characters. The prefixes are
 // compared exactly, capitals and all; "@" counts only when no prefix matched.
 enum class LinkClass { NotALink, WebLink, PrefixedMailLink, BareMailAddress };
@@ -19,3 +22,5 @@ QString LinkActivationTarget(const QString &word);
 // not when it says exactly "none" or "?" (a capital or spaces make it a name).
 // Blank means nothing but spaces.
 bool HoldsWebsite(const QString &fieldText);
+
+} // namespace veldra::links

@@ -2,6 +2,9 @@
 
 #include "platform/RichTextBox.h"
 
+namespace veldra::links
+{
+
 namespace
 {
 
@@ -47,3 +50,5 @@ QString WordAtIndex(const platform::RichTextBox &box, int index)
     }
     return ScanWord(window, offset);
 }
+
+} // namespace veldra::links

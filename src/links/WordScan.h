@@ -2,10 +2,13 @@
 
 #include <QString>
 
-namespace platform
+namespace veldra::platform
 {
 class RichTextBox;
 }
+
+namespace veldra::links
+{
 
 // The word around character `index` (counted from 0) of a text whose lines end
 // in CR LF. Looking back, a space, CR or LF ends the word; looking forward, a
@@ -17,3 +20,5 @@ QString ScanWord(const QString &text, int index);
 // The same word in a rich-text box, found from the line under `index` alone so
 // that a pointer move costs as much in a long document as in a short one.
 QString WordAtIndex(const platform::RichTextBox &box, int index);
+
+} // namespace veldra::links

@@ -1,68 +1,74 @@
 #include "news/GetNews.h"
 
 #include "news/IsOnline.h"
+#include "news/Log.h"
+#include "platform/Progress.h"
 #include "platform/RichTextBox.h"
 #include "settings/Module1.h"
-#include "shell/Form2.h"
-#include "transfer/ApplyProxy.h"
+#include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
 #include <QFile>
 
-namespace {
+namespace veldra::news
+{
+
+namespace
+{
 
 // Writes exactly the bytes received, nothing added.
-bool WriteNewsFile(const QString &path, const QByteArray &bytes, QString *error)
+Status WriteNewsFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
-        *error = f.errorString();
-        return false;
-    }
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        return Error{f.errorString()};
     f.close();
-    if (f.error() != QFileDevice::NoError) {
-        *error = f.errorString();
-        return false;
-    }
-    return true;
+    if (f.error() != QFileDevice::NoError)
+        return Error{f.errorString()};
+    return {};
 }
 
-// The steps that can fail; returns false with a description on the first failure.
-bool FetchAndShow(TransferChannel &channel, platform::RichTextBox &News, const QString &baseUrl, QString *error)
+// The steps that can fail; the error describes the first failure.
+Status FetchAndShow(transfer::Channels &net, platform::RichTextBox &News)
 {
+    transfer::TransferChannel &channel = net.HTTP();
+    const settings::Module1 &state = net.state();
     channel.setRequestTimeout(120);
-    ApplyProxy(channel, Module1::HttpProxy, Module1::HttpProxyPort);
-    QByteArray bytes;
-    if (!channel.OpenURLBytes(baseUrl + QStringLiteral("test.rtf"), &bytes, error))
-        return false;
-    const QString path = Module1::AppDir + QStringLiteral("news.rtf");
-    if (!WriteNewsFile(path, bytes, error))
-        return false;
-    WaitForTransfer(channel);
+    net.ApplyHttpProxy();
+    const Result<QByteArray> bytes = channel.OpenURLBytes(state.ServerUrl + QStringLiteral("test.rtf"));
+    if (!bytes)
+        return Error{bytes.error()};
+    const QString path = state.AppDir + QStringLiteral("news.rtf");
+    if (const Status saved = WriteNewsFile(path, bytes.value()); !saved)
+        return saved;
+    net.WaitForTransfer(channel);
     channel.setUrl(QString());
-    if (!News.loadFile(path)) {
-        *error = News.error();
-        return false;
-    }
+    if (const Status loaded = News.loadFile(path); !loaded)
+        return loaded;
     // A document that shows nothing but blanks or line breaks is as good as none.
     if (News.text().trimmed().isEmpty())
         News.setText(QStringLiteral("Could not retrieve news, please check you proxy settings!"));
-    return true;
+    return {};
 }
 
 } // namespace
 
-void GetNews(TransferChannel &channel, platform::RichTextBox &News, const QString &baseUrl, QWidget *owner)
+void GetNews(transfer::Channels &net, platform::RichTextBox &News, platform::Progress &progress)
 {
-    if (!IsOnline()) {
+    if (!IsOnline(net.state().ServerUrl)) {
+        qCDebug(lcNews) << "offline: no news fetched";
         News.setText(QStringLiteral("No news to show , because you are offline.\r\n"
                                     "Select 'Get News' in the 'On-line' menu if you are online."));
         return;
     }
     News.setText(QString());
-    ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Download news from server..."), true, false, owner);
-    QString error;
-    if (!FetchAndShow(channel, News, baseUrl, &error))
-        News.setText(QStringLiteral("Unable to receive news: ") + error);
-    CloseProgress();
+    progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Download news from server..."), true,
+                          false);
+    if (const Status shown = FetchAndShow(net, News); !shown) {
+        qCDebug(lcNews) << "news failed:" << shown.error();
+        News.setText(QStringLiteral("Unable to receive news: ") + shown.error());
+    }
+    progress.close();
 }
+
+} // namespace veldra::news

@@ -2,7 +2,15 @@
 
 #include "platform/Connectivity.h"
 
-bool IsOnline()
+#include <QUrl>
+
+namespace veldra::news
 {
-    return platform::IsConnected(QStringLiteral(VELDRA_SERVER_HOST));
+
+bool IsOnline(const QString &serverUrl)
+{
+    const QUrl url(serverUrl);
+    return platform::IsConnected(url.authority());
 }
+
+} // namespace veldra::news

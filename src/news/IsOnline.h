@@ -1,4 +1,11 @@
 #pragma once
 
-// Whether an internet connection is up, for the news download.
-bool IsOnline();
+#include <QString>
+
+namespace veldra::news
+{
+
+// Whether the machine is connected, for the news download from `serverUrl`.
+bool IsOnline(const QString &serverUrl);
+
+} // namespace veldra::news

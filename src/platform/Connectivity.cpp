@@ -4,10 +4,17 @@
 #include <QNetworkInformation>
 #include <QNetworkInterface>
 
-namespace platform {
+namespace veldra::platform
+{
 
-namespace {
-int g_override = -1;
+namespace
+{
+// The answer a test forces: 1 connected, 0 offline, -1 none.
+int &Override()
+{
+    static int answer = -1;
+    return answer;
+}
 
 bool IsLoopbackHost(const QString &hostAndPort)
 {
@@ -28,8 +35,8 @@ bool AnyInterfaceUp()
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &ni : interfaces) {
         const auto flags = ni.flags();
-        if ((flags & QNetworkInterface::IsUp) && (flags & QNetworkInterface::IsRunning)
-            && !(flags & QNetworkInterface::IsLoopBack) && !ni.addressEntries().isEmpty())
+        if ((flags & QNetworkInterface::IsUp) && (flags & QNetworkInterface::IsRunning) &&
+            !(flags & QNetworkInterface::IsLoopBack) && !ni.addressEntries().isEmpty())
             return true;
     }
     return false;
@@ -38,16 +45,17 @@ bool AnyInterfaceUp()
 
 void SetConnectivityOverride(int answer)
 {
-    g_override = answer;
+    Override() = answer;
 }
 
 bool IsConnected(const QString &serverHost)
 {
-    if (g_override >= 0)
-        return g_override == 1;
+    if (Override() >= 0)
+        return Override() == 1;
     if (IsLoopbackHost(serverHost))
         return true;
-    if (QNetworkInformation::instance() || QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
+    if (QNetworkInformation::instance() ||
+        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
         const auto reach = QNetworkInformation::instance()->reachability();
         if (reach != QNetworkInformation::Reachability::Unknown)
             return reach != QNetworkInformation::Reachability::Disconnected;
@@ -55,4 +63,4 @@ bool IsConnected(const QString &serverHost)
     return AnyInterfaceUp();
 }
 
-} // namespace platform
+} // namespace veldra::platform

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace platform {
+namespace veldra::platform
+{
 
 // Whether the machine is connected, as far as the desktop can tell. A server on
 // a loopback address needs no network, so it always counts as reachable.
@@ -11,4 +12,4 @@ bool IsConnected(const QString &serverHost);
 // Lets tests force the answer: 1 connected, 0 offline, -1 ask the system again.
 void SetConnectivityOverride(int answer);
 
-} // namespace platform
+} // namespace veldra::platform

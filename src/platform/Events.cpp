@@ -3,7 +3,8 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
-namespace platform {
+namespace veldra::platform
+{
 
 void DoEvents()
 {
@@ -16,4 +17,4 @@ void WaitForEvents()
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
-} // namespace platform
+} // namespace veldra::platform

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace platform {
+namespace veldra::platform
+{
 
 // Lets the window system run the events that are pending now, once, without
 // waiting for new ones.
@@ -10,4 +11,4 @@ void DoEvents();
 // waits call this so that they sleep instead of spinning.
 void WaitForEvents();
 
-} // namespace platform
+} // namespace veldra::platform

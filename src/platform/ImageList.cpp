@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace platform {
+namespace veldra::platform
+{
 
-namespace {
+namespace
+{
 
 const QColor kSilver(192, 192, 192);
 
@@ -16,8 +18,7 @@ QPixmap Masked(QPixmap pm)
     return pm;
 }
 
-template <typename Draw>
-QPixmap Draw16x15(Draw draw)
+template <typename Draw> QPixmap Draw16x15(Draw draw)
 {
     QPixmap pm(16, 15);
     pm.fill(kSilver);
@@ -120,14 +121,22 @@ void Document(QPainter &p)
 QPixmap ImageList2(int index)
 {
     switch (index) {
-    case 1: return Draw16x15(Document);
-    case 2: return Draw16x15(Globe);
-    case 3: return Draw16x15(Newspaper);
-    case 4: return Draw16x15(Magnifier);
-    case 5: return Draw16x15(Gear);
-    case 6: return Draw16x15(Network);
-    case 7: return Draw16x15(Book);
-    default: return QPixmap();
+    case 1:
+        return Draw16x15(Document);
+    case 2:
+        return Draw16x15(Globe);
+    case 3:
+        return Draw16x15(Newspaper);
+    case 4:
+        return Draw16x15(Magnifier);
+    case 5:
+        return Draw16x15(Gear);
+    case 6:
+        return Draw16x15(Network);
+    case 7:
+        return Draw16x15(Book);
+    default:
+        return QPixmap();
     }
 }
 
@@ -157,4 +166,4 @@ QIcon AppIcon()
     return icon;
 }
 
-} // namespace platform
+} // namespace veldra::platform

@@ -3,7 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
-namespace platform {
+namespace veldra::platform
+{
 
 // The program's own small pictures, 16 x 15 pixels, drawn on silver (192, 192,
 // 192), which is masked out.
@@ -14,4 +15,4 @@ QPixmap ImageList1(int index);
 // The application icon.
 QIcon AppIcon();
 
-} // namespace platform
+} // namespace veldra::platform

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QString>
 
-namespace platform
+namespace veldra::platform
 {
 
 // Names a control and puts it where the window's layout, in twips, says.
@@ -28,4 +28,4 @@ inline QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text,
     return label;
 }
 
-} // namespace platform
+} // namespace veldra::platform

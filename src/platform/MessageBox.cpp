@@ -3,35 +3,24 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace platform {
-
-namespace {
-MsgBoxHook &hook()
+namespace veldra::platform
 {
-    static MsgBoxHook h;
-    return h;
-}
-} // namespace
 
-void SetMsgBoxHook(MsgBoxHook h)
+QString ShownTitle(const QString &title)
 {
-    hook() = std::move(h);
+    return title.isEmpty() ? QStringLiteral("Veldra") : title;
 }
 
-void MsgBox(const QString &text, int style, const QString &title)
+void MsgBox(const QString &text, MsgBoxStyle style, const QString &title)
 {
-    const QString shownTitle = title.isEmpty() ? QStringLiteral("Veldra") : title;
-    if (hook()) {
-        hook()(MsgBoxCall{text, style, shownTitle});
-        return;
-    }
+    const QString shownTitle = ShownTitle(title);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    if (style == MsgCritical)
+    if (style == MsgBoxStyle::Critical)
         icon = QMessageBox::Critical;
-    else if (style == MsgExclamation)
+    else if (style == MsgBoxStyle::Exclamation)
         icon = QMessageBox::Warning;
     QMessageBox box(icon, shownTitle, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
-} // namespace platform
+} // namespace veldra::platform

@@ -1,27 +1,21 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
-class QWidget;
+namespace veldra::platform
+{
 
-namespace platform {
+// Message box styles, with the numbers the desktop gives them: OK alone,
+// critical error, exclamation.
+enum class MsgBoxStyle { Plain = 0, Critical = 16, Exclamation = 48 };
 
-// Message box styles as the program uses them: 0 plain OK, 16 critical, 48 warning.
-enum MsgBoxStyle { MsgPlain = 0, MsgCritical = 16, MsgExclamation = 48 };
+// The title a box shows: its own, or the application's title "Veldra" when it
+// has none.
+QString ShownTitle(const QString &title);
 
-// Every message box of the program goes through here. A box without a title of
-// its own shows the application's title, "Veldra".
-void MsgBox(const QString &text, int style = MsgPlain, const QString &title = QString());
+// Shows a modal message box with an OK button over the active window and
+// returns when it is closed. A box without a title of its own shows the
+// application's title, "Veldra".
+void MsgBox(const QString &text, MsgBoxStyle style = MsgBoxStyle::Plain, const QString &title = QString());
 
-// Lets a test record the boxes instead of blocking on them. Passing an empty
-// function restores the real boxes.
-struct MsgBoxCall {
-    QString text;
-    int style;
-    QString title;
-};
-using MsgBoxHook = std::function<void(const MsgBoxCall &)>;
-void SetMsgBoxHook(MsgBoxHook hook);
-
-} // namespace platform
+} // namespace veldra::platform

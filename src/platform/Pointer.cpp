@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <QtEndian>
 
-namespace platform
+namespace veldra::platform
 {
 
 namespace
@@ -55,16 +55,16 @@ bool LoadCursorFile(const QString &path, QCursor *cursor)
     return true;
 }
 
-void SetControlPointer(QWidget *control, int kind, const QCursor &custom)
+void SetControlPointer(QWidget *control, PointerKind kind, const QCursor &custom)
 {
     if (!control)
         return;
-    if (kind == PointerCustom)
+    if (kind == PointerKind::Custom)
         control->setCursor(custom);
-    else if (kind == PointerArrow)
+    else if (kind == PointerKind::Arrow)
         control->setCursor(Qt::ArrowCursor);
     else
         control->unsetCursor();
 }
 
-} // namespace platform
+} // namespace veldra::platform

@@ -5,11 +5,12 @@
 
 class QWidget;
 
-namespace platform
+namespace veldra::platform
 {
 
-// Pointer kinds as the program numbers them.
-enum PointerKind { PointerDefault = 0, PointerArrow = 1, PointerCustom = 99 };
+// Pointer kinds, with the numbers the desktop gives them: the control's own
+// pointer, the standard arrow, a picture of the program's.
+enum class PointerKind { Default = 0, Arrow = 1, Custom = 99 };
 
 // Reads a Windows cursor file (.cur) into a pointer with the file's hot spot.
 // Returns false, leaving `cursor` alone, when the file is missing or is not a
@@ -20,7 +21,7 @@ bool LoadCursorFile(const QString &path, QCursor *cursor);
 // is set here on the control under the mouse rather than as a global override:
 // an override would hide every other control's own pointer, such as the hand
 // over a link in the reader body, until something reset it.
-// Kind 0 gives the control back the pointer it inherits.
-void SetControlPointer(QWidget *control, int kind, const QCursor &custom = QCursor());
+// The default kind gives the control back the pointer it inherits.
+void SetControlPointer(QWidget *control, PointerKind kind, const QCursor &custom = QCursor());
 
-} // namespace platform
+} // namespace veldra::platform

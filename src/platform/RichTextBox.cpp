@@ -1,7 +1,7 @@
 #include "platform/RichTextBox.h"
 
-#include "platform/CodePage.h"
-#include "platform/RtfReader.h"
+#include "rtf/RtfReader.h"
+#include "text/CodePage.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -13,7 +13,7 @@
 
 #include <vector>
 
-namespace platform
+namespace veldra::platform
 {
 
 namespace
@@ -98,23 +98,18 @@ void RichTextBox::appendText(const QString &text)
     c.insertText(NormaliseLineBreaks(text), plain);
 }
 
-bool RichTextBox::loadFile(const QString &path)
+Status RichTextBox::loadFile(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        m_error = f.errorString();
-        return false;
-    }
+    if (!f.open(QIODevice::ReadOnly))
+        return Error{f.errorString()};
     const QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        m_error = f.errorString();
-        return false;
-    }
-    m_error.clear();
+    if (f.error() != QFileDevice::NoError)
+        return Error{f.errorString()};
     if (data.startsWith("{\\rtf")) {
-        ReadRtf(data, document());
+        rtf::ReadRtf(data, document());
     } else {
-        QString t = NormaliseLineBreaks(DecodeAnsi(data));
+        QString t = NormaliseLineBreaks(text::DecodeAnsi(data));
         if (t.endsWith(QLatin1Char('\n')))
             t.chop(1);
         showPlain(t);
@@ -123,7 +118,7 @@ bool RichTextBox::loadFile(const QString &path)
     setTextCursor(QTextCursor(document()));
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-    return true;
+    return {};
 }
 
 int RichTextBox::indexToPosition(int index) const
@@ -347,15 +342,15 @@ QString RichTextBox::lineAt(int index, int *lineStart) const
     return b.isValid() ? b.text() : QString();
 }
 
-void RichTextBox::setMousePointer(int kind, const QCursor &custom)
+void RichTextBox::setMousePointer(PointerKind kind, const QCursor &custom)
 {
     m_pointerKind = kind;
-    if (kind == 99)
+    if (kind == PointerKind::Custom)
         viewport()->setCursor(custom);
-    else if (kind == 1)
+    else if (kind == PointerKind::Arrow)
         viewport()->setCursor(Qt::ArrowCursor);
     else
         viewport()->setCursor(Qt::IBeamCursor);
 }
 
-} // namespace platform
+} // namespace veldra::platform

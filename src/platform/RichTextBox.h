@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/Pointer.h"
+#include "text/Result.h"
+
 #include <QColor>
 #include <QCursor>
 #include <QString>
 #include <QTextEdit>
 #include <QTextFormat>
 
-namespace platform
+namespace veldra::platform
 {
 
 // The rich-text box: a QTextEdit that behaves like the word-processor control the
@@ -30,10 +33,9 @@ public:
 
     // Loads a file with the default type: a file that starts with "{\rtf" is read
     // as rich text and shown formatted, any other file is shown as plain
-    // Windows-1252 text, one line per line. Returns false (and leaves the box as it
-    // was) when the file cannot be read; error() then describes the failure.
-    bool loadFile(const QString &path);
-    QString error() const { return m_error; }
+    // Windows-1252 text, one line per line. A file that cannot be read leaves the
+    // box as it was; the error is the system's description.
+    Status loadFile(const QString &path);
 
     // Finds `what` in the text between `start` and `end` (end -1 = to the end),
     // ignoring case, not limited to whole words. Selects the match and returns
@@ -68,9 +70,9 @@ public:
     // character; lets callers look at a word without fetching the whole text.
     QString lineAt(int index, int *lineStart) const;
 
-    // Pointer kind as the program numbers them: 0 default, 1 arrow, 99 custom.
-    void setMousePointer(int kind, const QCursor &custom = QCursor());
-    int mousePointer() const { return m_pointerKind; }
+    // The pointer over the text: the box's own, the arrow or a picture.
+    void setMousePointer(PointerKind kind, const QCursor &custom = QCursor());
+    PointerKind mousePointer() const { return m_pointerKind; }
 
     // Conversions between CR LF counted indexes and document positions.
     int indexToPosition(int index) const;
@@ -84,8 +86,7 @@ public:
 private:
     void showPlain(const QString &text);
 
-    QString m_error;
-    int m_pointerKind = 0;
+    PointerKind m_pointerKind = PointerKind::Default;
 };
 
-} // namespace platform
+} // namespace veldra::platform

@@ -4,7 +4,7 @@
 #include <QSettings>
 #include <QStringDecoder>
 
-namespace platform
+namespace veldra::platform
 {
 
 namespace
@@ -62,13 +62,15 @@ QString GetSetting(const QString &appName, const QString &section, const QString
     return RawValue(store.fileName(), section, key, &raw) ? raw : defaultValue;
 }
 
-bool SaveSetting(const QString &appName, const QString &section, const QString &key, const QString &value)
+Status SaveSetting(const QString &appName, const QString &section, const QString &key, const QString &value)
 {
     QSettings store = OpenStore(appName);
     store.setValue(section + QLatin1Char('/') + key, value);
     store.sync();
     // A file QSettings could not parse is rewritten whole; only a failed write counts.
-    return store.status() != QSettings::AccessError;
+    if (store.status() == QSettings::AccessError)
+        return Error{QStringLiteral("cannot write ") + store.fileName()};
+    return {};
 }
 
 QString SettingsFileName(const QString &appName)
@@ -76,4 +78,4 @@ QString SettingsFileName(const QString &appName)
     return OpenStore(appName).fileName();
 }
 
-} // namespace platform
+} // namespace veldra::platform

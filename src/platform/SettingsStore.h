@@ -1,8 +1,10 @@
 #pragma once
 
+#include "text/Result.h"
+
 #include <QString>
 
-namespace platform
+namespace veldra::platform
 {
 
 // The per-user settings store: text values addressed by application name,
@@ -16,10 +18,10 @@ namespace platform
 QString GetSetting(const QString &appName, const QString &section, const QString &key,
                    const QString &defaultValue = QString());
 
-// Stores the text for the current user. Returns false when it could not be written.
-bool SaveSetting(const QString &appName, const QString &section, const QString &key, const QString &value);
+// Stores the text for the current user.
+Status SaveSetting(const QString &appName, const QString &section, const QString &key, const QString &value);
 
 // The file that holds the application's settings.
 QString SettingsFileName(const QString &appName);
 
-} // namespace platform
+} // namespace veldra::platform

@@ -1,10 +1,12 @@
 #include "platform/ShellOpen.h"
 
+#include "platform/Log.h"
+
 #include <QDesktopServices>
 #include <QRegularExpression>
 #include <QUrlQuery>
 
-namespace platform
+namespace veldra::platform
 {
 
 namespace
@@ -72,8 +74,12 @@ void ShellOpen(const QString &target)
         hook()(ShellOpenCall{target, url});
         return;
     }
-    if (!url.isEmpty())
-        QDesktopServices::openUrl(url);
+    if (url.isEmpty()) {
+        qCDebug(lcPlatform) << "refused to open" << target;
+        return;
+    }
+    if (!QDesktopServices::openUrl(url))
+        qCWarning(lcPlatform) << "the desktop could not open" << url.toDisplayString();
 }
 
 void SetShellOpenHook(ShellOpenHook h)
@@ -81,4 +87,4 @@ void SetShellOpenHook(ShellOpenHook h)
     hook() = std::move(h);
 }
 
-} // namespace platform
+} // namespace veldra::platform

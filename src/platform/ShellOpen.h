@@ -4,7 +4,7 @@
 #include <QUrl>
 #include <functional>
 
-namespace platform
+namespace veldra::platform
 {
 
 // The URL the desktop is given for a target, or an empty URL when the target is
@@ -29,4 +29,4 @@ struct ShellOpenCall {
 using ShellOpenHook = std::function<void(const ShellOpenCall &)>;
 void SetShellOpenHook(ShellOpenHook hook);
 
-} // namespace platform
+} // namespace veldra::platform

@@ -2,7 +2,8 @@
 
 #include <QRect>
 
-namespace platform {
+namespace veldra::platform
+{
 
 // Window geometry is laid out in twips; at 96 dots per inch 15 twips make one
 // pixel. Qt scales logical pixels on HiDPI screens itself.
@@ -18,4 +19,4 @@ inline QRect TwipsRect(int left, int top, int width, int height)
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
 
-} // namespace platform
+} // namespace veldra::platform

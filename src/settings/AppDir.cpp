@@ -1,13 +1,14 @@
 #include "settings/AppDir.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace veldra::settings
+{
+
 namespace
 {
-QString g_executableDir;
 
 QString WithSlash(QString dir)
 {
@@ -15,6 +16,7 @@ QString WithSlash(QString dir)
         dir += QLatin1Char('/');
     return dir;
 }
+
 } // namespace
 
 QString AppDirFor(const QString &executableDir, bool executableDirWritable, const QString &userDataDir)
@@ -22,20 +24,16 @@ QString AppDirFor(const QString &executableDir, bool executableDirWritable, cons
     return WithSlash(executableDirWritable ? executableDir : userDataDir);
 }
 
-QString FindAppDir()
+QString FindAppDir(const QString &executableDir)
 {
-    const QString exeDir = g_executableDir.isEmpty() ? QCoreApplication::applicationDirPath() : g_executableDir;
-    const QFileInfo info(exeDir);
+    const QFileInfo info(executableDir);
     const bool writable = info.isDir() && info.isWritable();
     QString dataDir;
     if (!writable) {
         dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Veldra/");
         QDir().mkpath(dataDir);
     }
-    return AppDirFor(exeDir, writable, dataDir);
+    return AppDirFor(executableDir, writable, dataDir);
 }
 
-void SetExecutableDir(const QString &dir)
-{
-    g_executableDir = dir;
-}
+} // namespace veldra::settings

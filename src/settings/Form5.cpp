@@ -4,27 +4,30 @@
 #include "platform/Layout.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "settings/Log.h"
 #include "settings/Module1.h"
-#include "settings/PortText.h"
+#include "text/PortText.h"
+#include "text/Trim.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <limits>
 
+namespace veldra::settings
+{
+
 using platform::MakeLabel;
 using platform::Place;
-using platform::TwipsRect;
 using platform::TwipsToPixels;
+using text::PortText;
+using text::TrimSpaces;
 
 namespace
 {
-
-QPointer<Form5> g_form5;
 
 QLineEdit *MakeBox(QWidget *parent, const char *name, int l, int t, int w, int h)
 {
@@ -43,23 +46,11 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-// Server names lose the spaces around them and nothing else: a tab or an inner
-// space stays, so that what is stored is what was typed.
-QString TrimSpaces(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 } // namespace
 
-Form5::Form5(QWidget *owner)
+Form5::Form5(Module1 &state, QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_state(state)
 {
     setObjectName(QStringLiteral("Form5"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -96,41 +87,35 @@ Form5::Form5(QWidget *owner)
     Form_Load();
 }
 
-Form5 *Form5::Get(QWidget *owner)
-{
-    if (!g_form5)
-        g_form5 = new Form5(owner);
-    return g_form5;
-}
-
-Form5 *Form5::Existing()
-{
-    return g_form5;
-}
-
 void Form5::Form_Load()
 {
     Picture1->setPixmap(platform::ImageList2(6));
     Picture1->setFrameShape(QFrame::NoFrame);
-    FTP_PORT->setText(Module1::FtpProxyPort);
-    FTP->setText(Module1::FtpProxy);
-    HTTP->setText(Module1::HttpProxy);
-    HTTP_Port->setText(Module1::HttpProxyPort);
+    FTP_PORT->setText(m_state.FtpProxyPort);
+    FTP->setText(m_state.FtpProxy);
+    HTTP->setText(m_state.HttpProxy);
+    HTTP_Port->setText(m_state.HttpProxyPort);
 }
 
 void Form5::cmdOK_Click()
 {
-    using Module1::AppName;
-    using Module1::kProxySection;
-    // A store that cannot be written still leaves the values in force for this run.
-    platform::SaveSetting(AppName, kProxySection, QStringLiteral("HTTP"), TrimSpaces(HTTP->text()));
-    platform::SaveSetting(AppName, kProxySection, QStringLiteral("HTTP_Port"), PortText(HTTP_Port->text()));
-    platform::SaveSetting(AppName, kProxySection, QStringLiteral("FTP"), TrimSpaces(FTP->text()));
-    platform::SaveSetting(AppName, kProxySection, QStringLiteral("FTP_Port"), PortText(FTP_PORT->text()));
-    Module1::FtpProxyPort = PortText(FTP_PORT->text());
-    Module1::FtpProxy = TrimSpaces(FTP->text());
-    Module1::HttpProxy = TrimSpaces(HTTP->text());
-    Module1::HttpProxyPort = PortText(HTTP_Port->text());
+    const QString &app = m_state.AppName;
+    const QString section = Module1::ProxySection();
+    // Server names lose the spaces around them and nothing else: a tab or an
+    // inner space stays, so that what is stored is what was typed.
+    const QString pairs[][2] = {{QStringLiteral("HTTP"), TrimSpaces(HTTP->text())},
+                                {QStringLiteral("HTTP_Port"), PortText(HTTP_Port->text())},
+                                {QStringLiteral("FTP"), TrimSpaces(FTP->text())},
+                                {QStringLiteral("FTP_Port"), PortText(FTP_PORT->text())}};
+    for (const auto &pair : pairs) {
+        // A store that cannot be written still leaves the values in force for this run.
+        if (const Status saved = platform::SaveSetting(app, section, pair[0], pair[1]); !saved.ok())
+            qCWarning(lcSettings) << "cannot store" << pair[0] << ":" << saved.error();
+    }
+    m_state.FtpProxyPort = PortText(FTP_PORT->text());
+    m_state.FtpProxy = TrimSpaces(FTP->text());
+    m_state.HttpProxy = TrimSpaces(HTTP->text());
+    m_state.HttpProxyPort = PortText(HTTP_Port->text());
     accept();
 }
 
@@ -143,8 +128,7 @@ void Form5::done(int result)
 {
     // Closed is gone: whoever asks next gets a fresh dialog, even before this
     // one has been deleted.
-    if (g_form5 == this)
-        g_form5 = nullptr;
+    emit unloaded();
     QDialog::done(result);
 }
 
@@ -157,3 +141,5 @@ void Form5::keyPressEvent(QKeyEvent *event)
     }
     QDialog::keyPressEvent(event);
 }
+
+} // namespace veldra::settings

@@ -2,39 +2,42 @@
 
 #include "platform/SettingsStore.h"
 #include "settings/AppDir.h"
+#include "settings/Log.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
-namespace Module1
+namespace veldra::settings
 {
 
-QString AppName;
-QString AppDir;
-QString IndexFile;
-QString HttpProxy;
-QString HttpProxyPort;
-QString FtpProxy;
-QString FtpProxyPort;
-QString FaqFile;
-QString CurrentLink;
-QVector<SearchHit> SearchHits(kMaxSearchHits);
-qint16 SearchHitCount = 0;
+QString DefaultServerUrl()
+{
+    return QStringLiteral("http://") + QStringLiteral(VELDRA_SERVER_HOST) + QStringLiteral("/software/corvane/");
+}
 
-void LoadSettings()
+Module1::Module1(QString executableDir, QString serverUrl)
+    : ServerUrl(serverUrl.isEmpty() ? DefaultServerUrl() : std::move(serverUrl))
+    , m_executableDir(std::move(executableDir))
+{
+}
+
+void Module1::LoadSettings()
 {
     AppName = QStringLiteral("Veldra");
-    AppDir = FindAppDir();
+    AppDir = FindAppDir(m_executableDir.isEmpty() ? QCoreApplication::applicationDirPath() : m_executableDir);
     IndexFile = AppDir + QStringLiteral("script.dat");
+    qCDebug(lcSettings) << "program folder" << AppDir;
     DeleteWorkFiles();
     // Stored values are taken as they are; the dialog's OK and the proxy rule
     // normalise them when they are used.
-    HttpProxy = platform::GetSetting(AppName, kProxySection, QStringLiteral("HTTP"));
-    HttpProxyPort = platform::GetSetting(AppName, kProxySection, QStringLiteral("HTTP_Port"), QStringLiteral("0"));
-    FtpProxy = platform::GetSetting(AppName, kProxySection, QStringLiteral("FTP"));
-    FtpProxyPort = platform::GetSetting(AppName, kProxySection, QStringLiteral("FTP_Port"), QStringLiteral("0"));
+    const QString section = ProxySection();
+    HttpProxy = platform::GetSetting(AppName, section, QStringLiteral("HTTP"));
+    HttpProxyPort = platform::GetSetting(AppName, section, QStringLiteral("HTTP_Port"), QStringLiteral("0"));
+    FtpProxy = platform::GetSetting(AppName, section, QStringLiteral("FTP"));
+    FtpProxyPort = platform::GetSetting(AppName, section, QStringLiteral("FTP_Port"), QStringLiteral("0"));
 }
 
-void DeleteWorkFiles()
+void Module1::DeleteWorkFiles()
 {
     // Each start fetches a fresh index and news file; whatever stops a deletion
     // (missing, locked, read-only) is no reason to stop the other or the start.
@@ -42,4 +45,4 @@ void DeleteWorkFiles()
     QFile::remove(AppDir + QStringLiteral("news.rtf"));
 }
 
-} // namespace Module1
+} // namespace veldra::settings

@@ -1,37 +1,44 @@
 #pragma once
 
 #include <QString>
-#include <QVector>
 
-// The state the windows share for the whole life of the process.
-namespace Module1
+namespace veldra::settings
 {
 
-extern QString AppName;
-extern QString AppDir;    // always ends in "/"
-extern QString IndexFile; // AppDir + "script.dat"
-extern QString HttpProxy;
-extern QString HttpProxyPort;
-extern QString FtpProxy;
-extern QString FtpProxyPort;
-extern QString FaqFile;     // local path of the last document downloaded
-extern QString CurrentLink; // word under the pointer in the reader body
+// The state the windows share. One object, owned by main for the whole life of
+// the process and handed by reference to whoever reads or writes it.
+class Module1
+{
+public:
+    // `executableDir` stands in for the executable's folder (tests); `serverUrl`
+    // for the library folder the build names.
+    explicit Module1(QString executableDir = QString(), QString serverUrl = QString());
 
-struct SearchHit {
-    QString Subject;
-    qint32 Position = 0;
+    QString AppName;
+    QString AppDir;    // always ends in "/"
+    QString IndexFile; // AppDir + "script.dat"
+    QString HttpProxy;
+    QString HttpProxyPort;
+    QString FtpProxy;
+    QString FtpProxyPort;
+    QString FaqFile; // local path of the last document downloaded
+    // The library's folder on the server: "http://" + host + "/software/corvane/".
+    QString ServerUrl;
+
+    // Sets the names and paths, clears the previous run's work files and reads
+    // the proxy settings of the current user.
+    void LoadSettings();
+    // Deletes the local index and news files; every failure is ignored.
+    void DeleteWorkFiles();
+
+    // The settings store's section that holds the four proxy values.
+    static QString ProxySection() { return QStringLiteral("Proxy_Settings"); }
+
+private:
+    QString m_executableDir;
 };
-constexpr int kMaxSearchHits = 500;
-extern QVector<SearchHit> SearchHits; // room for kMaxSearchHits entries
-extern qint16 SearchHitCount;
 
-// The settings store's section that holds the four proxy values.
-inline const QString kProxySection = QStringLiteral("Proxy_Settings");
+// The library folder of the server the program was built for.
+QString DefaultServerUrl();
 
-// Sets the names and paths, clears the previous run's work files and reads the
-// proxy settings of the current user.
-void LoadSettings();
-// Deletes the local index and news files; every failure is ignored.
-void DeleteWorkFiles();
-
-} // namespace Module1
+} // namespace veldra::settings

@@ -1,5 +1,11 @@
 #pragma once
 
+#include "index/SearchAction.h"
+#include "settings/Form5.h"
+#include "shell/Form3.h"
+#include "shell/ProgressWindow.h"
+#include "shell/WindowSlot.h"
+
 #include <QWidget>
 
 class QGroupBox;
@@ -8,20 +14,39 @@ class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class TransferChannel;
-namespace platform {
+
+namespace veldra::platform
+{
+class Reporter;
 class RichTextBox;
+} // namespace veldra::platform
+namespace veldra::settings
+{
+class Module1;
+}
+namespace veldra::transfer
+{
+class Channels;
+enum class TransferState;
+} // namespace veldra::transfer
+namespace veldra::links
+{
+class ReaderLinkHandlers;
 }
 
+namespace veldra::shell
+{
+
 // The main window: navigation tree and info box on the left, the news, search
-// and reader panels stacked on the right. Its load step runs the start-up.
+// and reader panels stacked on the right. It owns the two transfer channels
+// and the other windows. Its load step runs the start-up; closing it ends the
+// program.
 class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    // The window, created when it does not exist (without running its load step).
-    static Form1 *Get();
-    static Form1 *Existing();
+    Form1(settings::Module1 &state, platform::Reporter &reporter);
+    ~Form1() override;
 
     // The start-up sequence; run once before the window is first shown.
     void Form_Load();
@@ -31,12 +56,45 @@ public:
     // The tree's node by its position in the order the nodes were added (from 1).
     QTreeWidgetItem *TVNode(int position) const;
     // Text of the about box.
-    static QString AboutText();
+    QString AboutText() const;
 
     void cmdSearch_Click();
     void cmdRead_Click();
     void cmdExtraFunctions_Click();
     void FillInFAQ();
+    void GetNews();
+
+    // What tests look at besides the widgets (found by their object names).
+    transfer::Channels &channels() const { return *m_net; }
+    ProgressWindow &progress() { return m_progress; }
+    const index::SearchAction &search() const { return m_search; }
+    const links::ReaderLinkHandlers &linkHandlers() const { return *m_links; }
+    Form3 *existingForm3() const { return m_form3.existing(); }
+    settings::Form5 *existingForm5() const { return m_form5.existing(); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildLayout();
+    void ConnectHandlers();
+    settings::Form5 &LoadForm5();
+    void SelectNode(QTreeWidgetItem *node);
+    void HTTP_StateChanged(transfer::TransferState State);
+    void FTP_StateChanged(transfer::TransferState State);
+
+    settings::Module1 &m_state;
+    platform::Reporter &m_reporter;
+    transfer::Channels *m_net;
+    ProgressWindow m_progress;
+    index::SearchAction m_search;
+    links::ReaderLinkHandlers *m_links = nullptr;
+    WindowSlot<Form3> m_form3;
+    WindowSlot<settings::Form5> m_form5;
+    QList<QTreeWidgetItem *> m_nodes; // in the order they were added
+    bool m_reading = false;           // a Read is under way
+    bool m_closing = false;           // the shutdown has begun
 
     // Left column.
     QGroupBox *Frame2;
@@ -62,18 +120,6 @@ public:
     QLineEdit *txtSubject, *txtAuthor, *txtWebsite, *txtVersion;
     QPushButton *cmdExtraFunctions;
     platform::RichTextBox *txtFAQ;
-    // Transfer channels.
-    TransferChannel *HTTP;
-    TransferChannel *FTP;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    Form1();
-    void BuildLayout();
-    void HTTP_StateChanged(int State);
-    void FTP_StateChanged(int State);
-    QList<QTreeWidgetItem *> m_nodes; // in the order they were added
 };
+
+} // namespace veldra::shell

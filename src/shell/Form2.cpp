@@ -5,15 +5,17 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
+
+namespace veldra::shell
+{
 
 using platform::TwipsRect;
 using platform::TwipsToPixels;
 
-namespace {
-QPointer<Form2> g_form2;
+namespace
+{
 // Title bar and borders of a standard window at 96 dots per inch: the outer
 // heights are given for the whole window, the client area is what we size.
 constexpr int kNonClientTwips = 405;
@@ -39,10 +41,8 @@ Form2::Form2(QWidget *owner)
     Prog->setValue(0);
     Prog->setTextVisible(false);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->geometry();
-        move(avail.center() - QPoint(width() / 2, height() / 2));
-    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 void Form2::closeEvent(QCloseEvent *event)
@@ -50,21 +50,8 @@ void Form2::closeEvent(QCloseEvent *event)
     // A closed window is gone for whoever still holds on to it: the running
     // operation's updates no longer reach the screen, and the next ShowProgress
     // builds a new one.
-    if (g_form2 == this)
-        g_form2 = nullptr;
+    emit unloaded();
     QWidget::closeEvent(event);
-}
-
-Form2 *Form2::Get(QWidget *owner)
-{
-    if (!g_form2)
-        g_form2 = new Form2(owner);
-    return g_form2;
-}
-
-Form2 *Form2::Existing()
-{
-    return g_form2;
 }
 
 void Form2::setOuterHeightTwips(int twips)
@@ -73,57 +60,41 @@ void Form2::setOuterHeightTwips(int twips)
     resize(width(), TwipsToPixels(twips - kNonClientTwips));
 }
 
-void ShowProgress(const QString &caption, const QString &status, bool showStatus, bool showBar, QWidget *owner)
+void Form2::ShowProgress(const QString &caption, const QString &status, bool showStatus, bool showBar)
 {
-    Form2 *f = Form2::Get(owner);
-    if (owner) {
-        if (f->parentWidget() != owner)
-            f->setParent(owner, f->windowFlags());
-        f->setWindowIcon(owner->windowIcon());
-    }
-    f->setWindowTitle(caption);
+    if (QWidget *owner = parentWidget())
+        setWindowIcon(owner->windowIcon());
+    setWindowTitle(caption);
     if (!status.isEmpty())
-        f->Status->setText(status);
-    f->Status->setVisible(showStatus);
+        Status->setText(status);
+    Status->setVisible(showStatus);
     if (showBar) {
-        f->Prog->setVisible(true);
-        f->Prog->setValue(0);
-        f->setOuterHeightTwips(1665);
+        Prog->setVisible(true);
+        Prog->setValue(0);
+        setOuterHeightTwips(1665);
     } else {
-        f->setOuterHeightTwips(1320);
-        f->Prog->setVisible(false);
+        setOuterHeightTwips(1320);
+        Prog->setVisible(false);
     }
-    f->show();
-    f->raise();
+    show();
+    raise();
 }
 
-void ProgressSetValue(int value)
+void Form2::setValue(int value)
 {
-    if (Form2 *f = Form2::Existing())
-        f->Prog->setValue(qBound(f->Prog->minimum(), value, f->Prog->maximum()));
+    Prog->setValue(qBound(Prog->minimum(), value, Prog->maximum()));
 }
 
-void ProgressSetMax(int max)
+void Form2::setMaximum(int maximum)
 {
-    if (Form2 *f = Form2::Existing())
-        f->Prog->setMaximum(max);
+    Prog->setMaximum(maximum);
 }
 
-void ProgressSetStatus(const QString &text, bool repaintNow)
+void Form2::setStatus(const QString &text, bool repaintNow)
 {
-    if (Form2 *f = Form2::Existing()) {
-        f->Status->setText(text);
-        if (repaintNow && f->isVisible())
-            f->Status->repaint();
-    }
+    Status->setText(text);
+    if (repaintNow && isVisible())
+        Status->repaint();
 }
 
-void CloseProgress()
-{
-    if (Form2 *f = Form2::Existing()) {
-        f->close();
-        // Destroy it now, so the next ShowProgress starts from a fresh window
-        // even before the event loop runs again.
-        delete f;
-    }
-}
+} // namespace veldra::shell

@@ -5,39 +5,37 @@
 class QLabel;
 class QProgressBar;
 
-// The progress window: caption, a status line and an optional bar. There is at
-// most one; closing destroys it and the next use creates it afresh.
+namespace veldra::shell
+{
+
+// The progress window: caption, a status line and an optional bar. Closing it
+// unloads it; ProgressWindow creates the next one.
 class Form2 : public QWidget
 {
     Q_OBJECT
 public:
-    // The window, created (hidden) when it does not exist.
-    static Form2 *Get(QWidget *owner = nullptr);
-    // The window if it exists, else nullptr.
-    static Form2 *Existing();
+    explicit Form2(QWidget *owner);
 
-    QLabel *Status;
-    QProgressBar *Prog;
+    void ShowProgress(const QString &caption, const QString &status, bool showStatus, bool showBar);
+    void setValue(int value);
+    void setMaximum(int maximum);
+    void setStatus(const QString &text, bool repaintNow);
 
     // Outer height in twips as last set by ShowProgress (0 until then).
     int outerHeightTwips() const { return m_outerTwips; }
-    void setOuterHeightTwips(int twips);
+
+signals:
+    void unloaded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    explicit Form2(QWidget *owner);
+    void setOuterHeightTwips(int twips);
+
+    QLabel *Status;
+    QProgressBar *Prog;
     int m_outerTwips = 0;
 };
 
-// Opens the progress window or brings it up again. An empty status keeps the
-// current status line; showing the bar resets it to 0 and makes the window taller.
-void ShowProgress(const QString &caption, const QString &status, bool showStatus, bool showBar, QWidget *owner);
-
-// What long operations do with the window while it exists. When the user has
-// closed it, these do nothing.
-void ProgressSetValue(int value);
-void ProgressSetMax(int max);
-void ProgressSetStatus(const QString &text, bool repaintNow = false);
-void CloseProgress();
+} // namespace veldra::shell

@@ -3,12 +3,11 @@
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 
+#include <QCloseEvent>
 #include <QMenu>
-#include <QPointer>
 
-namespace {
-QPointer<Form3> g_form3;
-}
+namespace veldra::shell
+{
 
 Form3::Form3()
 {
@@ -29,16 +28,10 @@ Form3::Form3()
     ScriptHolder->setGeometry(platform::TwipsRect(120, 120, 7695, 4815));
 }
 
-Form3::~Form3() = default;
-
-Form3 *Form3::Get()
+void Form3::closeEvent(QCloseEvent *event)
 {
-    if (!g_form3)
-        g_form3 = new Form3();
-    return g_form3;
+    emit unloaded();
+    QWidget::closeEvent(event);
 }
 
-Form3 *Form3::Existing()
-{
-    return g_form3;
-}
+} // namespace veldra::shell

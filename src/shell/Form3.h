@@ -4,25 +4,36 @@
 
 class QAction;
 class QMenu;
-namespace platform {
+
+namespace veldra::platform
+{
 class RichTextBox;
 }
+
+namespace veldra::shell
+{
 
 // Never shown: holds the reader's Functions pop-up menu.
 class Form3 : public QWidget
 {
     Q_OBJECT
 public:
-    static Form3 *Get();
-    static Form3 *Existing();
-    ~Form3() override;
+    Form3();
 
+    QMenu &functionsMenu() const { return *mnuFunctions; }
+
+signals:
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     QMenu *mnuFunctions;
     QMenu *mnuExport;
     QAction *mnuExportText;
     QAction *mnuExportHTML;
     platform::RichTextBox *ScriptHolder;
-
-private:
-    Form3();
 };
+
+} // namespace veldra::shell

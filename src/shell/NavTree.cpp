@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+namespace veldra::shell
+{
+
 const QVector<NavNode> &NavNodes()
 {
     static const QVector<NavNode> nodes = {
@@ -21,22 +24,62 @@ const NavAction *FindNavAction(const QString &tag)
 {
     using P = PanelChange;
     static const NavAction actions[] = {
-        {QStringLiteral("root"), QStringLiteral("Explore the world of Veldra!"), true, P::Unchanged, P::Unchanged,
-         P::Unchanged, {0, 1, 2}},
-        {QStringLiteral("news"), QStringLiteral("Read todays community news"), false, P::Hide, P::Show, P::Hide,
+        {QStringLiteral("root"),
+         QStringLiteral("Explore the world of Veldra!"),
+         true,
+         P::Unchanged,
+         P::Unchanged,
+         P::Unchanged,
          {0, 1, 2}},
-        {QStringLiteral("search"), QStringLiteral("Search for solutions on server"), false, P::Show, P::Hide, P::Hide,
+        {QStringLiteral("news"),
+         QStringLiteral("Read todays community news"),
+         false,
+         P::Hide,
+         P::Show,
+         P::Hide,
          {0, 1, 2}},
-        {QStringLiteral("root2"), QStringLiteral("Configure Veldra"), true, P::Unchanged, P::Unchanged, P::Unchanged,
+        {QStringLiteral("search"),
+         QStringLiteral("Search for solutions on server"),
+         false,
+         P::Show,
+         P::Hide,
+         P::Hide,
          {0, 1, 2}},
-        {QStringLiteral("proxy"), QStringLiteral("Configure Veldra for use with a proxy server"), true, P::Unchanged,
-         P::Unchanged, P::Unchanged, {0, 1, 2}},
+        {QStringLiteral("root2"),
+         QStringLiteral("Configure Veldra"),
+         true,
+         P::Unchanged,
+         P::Unchanged,
+         P::Unchanged,
+         {0, 1, 2}},
+        {QStringLiteral("proxy"),
+         QStringLiteral("Configure Veldra for use with a proxy server"),
+         true,
+         P::Unchanged,
+         P::Unchanged,
+         P::Unchanged,
+         {0, 1, 2}},
         // The reader is shown first, then search and news are hidden.
-        {QStringLiteral("reader"), QStringLiteral("Read your downloaded FAQ here"), true, P::Hide, P::Hide, P::Show,
+        {QStringLiteral("reader"),
+         QStringLiteral("Read your downloaded FAQ here"),
+         true,
+         P::Hide,
+         P::Hide,
+         P::Show,
          {2, 0, 1}},
-        {QStringLiteral("about"), QStringLiteral("About Veldra and the author"), true, P::Unchanged, P::Unchanged,
-         P::Unchanged, {0, 1, 2}},
-        {QStringLiteral("root3"), QStringLiteral("Various options"), true, P::Unchanged, P::Unchanged, P::Unchanged,
+        {QStringLiteral("about"),
+         QStringLiteral("About Veldra and the author"),
+         true,
+         P::Unchanged,
+         P::Unchanged,
+         P::Unchanged,
+         {0, 1, 2}},
+        {QStringLiteral("root3"),
+         QStringLiteral("Various options"),
+         true,
+         P::Unchanged,
+         P::Unchanged,
+         P::Unchanged,
          {0, 1, 2}},
     };
     for (const NavAction &a : actions)
@@ -55,3 +98,5 @@ void ApplyPanels(const NavAction &action, QWidget *const panels[3])
             panels[i]->hide();
     }
 }
+
+} // namespace veldra::shell

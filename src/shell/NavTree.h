@@ -5,6 +5,9 @@
 
 class QWidget;
 
+namespace veldra::shell
+{
+
 // Item data roles of the navigation tree's nodes.
 constexpr int kNodeKeyRole = 0x0100 + 10;
 constexpr int kNodeTagRole = 0x0100 + 11;
@@ -34,3 +37,5 @@ struct NavAction {
 const NavAction *FindNavAction(const QString &tag);
 // Shows and hides panels[] = {search, news, reader} as the action says.
 void ApplyPanels(const NavAction &action, QWidget *const panels[3]);
+
+} // namespace veldra::shell

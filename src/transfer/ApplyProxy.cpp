@@ -1,9 +1,10 @@
 #include "transfer/ApplyProxy.h"
 
-#include "platform/Events.h"
-#include "settings/Module1.h"
-#include "settings/PortText.h"
+#include "text/PortText.h"
 #include "transfer/TransferChannel.h"
+
+namespace veldra::transfer
+{
 
 void ApplyProxy(TransferChannel &channel, const QString &host, const QString &port)
 {
@@ -11,18 +12,11 @@ void ApplyProxy(TransferChannel &channel, const QString &host, const QString &po
     // with a clear description, since port 0 is no port).
     const bool useProxy = (!host.isEmpty() || !port.isEmpty()) && port != QLatin1String("0");
     if (useProxy) {
-        channel.setAccessType(TransferChannel::NamedProxy);
-        channel.setProxy(host + QLatin1Char(':') + PortText(port));
+        channel.setAccessType(AccessType::NamedProxy);
+        channel.setProxy(host + QLatin1Char(':') + text::PortText(port));
     } else {
-        channel.setAccessType(TransferChannel::DefaultAccess);
+        channel.setAccessType(AccessType::Default);
     }
 }
 
-void WaitForTransfer(TransferChannel &channel)
-{
-    // Sleeps in the event loop until the reply finishes, rather than polling.
-    while (channel.StillExecuting())
-        platform::WaitForEvents();
-    if (TransferChannel *ftp = FtpChannel())
-        ApplyProxy(*ftp, Module1::FtpProxy, Module1::FtpProxyPort);
-}
+} // namespace veldra::transfer

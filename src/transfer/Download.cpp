@@ -1,62 +1,57 @@
 #include "transfer/Download.h"
 
-#include "platform/CodePage.h"
+#include "text/CodePage.h"
 #include "transfer/TransferChannel.h"
 
 #include <QFile>
 #include <QSaveFile>
 
+namespace veldra::transfer
+{
+
 namespace
 {
 
-bool FetchForFile(TransferChannel &channel, const QString &url, FetchAs as, QByteArray *data, QString *error)
+Result<QByteArray> FetchForFile(TransferChannel &channel, const QString &url, FetchAs as)
 {
     if (as == FetchAs::Bytes)
-        return channel.OpenURLBytes(url, data, error);
-    QString text;
-    if (!channel.OpenURL(url, &text, error))
-        return false;
-    *data = platform::EncodeAnsi(text) + QByteArrayLiteral("\r\n");
-    return true;
+        return channel.OpenURLBytes(url);
+    const Result<QString> text = channel.OpenURL(url);
+    if (!text)
+        return Error{text.error()};
+    return text::EncodeAnsi(text.value()) + QByteArrayLiteral("\r\n");
 }
 
-QString CannotWrite(const QString &path, const QString &reason)
+Error CannotWrite(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot write %1: %2").arg(path, reason);
-}
-
-bool Report(QString *error, const QString &description)
-{
-    if (error)
-        *error = description;
-    return false;
+    return Error{QStringLiteral("Cannot write %1: %2").arg(path, reason)};
 }
 
 } // namespace
 
-bool DownloadToFile(TransferChannel &channel, const QString &url, const QString &path, FetchAs as, QString *error)
+Status DownloadToFile(TransferChannel &channel, const QString &url, const QString &path, FetchAs as)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return Report(error, CannotWrite(path, file.errorString()));
-    QByteArray data;
-    QString why;
-    if (!FetchForFile(channel, url, as, &data, &why))
-        return Report(error, why);
-    if (file.write(data) != data.size() || !file.flush())
-        return Report(error, CannotWrite(path, file.errorString()));
+        return CannotWrite(path, file.errorString());
+    const Result<QByteArray> data = FetchForFile(channel, url, as);
+    if (!data)
+        return Error{data.error()};
+    if (file.write(data.value()) != data->size() || !file.flush())
+        return CannotWrite(path, file.errorString());
     file.close();
-    return true;
+    return {};
 }
 
-bool DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as, QString *error)
+Status DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as)
 {
-    QByteArray data;
-    QString why;
-    if (!FetchForFile(channel, url, as, &data, &why))
-        return Report(error, why);
+    const Result<QByteArray> data = FetchForFile(channel, url, as);
+    if (!data)
+        return Error{data.error()};
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return Report(error, CannotWrite(path, file.errorString()));
-    return true;
+    if (!file.open(QIODevice::WriteOnly) || file.write(data.value()) != data->size() || !file.commit())
+        return CannotWrite(path, file.errorString());
+    return {};
 }
+
+} // namespace veldra::transfer

@@ -5,6 +5,9 @@
 #include <QNetworkReply>
 #include <QUrl>
 
+namespace veldra::transfer
+{
+
 namespace
 {
 
@@ -98,3 +101,5 @@ QString DescribeFetchFailure(QNetworkReply *reply, qint64 bytesReceived, const Q
         return QStringLiteral("The document arrived incomplete: %1 of %2 bytes").arg(bytesReceived).arg(length);
     return QString();
 }
+
+} // namespace veldra::transfer

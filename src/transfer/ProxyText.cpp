@@ -1,5 +1,8 @@
 #include "transfer/ProxyText.h"
 
+namespace veldra::transfer
+{
+
 namespace
 {
 
@@ -19,7 +22,7 @@ bool IsPortNumber(const QString &text, quint16 *port)
 
 } // namespace
 
-bool ParseProxyText(const QString &text, QNetworkProxy *proxy, QString *error)
+Result<QNetworkProxy> ParseProxyText(const QString &text)
 {
     const qsizetype colon = text.lastIndexOf(u':');
     QString host = (colon < 0 ? text : text.left(colon)).trimmed();
@@ -27,15 +30,12 @@ bool ParseProxyText(const QString &text, QNetworkProxy *proxy, QString *error)
     if (host.startsWith(u'[') && host.endsWith(u']'))
         host = host.mid(1, host.size() - 2);
     const QString prefix = QStringLiteral("Invalid proxy setting \"%1\": ").arg(text);
-    if (host.isEmpty()) {
-        *error = prefix + QStringLiteral("no proxy server is named");
-        return false;
-    }
+    if (host.isEmpty())
+        return Error{prefix + QStringLiteral("no proxy server is named")};
     quint16 port = 0;
-    if (!IsPortNumber(portText, &port)) {
-        *error = prefix + QStringLiteral("the port must be a whole number from 1 to 65535");
-        return false;
-    }
-    *proxy = QNetworkProxy(QNetworkProxy::HttpProxy, host, port);
-    return true;
+    if (!IsPortNumber(portText, &port))
+        return Error{prefix + QStringLiteral("the port must be a whole number from 1 to 65535")};
+    return QNetworkProxy(QNetworkProxy::HttpProxy, host, port);
 }
+
+} // namespace veldra::transfer

@@ -1,7 +1,8 @@
 #include "transfer/TransferChannel.h"
 
-#include "platform/CodePage.h"
+#include "text/CodePage.h"
 #include "transfer/FetchError.h"
+#include "transfer/Log.h"
 #include "transfer/ProxyText.h"
 
 #include <QEventLoop>
@@ -11,6 +12,9 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+
+namespace veldra::transfer
+{
 
 namespace
 {
@@ -40,12 +44,13 @@ bool IsHttp(const QUrl &url)
 struct TransferChannel::Private {
     QString name;
     QNetworkAccessManager *nam = nullptr;
-    int accessType = DefaultAccess;
+    AccessType accessType = AccessType::Default;
     QString proxyText;
-    int protocol = ProtocolHTTP;
+    Protocol protocol = Protocol::HTTP;
     int timeoutSeconds = 60;
     QString url;
     int unfinished = 0; // requests whose reply has not finished
+    bool aborted = false;
 };
 
 TransferChannel::TransferChannel(const QString &name, QObject *parent)
@@ -74,12 +79,25 @@ bool TransferChannel::StillExecuting() const
     return d->unfinished > 0;
 }
 
-void TransferChannel::setAccessType(int mode)
+void TransferChannel::abort()
+{
+    d->aborted = true;
+    const auto replies = d->nam->findChildren<QNetworkReply *>();
+    for (QNetworkReply *reply : replies)
+        reply->abort();
+}
+
+bool TransferChannel::wasAborted() const
+{
+    return d->aborted;
+}
+
+void TransferChannel::setAccessType(AccessType mode)
 {
     d->accessType = mode;
 }
 
-int TransferChannel::accessType() const
+AccessType TransferChannel::accessType() const
 {
     return d->accessType;
 }
@@ -94,12 +112,12 @@ QString TransferChannel::proxy() const
     return d->proxyText;
 }
 
-void TransferChannel::setProtocol(int protocol)
+void TransferChannel::setProtocol(Protocol protocol)
 {
     d->protocol = protocol;
 }
 
-int TransferChannel::protocol() const
+Protocol TransferChannel::protocol() const
 {
     return d->protocol;
 }
@@ -124,39 +142,35 @@ QString TransferChannel::url() const
     return d->url;
 }
 
-bool TransferChannel::OpenURL(const QString &url, QString *text, QString *error)
+Result<QString> TransferChannel::OpenURL(const QString &url)
 {
-    QByteArray body;
-    const bool ok = Fetch(url, &body, error);
-    *text = ok ? platform::DecodeAnsi(body) : QString();
-    return ok;
+    Result<QByteArray> body = Fetch(url);
+    if (!body)
+        return Error{body.error()};
+    return text::DecodeAnsi(body.value());
 }
 
-bool TransferChannel::OpenURLBytes(const QString &url, QByteArray *bytes, QString *error)
+Result<QByteArray> TransferChannel::OpenURLBytes(const QString &url)
 {
-    QByteArray body;
-    const bool ok = Fetch(url, &body, error);
-    *bytes = ok ? body : QByteArray();
-    return ok;
+    return Fetch(url);
 }
 
-bool TransferChannel::Fetch(const QString &url, QByteArray *body, QString *error)
+Result<QByteArray> TransferChannel::Fetch(const QString &url)
 {
-    const auto fail = [this, error](const QString &description) {
-        if (error)
-            *error = description;
-        emit StateChanged(StateError);
-        return false;
+    const auto fail = [this, &url](const QString &description) -> Result<QByteArray> {
+        qCDebug(lcTransfer) << name() << url << "failed:" << description;
+        emit StateChanged(TransferState::Error);
+        return Error{description};
     };
 
+    d->aborted = false;
     QString proxyName;
-    if (d->accessType == NamedProxy) {
-        QNetworkProxy proxy;
-        QString why;
-        if (!ParseProxyText(d->proxyText, &proxy, &why))
-            return fail(why);
-        d->nam->setProxy(proxy);
-        proxyName = ProxyName(proxy);
+    if (d->accessType == AccessType::NamedProxy) {
+        const Result<QNetworkProxy> proxy = ParseProxyText(d->proxyText);
+        if (!proxy)
+            return fail(proxy.error());
+        d->nam->setProxy(proxy.value());
+        proxyName = ProxyName(proxy.value());
     } else {
         d->nam->setProxyFactory(new SystemProxyFactory);
     }
@@ -202,22 +216,27 @@ bool TransferChannel::Fetch(const QString &url, QByteArray *body, QString *error
         idle.start(ms);
     }
 
-    emit StateChanged(StateRequesting);
+    qCDebug(lcTransfer) << name() << "GET" << url
+                        << (proxyName.isEmpty() ? QString() : QStringLiteral("via ") + proxyName);
+    emit StateChanged(TransferState::Requesting);
     if (reply && !reply->isFinished())
         loop.exec();
     idle.stop();
 
-    if (!self || !reply) {
-        if (error)
-            *error = QStringLiteral("The transfer was cancelled because its window was closed");
-        return false;
+    if (!self || !reply)
+        return Error{QStringLiteral("The transfer was cancelled because its window was closed")};
+    if (!reply->isFinished()) {
+        // The loop was told to quit from outside (the program is ending).
+        d->aborted = true;
+        reply->abort();
     }
     if (refusedRedirect.isEmpty() && reply->error() == QNetworkReply::ProtocolUnknownError &&
         reply->hasRawHeader("Location"))
         refusedRedirect = reply->url().resolved(QUrl::fromEncoded(reply->rawHeader("Location"))).toDisplayString();
+    QByteArray body;
     if (reply->isOpen())
-        *body = reply->readAll();
-    if (d->accessType != NamedProxy && reply->error() != QNetworkReply::NoError) {
+        body = reply->readAll();
+    if (d->accessType != AccessType::NamedProxy && reply->error() != QNetworkReply::NoError) {
         // Name the system's proxy, if any, in the description.
         const QList<QNetworkProxy> system = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(target));
         if (!system.isEmpty())
@@ -229,30 +248,18 @@ bool TransferChannel::Fetch(const QString &url, QByteArray *body, QString *error
                   .arg(reply->url().host() + QLatin1Char(':') + QString::number(reply->url().port(80)))
                   .arg(d->timeoutSeconds)
                   .arg(d->timeoutSeconds == 1 ? QLatin1String() : QLatin1String("s"));
+    else if (d->aborted)
+        why = QStringLiteral("The transfer was cancelled");
     else if (!refusedRedirect.isEmpty())
         why = QStringLiteral("Redirect to %1 refused: only http addresses are followed").arg(refusedRedirect);
     else
-        why = DescribeFetchFailure(reply, body->size(), proxyName);
+        why = DescribeFetchFailure(reply, body.size(), proxyName);
     reply->deleteLater();
-    if (!why.isEmpty()) {
-        body->clear();
+    if (!why.isEmpty())
         return fail(why);
-    }
-    emit StateChanged(StateResponseCompleted);
-    return true;
+    qCDebug(lcTransfer) << name() << url << "complete," << body.size() << "bytes";
+    emit StateChanged(TransferState::ResponseCompleted);
+    return body;
 }
 
-namespace
-{
-QPointer<TransferChannel> g_ftp;
-}
-
-void SetFtpChannel(TransferChannel *ftp)
-{
-    g_ftp = ftp;
-}
-
-TransferChannel *FtpChannel()
-{
-    return g_ftp;
-}
+} // namespace veldra::transfer

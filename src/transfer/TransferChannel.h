@@ -1,10 +1,22 @@
 #pragma once
 
+#include "text/Result.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
 class QNetworkAccessManager;
+
+namespace veldra::transfer
+{
+
+// How a channel reaches the server: the system's own settings, or the proxy
+// named in its proxy text. The numbers are the desktop's.
+enum class AccessType { Default = 0, NamedProxy = 2 };
+enum class Protocol { HTTP = 4 };
+// What the channel reports while it works. Handlers act on Error only.
+enum class TransferState { Requesting = 5, Error = 11, ResponseCompleted = 12 };
 
 // One transfer channel: fetches whole documents over HTTP, directly or through a
 // named proxy. Fetches block the caller but keep the event loop running.
@@ -12,10 +24,6 @@ class TransferChannel : public QObject
 {
     Q_OBJECT
 public:
-    enum AccessMode { DefaultAccess = 0, NamedProxy = 2 };
-    enum Protocol { ProtocolHTTP = 4 };
-    // Codes of StateChanged. Handlers act on StateError only.
-    enum State { StateRequesting = 5, StateError = 11, StateResponseCompleted = 12 };
     // Redirects a fetch follows before it gives up.
     static constexpr int kMaxRedirects = 5;
 
@@ -25,13 +33,17 @@ public:
     QString name() const;
     // True while a request of this channel has not finished.
     bool StillExecuting() const;
+    // Ends every request of the channel at once; their fetches fail with
+    // wasAborted() true.
+    void abort();
+    bool wasAborted() const;
 
-    void setAccessType(int mode);
-    int accessType() const;
+    void setAccessType(AccessType mode);
+    AccessType accessType() const;
     void setProxy(const QString &hostColonPort);
     QString proxy() const;
-    void setProtocol(int protocol);
-    int protocol() const;
+    void setProtocol(Protocol protocol);
+    Protocol protocol() const;
     // Seconds without any data from the server before a request is given up;
     // 0 waits for ever.
     void setRequestTimeout(int seconds); // initial value 60
@@ -41,21 +53,18 @@ public:
     QString url() const;
 
     // Whole-document fetches. They return only when the document has arrived
-    // whole or the request failed; on failure they return false and describe
-    // the failure in *error.
-    bool OpenURL(const QString &url, QString *text, QString *error); // Windows-1252 text
-    bool OpenURLBytes(const QString &url, QByteArray *bytes, QString *error);
+    // whole or the request failed; the error describes the failure.
+    Result<QString> OpenURL(const QString &url); // Windows-1252 text
+    Result<QByteArray> OpenURLBytes(const QString &url);
 
 signals:
-    void StateChanged(int state);
+    void StateChanged(veldra::transfer::TransferState state);
 
 private:
-    bool Fetch(const QString &url, QByteArray *body, QString *error);
+    Result<QByteArray> Fetch(const QString &url);
 
     struct Private;
     Private *d;
 };
 
-// The FTP channel that every wait hands the FTP proxy settings to.
-void SetFtpChannel(TransferChannel *ftp);
-TransferChannel *FtpChannel();
+} // namespace veldra::transfer

@@ -1,0 +1,131 @@
+// The main window's controls, where the layout puts them, and their wiring.
+#include "links/LinkHandlers.h"
+#include "platform/Layout.h"
+#include "platform/RichTextBox.h"
+#include "settings/Module1.h"
+#include "shell/Form1.h"
+#include "transfer/Channels.h"
+#include "transfer/TransferChannel.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace veldra::shell
+{
+
+using platform::MakeLabel;
+using platform::Place;
+
+namespace
+{
+
+QGroupBox *MakeFrame(QWidget *parent, const char *name, int l, int t, int w, int h)
+{
+    return Place(new QGroupBox(parent), name, l, t, w, h);
+}
+
+} // namespace
+
+void Form1::BuildLayout()
+{
+    // Left column: navigation tree and info box.
+    Frame2 = MakeFrame(this, "Frame2", 120, 120, 2535, 6495);
+    TV = Place(new QTreeWidget(Frame2), "TV", 120, 360, 2295, 4095);
+    TV->setHeaderHidden(true);
+    TV->setColumnCount(1);
+    TV->setIconSize(QSize(16, 15));
+    TV->setRootIsDecorated(true);
+    TV->setIndentation(12);
+    TV->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Frame1 = MakeFrame(Frame2, "Frame1", 120, 4680, 2295, 1695);
+    Picture1 = Place(new QLabel(Frame1), "Picture1", 120, 240, 615, 375);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3 = MakeLabel(Frame1, "Label3", QString(), 720, 360, 1455, 255);
+    QFont bold(QStringLiteral("Arial"));
+    bold.setPointSizeF(8.25);
+    bold.setBold(true);
+    Label3->setFont(bold);
+    Info = MakeLabel(Frame1, "Info", QString(), 120, 720, 2055, 855);
+    Info->setFont(QFont(QStringLiteral("Arial"), 9));
+    Info->setWordWrap(true);
+
+    // News panel.
+    frameNews = MakeFrame(this, "frameNews", 2760, 120, 7575, 6615);
+    News = Place(new platform::RichTextBox(frameNews), "News", 240, 360, 6975, 5895);
+
+    // Search panel.
+    frameSearchOnline = MakeFrame(this, "frameSearchOnline", 2760, 120, 7575, 6615);
+    Label1 = MakeLabel(frameSearchOnline, "Label1", QStringLiteral("Search on server for:"), 120, 360, 1485, 195);
+    txtSearchText = Place(new QLineEdit(frameSearchOnline), "txtSearchText", 120, 600, 3615, 285);
+    cmdSearch = Place(new QPushButton(QStringLiteral("&Search"), frameSearchOnline), "cmdSearch", 3840, 600, 1095, 255);
+    lstResults = Place(new QTreeWidget(frameSearchOnline), "lstResults", 120, 960, 7455, 5055);
+    lstResults->setRootIsDecorated(false);
+    lstResults->setIconSize(QSize(16, 15));
+    lstResults->setColumnCount(0);
+    // The hit count's place in the old layout lies inside the result list, where
+    // the list would hide it; it stands beside the Read button instead.
+    Label2 = MakeLabel(frameSearchOnline, "Label2", QString(), 2400, 6180, 3975, 255);
+    cmdRead = Place(new QPushButton(QStringLiteral("&Read"), frameSearchOnline), "cmdRead", 240, 6120, 1935, 375);
+    cmdRead->setEnabled(false);
+
+    // Reader panel.
+    frameReader = MakeFrame(this, "frameReader", 2760, 120, 7575, 6615);
+    Label5 = MakeLabel(frameReader, "Label5", QStringLiteral("Subject:"), 240, 360, 585, 195);
+    Label4 = MakeLabel(frameReader, "Label4", QStringLiteral("Author:"), 240, 720, 510, 195);
+    Label6 = MakeLabel(frameReader, "Label6", QStringLiteral("Website:"), 240, 1080, 630, 195);
+    Label7 = MakeLabel(frameReader, "Label7", QStringLiteral("Version:"), 240, 1440, 570, 195);
+    txtSubject = Place(new QLineEdit(frameReader), "txtSubject", 960, 360, 4095, 285);
+    txtAuthor = Place(new QLineEdit(frameReader), "txtAuthor", 960, 720, 2895, 285);
+    txtWebsite = Place(new QLineEdit(frameReader), "txtWebsite", 960, 1080, 2895, 285);
+    txtVersion = Place(new QLineEdit(frameReader), "txtVersion", 960, 1440, 2895, 285);
+    // The header boxes take the menu colour so that they read as labels.
+    const QColor menuColour = QApplication::palette("QMenu").color(QPalette::Window);
+    for (QLineEdit *e : {txtSubject, txtAuthor, txtWebsite, txtVersion}) {
+        QPalette pal = e->palette();
+        pal.setColor(QPalette::Base, menuColour);
+        e->setPalette(pal);
+    }
+    cmdExtraFunctions = Place(new QPushButton(QStringLiteral("&Extra functions"), frameReader), "cmdExtraFunctions",
+                              4080, 1440, 1455, 375);
+    cmdExtraFunctions->setEnabled(false);
+    txtFAQ = Place(new platform::RichTextBox(frameReader), "txtFAQ", 240, 1920, 7095, 4575);
+
+    for (QWidget *panel : {static_cast<QWidget *>(frameNews), static_cast<QWidget *>(frameSearchOnline),
+                           static_cast<QWidget *>(frameReader)})
+        panel->hide();
+
+    // Keyboard focus order among the input controls.
+    const QList<QWidget *> order = {txtSearchText, cmdSearch,  lstResults, TV,         cmdRead,   News,
+                                    txtFAQ,        txtVersion, txtWebsite, txtSubject, txtAuthor, cmdExtraFunctions};
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    for (QWidget *w : {static_cast<QWidget *>(News), static_cast<QWidget *>(txtFAQ)})
+        w->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Form1::ConnectHandlers()
+{
+    connect(&m_net->HTTP(), &transfer::TransferChannel::StateChanged, this, &Form1::HTTP_StateChanged);
+    connect(&m_net->FTP(), &transfer::TransferChannel::StateChanged, this, &Form1::FTP_StateChanged);
+    connect(TV, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { TV_NodeClick(item); });
+    connect(TV, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+        // Keyboard moves select a node as a click does; mouse clicks arrive as
+        // itemClicked, so they are not handled twice.
+        if (item && QApplication::mouseButtons() == Qt::NoButton && TV->hasFocus())
+            TV_NodeClick(item);
+    });
+    connect(cmdSearch, &QPushButton::clicked, this, &Form1::cmdSearch_Click);
+    txtSearchText->installEventFilter(this);
+    connect(lstResults, &QTreeWidget::itemClicked, this, [this] { cmdRead->setEnabled(true); });
+    connect(cmdRead, &QPushButton::clicked, this, &Form1::cmdRead_Click);
+    connect(cmdExtraFunctions, &QPushButton::clicked, this, &Form1::cmdExtraFunctions_Click);
+
+    m_links = new links::ReaderLinkHandlers({frameReader, txtFAQ, txtWebsite, txtAuthor, txtSubject, txtVersion},
+                                            m_state.AppDir);
+}
+
+} // namespace veldra::shell

@@ -1,0 +1,52 @@
+#include "shell/ProgressWindow.h"
+
+#include "shell/Form2.h"
+
+namespace veldra::shell
+{
+
+ProgressWindow::ProgressWindow(QWidget *owner)
+    : m_owner(owner)
+{
+}
+
+Form2 &ProgressWindow::load()
+{
+    return m_form2.get([this] { return new Form2(m_owner); });
+}
+
+void ProgressWindow::ShowProgress(const QString &caption, const QString &status, bool showStatus, bool showBar)
+{
+    load().ShowProgress(caption, status, showStatus, showBar);
+}
+
+void ProgressWindow::setValue(int value)
+{
+    if (Form2 *f = existing())
+        f->setValue(value);
+}
+
+void ProgressWindow::setMaximum(int maximum)
+{
+    if (Form2 *f = existing())
+        f->setMaximum(maximum);
+}
+
+void ProgressWindow::setStatus(const QString &text, bool repaintNow)
+{
+    if (Form2 *f = existing())
+        f->setStatus(text, repaintNow);
+}
+
+void ProgressWindow::close()
+{
+    Form2 *f = existing();
+    if (!f)
+        return;
+    f->close();
+    // Destroyed now, so the next ShowProgress starts from a fresh window even
+    // before the event loop runs again.
+    delete f;
+}
+
+} // namespace veldra::shell

@@ -1,0 +1,41 @@
+#include "text/TextFile.h"
+
+#include "text/CodePage.h"
+#include "text/FieldScanner.h"
+#include "text/Log.h"
+
+#include <QFile>
+
+namespace veldra::text
+{
+
+Status TextFileReader::open(const QString &path)
+{
+    QFile f(path);
+    QByteArray data;
+    if (f.open(QIODevice::ReadOnly))
+        data = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        qCDebug(lcText) << "cannot read" << path << ":" << f.errorString();
+        return Error{f.errorString()};
+    }
+    m_data = std::move(data);
+    m_pos = 0;
+    return {};
+}
+
+QString TextFileReader::readField()
+{
+    const FieldSpan f = NextField(m_data.constData(), m_data.size(), m_pos);
+    m_pos = f.next;
+    return DecodeAnsi(QByteArrayView(m_data).sliced(f.begin, f.end - f.begin));
+}
+
+bool WriteTextLine(QIODevice &file, const QString &text)
+{
+    QByteArray line = EncodeAnsi(text);
+    line.append("\r\n", 2);
+    return file.write(line) == line.size();
+}
+
+} // namespace veldra::text
