@@ -57,6 +57,15 @@ class Session:
         self.env["QT_QPA_PLATFORM"] = "xcb"
         self.env.pop("http_proxy", None)
         self.env.pop("HTTP_PROXY", None)
+        # The desktop's opener is a stand-in that notes what it was asked to open.
+        self.opened = os.path.join(self.tmp, "opened.txt")
+        bindir = os.path.join(self.tmp, "bin")
+        os.makedirs(bindir)
+        opener = os.path.join(bindir, "xdg-open")
+        with open(opener, "w") as f:
+            f.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{self.opened}"\n')
+        os.chmod(opener, 0o755)
+        self.env["PATH"] = bindir + os.pathsep + self.env.get("PATH", "")
 
     # --- processes -------------------------------------------------------
     def spawn(self, cmd, **kw):
@@ -185,9 +194,19 @@ class Session:
         """Opens the search panel, types the text and presses Enter."""
         self.click(NODE_X, node_y(3))  # "Search Solution"
         self.click(PANEL_X + 8 + 100, PANEL_Y + 40 + 9)
+        self.key("ctrl+a")
         self.type(text)
         self.key("Return")
         time.sleep(1)
+
+    def opened_targets(self, at_least, timeout=5):
+        """What the desktop was asked to open, once at least that many arrived."""
+        end = time.time() + timeout
+        while True:
+            lines = open(self.opened).read().splitlines() if os.path.exists(self.opened) else []
+            if len(lines) >= at_least or time.time() > end:
+                return lines
+            time.sleep(0.1)
 
     def read_first_result(self):
         self.click(PANEL_X + 8 + 80, PANEL_Y + 64 + 30)
@@ -254,8 +273,22 @@ def case_proxy(s):
         s.expect(base + doc in log, f"the proxy's log does not show the request for {doc}:\n{log}")
 
 
+def add_link_document(s):
+    """A document whose body starts with a link, listed first in the served index."""
+    lib = os.path.join(s.served, "software", "corvane")
+    with open(os.path.join(lib, "e2e-links.faq"), "wb") as f:
+        f.write(b"Subject=Links for the pointer\r\nAuthorWEBSITE=www.example.org/author\r\n[Body]\r\n"
+                b"www.example.org/first is where the body starts\r\nand a second line\r\n[/body]\r\n")
+    index = os.path.join(lib, "script.txt")
+    with open(index, "rb") as f:
+        rest = f.read()
+    with open(index, "wb") as f:
+        f.write(b"e2e-links.faq=Links for the pointer]\r\n" + rest)
+
+
 def case_search_read(s):
     s.serve_library()
+    add_link_document(s)
     s.start_veldra()
     win = s.main_window()
     s.focus(win)
@@ -265,15 +298,25 @@ def case_search_read(s):
     downloaded = [n for n in os.listdir(s.prog) if n not in ("veldra", "hand.cur", "script.dat", "news.rtf")]
     s.expect(downloaded, f"Read downloaded nothing into the program folder: {os.listdir(s.prog)}")
     s.shot("reader")
-    # The website field holds a link to the author's site: the pointer turns into
-    # the hand there (the screenshot does not show the pointer; the widget tests
-    # check its shape).
-    s.xdo("mousemove", "--sync", PANEL_X + 64 + 60, PANEL_Y + 72 + 9)
+    s.expect(not s.opened_targets(1, timeout=0), "something was opened before any link was clicked")
+
+    # A document whose body starts with a link, and whose website field holds
+    # one: the word under the pointer is found as it moves, and a click hands
+    # it to the desktop.
+    s.search("links for the pointer")
+    s.read_first_result()
+    s.shot("reader-links")
+    s.xdo("mousemove", "--sync", PANEL_X + 16 + 30, PANEL_Y + 128 + 10)
     time.sleep(0.5)
-    s.xdo("mousemove", "--sync", PANEL_X + 16 + 60, PANEL_Y + 128 + 40)
-    time.sleep(1)
+    s.xdo("mousemove", "--sync", PANEL_X + 16 + 34, PANEL_Y + 128 + 11)
+    time.sleep(0.5)
     s.shot("reader-hover")
-    s.expect(s.app.poll() is None, "veldra ended while the pointer moved over the reader")
+    s.xdo("click", 1)
+    opened = s.opened_targets(1)
+    s.expect(opened == ["http://www.example.org/first"], f"a click on the body's link opened {opened}")
+    s.click(PANEL_X + 64 + 60, PANEL_Y + 72 + 9)  # the website field
+    opened = s.opened_targets(2)
+    s.expect(opened[1:] == ["http://www.example.org/author"], f"a click on the website field opened {opened[1:]}")
 
 
 def case_proxy_dialog(s):

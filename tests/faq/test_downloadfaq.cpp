@@ -1,12 +1,11 @@
 #include "faq/ReaderPanel.h"
-#include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "settings/Module1.h"
-#include "shell/Form2.h"
-#include "transfer/TransferChannel.h"
-
-#include "FaqTestFiles.h"
+#include "support/Files.h"
+#include "support/Recorders.h"
 #include "support/TestServer.h"
+#include "transfer/Channels.h"
+#include "transfer/TransferChannel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +14,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+using namespace veldra;
+using faq::DownloadFaq;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 // Fetching a document into AppDir against a real server on the loopback
 // interface: what lands on disk, what the user is told, and what is refused.
@@ -25,7 +29,6 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void init();
-    void cleanup();
     void downloadWritesTextAndCrLf();
     void failedDownloadKeepsLastGoodCopy_data();
     void failedDownloadKeepsLastGoodCopy();
@@ -38,13 +41,16 @@ private:
     QString base() const { return server->url(QStringLiteral("/software/corvane/")); }
     QStringList requests() const { return server->requests().mid(requestsBefore); }
     void serve(const QString &name, const QByteArray &bytes);
-    QString appFile(const QString &name) const { return Module1::AppDir + name; }
+    QString appFile(const QString &name) const { return state.AppDir + name; }
     QStringList appDirEntries() const;
+    // Downloads `name`, the shared FaqFile following a success as Read does.
+    Result<QString> download(const QString &name);
     QTemporaryDir *dir = nullptr;
     testsupport::TestServer *server = nullptr;
     qsizetype requestsBefore = 0;
-    TransferChannel *HTTP = nullptr;
-    QList<platform::MsgBoxCall> boxes;
+    settings::Module1 state;
+    transfer::Channels *net = nullptr;
+    testsupport::RecordingProgress progress;
 };
 
 void TestDownloadFaq::initTestCase()
@@ -53,12 +59,12 @@ void TestDownloadFaq::initTestCase()
     QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("www")));
     server = new testsupport::TestServer(dir->filePath(QStringLiteral("www")));
     QVERIFY2(server->start(), qPrintable(server->errorString()));
-    HTTP = new TransferChannel(QStringLiteral("HTTP"));
+    net = new transfer::Channels(state);
 }
 
 void TestDownloadFaq::cleanupTestCase()
 {
-    delete HTTP;
+    delete net;
     delete server;
     delete dir;
 }
@@ -71,28 +77,31 @@ void TestDownloadFaq::init()
     for (const char *sub : {"app", "outside", "www/software/corvane"})
         QVERIFY(QDir(dir->path()).mkpath(QString::fromLatin1(sub)));
     requestsBefore = server->requests().size();
-    boxes.clear();
-    platform::SetMsgBoxHook([this](const platform::MsgBoxCall &c) { boxes << c; });
-    Module1::AppName = QStringLiteral("Veldra");
-    Module1::AppDir = dir->filePath(QStringLiteral("app")) + QLatin1Char('/');
-    Module1::HttpProxy.clear();
-    Module1::HttpProxyPort = QStringLiteral("0");
-    Module1::FaqFile.clear();
-}
-
-void TestDownloadFaq::cleanup()
-{
-    platform::SetMsgBoxHook({});
+    progress.calls.clear();
+    state.AppName = QStringLiteral("Veldra");
+    state.AppDir = dir->filePath(QStringLiteral("app")) + QLatin1Char('/');
+    state.HttpProxy.clear();
+    state.HttpProxyPort = QStringLiteral("0");
+    state.FaqFile.clear();
+    state.ServerUrl = base();
 }
 
 void TestDownloadFaq::serve(const QString &name, const QByteArray &bytes)
 {
-    QVERIFY(WriteBytes(dir->filePath(QStringLiteral("www/software/corvane/")) + name, bytes));
+    QVERIFY(WriteFile(dir->filePath(QStringLiteral("www/software/corvane/")) + name, bytes));
+}
+
+Result<QString> TestDownloadFaq::download(const QString &name)
+{
+    Result<QString> localCopy = DownloadFaq(*net, name, progress);
+    if (localCopy)
+        state.FaqFile = localCopy.value();
+    return localCopy;
 }
 
 QStringList TestDownloadFaq::appDirEntries() const
 {
-    return QDir(Module1::AppDir)
+    return QDir(state.AppDir)
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
@@ -100,13 +109,14 @@ void TestDownloadFaq::downloadWritesTextAndCrLf()
 {
     const QByteArray text = "Subject=Caf\xe9\r\n[body]\r\nsee www.example.org\r\n[/body]";
     serve(QStringLiteral("faq17.txt"), text);
-    QVERIFY(DownloadFaq(*HTTP, QStringLiteral("faq17.txt"), base(), nullptr));
-    QCOMPARE(ReadBytes(appFile(QStringLiteral("faq17.txt"))), text + "\r\n");
-    QCOMPARE(Module1::FaqFile, appFile(QStringLiteral("faq17.txt")));
+    const Result<QString> localCopy = download(QStringLiteral("faq17.txt"));
+    QVERIFY2(localCopy.ok(), qPrintable(localCopy.error()));
+    QCOMPARE(ReadFile(appFile(QStringLiteral("faq17.txt"))), text + "\r\n");
+    QCOMPARE(localCopy.value(), appFile(QStringLiteral("faq17.txt")));
     QCOMPARE(requests(), QStringList{QStringLiteral("GET /software/corvane/faq17.txt HTTP/1.1")});
-    QVERIFY(!Form2::Existing());
-    QVERIFY(boxes.isEmpty());
-    QCOMPARE(HTTP->requestTimeout(), 120);
+    QCOMPARE(progress.calls,
+             (QStringList{QStringLiteral("show Please wait...|Downloading FAQ...|1|1"), QStringLiteral("close")}));
+    QCOMPARE(net->HTTP().requestTimeout(), 120);
 }
 
 void TestDownloadFaq::failedDownloadKeepsLastGoodCopy_data()
@@ -123,39 +133,32 @@ void TestDownloadFaq::failedDownloadKeepsLastGoodCopy()
 {
     QFETCH(QString, path);
     const QByteArray good = "Subject=Good\r\n[body]\r\ngood body\r\n[/body]\r\n";
-    QVERIFY(WriteBytes(appFile(QStringLiteral("faq17.txt")), good));
-    Module1::FaqFile = appFile(QStringLiteral("faq17.txt"));
+    QVERIFY(WriteFile(appFile(QStringLiteral("faq17.txt")), good));
+    state.FaqFile = appFile(QStringLiteral("faq17.txt"));
 
-    QString url = server->url(path);
+    state.ServerUrl = server->url(path);
     if (path.isEmpty()) {
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
-        url = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+        state.ServerUrl = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
     }
-    QVERIFY(!DownloadFaq(*HTTP, QStringLiteral("faq17.txt"), url, nullptr));
+    const Result<QString> localCopy = download(QStringLiteral("faq17.txt"));
 
-    QCOMPARE(boxes.size(), 1);
-    const QString prefix = QStringLiteral("Error while connecting to server using HTTP protocol: ");
-    const QString suffix = QStringLiteral("\r\nPlease check your proxy settings...");
-    QVERIFY2(boxes.at(0).text.startsWith(prefix) && boxes.at(0).text.endsWith(suffix), qPrintable(boxes.at(0).text));
-    QVERIFY(boxes.at(0).text.size() > prefix.size() + suffix.size()); // the description is there
-    QCOMPARE(boxes.at(0).style, 16);
-    QCOMPARE(boxes.at(0).title, QStringLiteral("Veldra - Error"));
-    QVERIFY(!Form2::Existing());
+    QVERIFY(!localCopy.ok());
+    QVERIFY(!localCopy.error().isEmpty()); // the description is there
+    QCOMPARE(progress.calls.last(), QStringLiteral("close"));
 
-    QCOMPARE(ReadBytes(appFile(QStringLiteral("faq17.txt"))), good);
+    QCOMPARE(ReadFile(appFile(QStringLiteral("faq17.txt"))), good);
     QCOMPARE(appDirEntries(), QStringList{QStringLiteral("faq17.txt")});
-    QCOMPARE(Module1::FaqFile, appFile(QStringLiteral("faq17.txt")));
+    QCOMPARE(state.FaqFile, appFile(QStringLiteral("faq17.txt")));
 
     // The reader still shows the last good document.
-    boxes.clear();
     QWidget window;
-    ReaderPanel ui{new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window),
-                   new platform::RichTextBox(&window)};
-    FillInFAQ(ui);
+    faq::ReaderPanel ui{new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window),
+                        new platform::RichTextBox(&window)};
+    QVERIFY(faq::FillInFAQ(ui, state).ok());
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("Good"));
     QCOMPARE(ui.txtFAQ->text(), QStringLiteral("good body    "));
-    QVERIFY(boxes.isEmpty());
 }
 
 void TestDownloadFaq::unsafeNamesRefused_data()
@@ -182,55 +185,52 @@ void TestDownloadFaq::unsafeNamesRefused()
     QFETCH(QString, name);
     QFETCH(QString, shown);
     const QString victim = dir->filePath(QStringLiteral("outside/victim.txt"));
-    QVERIFY(WriteBytes(victim, "keep me"));
+    QVERIFY(WriteFile(victim, "keep me"));
     name.replace(QLatin1String("@victim"), victim);
     shown.replace(QLatin1String("@victim"), victim);
     serve(QStringLiteral("victim.txt"), "bait"); // something the server could answer with
 
-    QVERIFY(!DownloadFaq(*HTTP, name, base(), nullptr));
-    QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes.at(0).text, QStringLiteral("Error while connecting to server using HTTP protocol: the file name ") +
-                                   shown +
-                                   QStringLiteral(" is not a plain file name\r\nPlease check your proxy settings..."));
-    QCOMPARE(boxes.at(0).style, 16);
+    const Result<QString> localCopy = download(name);
+    QVERIFY(!localCopy.ok());
+    QCOMPARE(localCopy.error(), QStringLiteral("the file name ") + shown + QStringLiteral(" is not a plain file name"));
     QVERIFY(requests().isEmpty());
-    QVERIFY(!Form2::Existing());
-    QCOMPARE(ReadBytes(victim), QByteArray("keep me"));
+    QVERIFY(progress.calls.isEmpty()); // refused before anything was shown
+    QCOMPARE(ReadFile(victim), QByteArray("keep me"));
     QCOMPARE(QDir(dir->filePath(QStringLiteral("outside"))).entryList(QDir::Files),
              QStringList{QStringLiteral("victim.txt")});
     QVERIFY(appDirEntries().isEmpty());
-    QVERIFY(Module1::FaqFile.isEmpty());
+    QVERIFY(state.FaqFile.isEmpty());
 }
 
 void TestDownloadFaq::nameIsOnePercentEncodedSegment()
 {
     const QString name = QStringLiteral("faq 17#%?;.txt");
     serve(name, "Subject=Odd name");
-    QVERIFY(DownloadFaq(*HTTP, name, base(), nullptr));
+    QVERIFY(download(name).ok());
     QCOMPARE(requests(), QStringList{QStringLiteral("GET /software/corvane/faq%2017%23%25%3F%3B.txt HTTP/1.1")});
-    QCOMPARE(ReadBytes(appFile(name)), QByteArray("Subject=Odd name\r\n"));
-    QCOMPARE(Module1::FaqFile, appFile(name));
+    QCOMPARE(ReadFile(appFile(name)), QByteArray("Subject=Odd name\r\n"));
+    QCOMPARE(state.FaqFile, appFile(name));
 }
 
 void TestDownloadFaq::programFilesAreNotReplaced()
 {
     // The program's own executable, and a link that leads out of AppDir.
     const QString program = appFile(QStringLiteral("veldra"));
-    QVERIFY(WriteBytes(program, "#!/bin/sh\n"));
+    QVERIFY(WriteFile(program, "#!/bin/sh\n"));
     QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner));
     const QString victim = dir->filePath(QStringLiteral("outside/victim.txt"));
-    QVERIFY(WriteBytes(victim, "keep me"));
+    QVERIFY(WriteFile(victim, "keep me"));
     QVERIFY(QFile::link(victim, appFile(QStringLiteral("link.txt"))));
     serve(QStringLiteral("veldra"), "rm -rf ~");
     serve(QStringLiteral("link.txt"), "overwritten");
 
-    QVERIFY(!DownloadFaq(*HTTP, QStringLiteral("veldra"), base(), nullptr));
-    QVERIFY(!DownloadFaq(*HTTP, QStringLiteral("link.txt"), base(), nullptr));
-    QCOMPARE(boxes.size(), 2);
-    QVERIFY(boxes.at(0).text.contains(QLatin1String("\"veldra\"")));
-    QVERIFY(boxes.at(1).text.contains(QLatin1String("\"link.txt\"")));
-    QCOMPARE(ReadBytes(program), QByteArray("#!/bin/sh\n"));
-    QCOMPARE(ReadBytes(victim), QByteArray("keep me"));
+    const Result<QString> program1 = download(QStringLiteral("veldra"));
+    const Result<QString> link = download(QStringLiteral("link.txt"));
+    QVERIFY(!program1.ok() && !link.ok());
+    QVERIFY(program1.error().contains(QLatin1String("\"veldra\"")));
+    QVERIFY(link.error().contains(QLatin1String("\"link.txt\"")));
+    QCOMPARE(ReadFile(program), QByteArray("#!/bin/sh\n"));
+    QCOMPARE(ReadFile(victim), QByteArray("keep me"));
     QVERIFY(QFileInfo(appFile(QStringLiteral("link.txt"))).isSymLink());
     QVERIFY(requests().isEmpty());
 }

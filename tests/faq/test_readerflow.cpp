@@ -1,14 +1,12 @@
 #include "index/SearchAction.h"
-#include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
-#include "settings/Module1.h"
-#include "shell/Form1.h"
-#include "shell/Form2.h"
-
-#include "FaqTestFiles.h"
-#include "LoopbackServer.h"
+#include "support/Files.h"
+#include "support/MainWindow.h"
+#include "support/TestServer.h"
+#include "transfer/Channels.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,8 +15,11 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-// Read in the main window, from a result in the list to the filled reader. The
-// window asks its fixed server address; the test server stands in as its proxy.
+using namespace veldra;
+using testsupport::WriteFile;
+
+// Read in the main window, from a result in the list to the filled reader,
+// against a real server on the loopback interface.
 class TestReaderFlow : public QObject
 {
     Q_OBJECT
@@ -27,86 +28,87 @@ private slots:
     void cleanup();
     void readShowsDocumentInReader();
     void emptyTagDoesNothing();
+    void failedReadIsReported();
+    void unreadableDocumentIsReportedInTwoBoxes();
     void secondReadWhileDownloadingIgnored();
+    void closingDuringDownloadEndsTheProgram();
 
 private:
     void startServer(double delaySeconds);
     void selectResult(const QString &tag);
+    QTreeWidget *results() const { return w->child<QTreeWidget>("lstResults"); }
+    QPushButton *readButton() const { return w->child<QPushButton>("cmdRead"); }
     QTemporaryDir *dir = nullptr;
-    LoopbackServer *server = nullptr;
-    Form1 *f = nullptr;
-    QList<platform::MsgBoxCall> boxes;
+    testsupport::TestServer *server = nullptr;
+    testsupport::MainWindow *w = nullptr;
+    shell::Form1 *f = nullptr;
 };
 
 void TestReaderFlow::init()
 {
     dir = new QTemporaryDir;
     QDir(dir->path()).mkpath(QStringLiteral("app"));
-    QDir(dir->path()).mkpath(QStringLiteral("www/software/corvane"));
-    WriteBytes(dir->filePath(QStringLiteral("www/software/corvane/faq17.txt")),
-               "Subject=Printing from the editor\r\nAuthor=A. Writer\r\nAuthorEMAIL=writer@example.org\r\n"
-               "Version=1.2\r\nAuthorWEBSITE=www.writer.example\r\n[Body]\r\n"
-               "To print, open the File menu.\r\n\"Choose Print, then OK.\"\r\n"
-               "More at www.example.org or http://www.example.org/print.html\r\n[/body]\r\n");
-    boxes.clear();
-    platform::SetMsgBoxHook([this](const platform::MsgBoxCall &c) { boxes << c; });
-    Module1::AppName = QStringLiteral("Veldra");
-    Module1::AppDir = dir->filePath(QStringLiteral("app")) + QLatin1Char('/');
-    Module1::FaqFile.clear();
-    f = Form1::Get();
+    WriteFile(dir->filePath(QStringLiteral("www/software/corvane/faq17.txt")),
+              "Subject=Printing from the editor\r\nAuthor=A. Writer\r\nAuthorEMAIL=writer@example.org\r\n"
+              "Version=1.2\r\nAuthorWEBSITE=www.writer.example\r\n[Body]\r\n"
+              "To print, open the File menu.\r\n\"Choose Print, then OK.\"\r\n"
+              "More at www.example.org or http://www.example.org/print.html\r\n[/body]\r\n");
+    w = new testsupport::MainWindow;
+    w->state.AppName = QStringLiteral("Veldra");
+    w->state.AppDir = dir->filePath(QStringLiteral("app")) + QLatin1Char('/');
+    w->state.HttpProxyPort = QStringLiteral("0");
+    f = w->form.get();
     f->SetTVNodes();
     f->show();
 }
 
 void TestReaderFlow::cleanup()
 {
-    delete f;
-    delete Form2::Existing();
+    delete w;
     delete server;
     server = nullptr;
-    platform::SetMsgBoxHook({});
     delete dir;
 }
 
 void TestReaderFlow::startServer(double delaySeconds)
 {
-    server = new LoopbackServer(dir->filePath(QStringLiteral("www")), delaySeconds);
-    QVERIFY(server->isRunning());
-    Module1::HttpProxy = QStringLiteral("127.0.0.1");
-    Module1::HttpProxyPort = QString::number(server->port());
+    server = new testsupport::TestServer(dir->filePath(QStringLiteral("www")), delaySeconds);
+    QVERIFY2(server->start(), qPrintable(server->errorString()));
+    w->state.ServerUrl = server->url(QStringLiteral("/software/corvane/"));
 }
 
 void TestReaderFlow::selectResult(const QString &tag)
 {
-    auto *item = new QTreeWidgetItem(f->lstResults, {QStringLiteral("Printing from the editor")});
-    item->setData(0, kResultTagRole, tag);
-    f->lstResults->setCurrentItem(item);
-    f->cmdRead->setEnabled(true);
+    auto *item = new QTreeWidgetItem(results(), {QStringLiteral("Printing from the editor")});
+    item->setData(0, index::kResultTagRole, tag);
+    results()->setCurrentItem(item);
+    readButton()->setEnabled(true);
 }
 
 void TestReaderFlow::readShowsDocumentInReader()
 {
     startServer(0);
     selectResult(QStringLiteral("faq17.txt"));
-    QTest::mouseClick(f->cmdRead, Qt::LeftButton);
+    QTest::mouseClick(readButton(), Qt::LeftButton);
 
     QCOMPARE(server->requests().size(), 1);
-    QCOMPARE(Module1::FaqFile, Module1::AppDir + QStringLiteral("faq17.txt"));
-    QCOMPARE(f->TV->currentItem(), f->TVNode(4));
-    QVERIFY(f->frameReader->isVisible());
-    QCOMPARE(f->txtSubject->text(), QStringLiteral("Printing from the editor"));
-    QCOMPARE(f->txtVersion->text(), QStringLiteral("1.2"));
-    QCOMPARE(f->txtAuthor->text(), QStringLiteral("A. Writer"));
-    QCOMPARE(f->txtWebsite->text(), QStringLiteral("www.writer.example"));
-    const QString body = f->txtFAQ->text();
+    QCOMPARE(w->state.FaqFile, w->state.AppDir + QStringLiteral("faq17.txt"));
+    QCOMPARE(w->child<QTreeWidget>("TV")->currentItem(), f->TVNode(4));
+    QVERIFY(w->child<QGroupBox>("frameReader")->isVisible());
+    QCOMPARE(w->child<QLineEdit>("txtSubject")->text(), QStringLiteral("Printing from the editor"));
+    QCOMPARE(w->child<QLineEdit>("txtVersion")->text(), QStringLiteral("1.2"));
+    QCOMPARE(w->child<QLineEdit>("txtAuthor")->text(), QStringLiteral("A. Writer"));
+    QCOMPARE(w->child<QLineEdit>("txtWebsite")->text(), QStringLiteral("www.writer.example"));
+    auto *txtFAQ = w->child<platform::RichTextBox>("txtFAQ");
+    const QString body = txtFAQ->text();
     QVERIFY2(body.startsWith(QLatin1String("To print\r\nopen the File menu.\r\nChoose Print, then OK.\r\nMore at ")),
              qPrintable(body));
     const int www = int(body.indexOf(QLatin1String("www.example.org or")));
     const int http = int(body.indexOf(QLatin1String("http://")));
-    QVERIFY(f->txtFAQ->isLinkAt(www) && f->txtFAQ->isLinkAt(www + 14) && !f->txtFAQ->isLinkAt(www + 15));
-    QVERIFY(f->txtFAQ->isLinkAt(http) && f->txtFAQ->colorAt(http) == QColor(0, 0, 255));
-    QVERIFY(!Form2::Existing());
-    QVERIFY(boxes.isEmpty());
+    QVERIFY(txtFAQ->isLinkAt(www) && txtFAQ->isLinkAt(www + 14) && !txtFAQ->isLinkAt(www + 15));
+    QVERIFY(txtFAQ->isLinkAt(http) && txtFAQ->colorAt(http) == QColor(0, 0, 255));
+    QVERIFY(!f->progress().existing());
+    QVERIFY(w->reporter.boxes.isEmpty());
 
     const QString shot = qEnvironmentVariable("VELDRA_FAQ_SCREENSHOT");
     if (!shot.isEmpty())
@@ -117,11 +119,49 @@ void TestReaderFlow::emptyTagDoesNothing()
 {
     startServer(0);
     selectResult(QString());
-    QTest::mouseClick(f->cmdRead, Qt::LeftButton);
-    QVERIFY(!Form2::Existing());
+    QTest::mouseClick(readButton(), Qt::LeftButton);
+    QVERIFY(!f->progress().existing());
     QVERIFY(server->requests().isEmpty());
-    QCOMPARE(f->TV->currentItem(), f->TVNode(2));
-    QVERIFY(boxes.isEmpty());
+    QCOMPARE(w->child<QTreeWidget>("TV")->currentItem(), f->TVNode(2));
+    QVERIFY(w->reporter.boxes.isEmpty());
+}
+
+void TestReaderFlow::failedReadIsReported()
+{
+    startServer(0);
+    selectResult(QStringLiteral("missing.txt"));
+    QTest::mouseClick(readButton(), Qt::LeftButton);
+
+    // The channel's own notice, then the download's message with the failure's
+    // description between the fixed lines.
+    const auto &boxes = w->reporter.boxes;
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.at(0).text, QStringLiteral("Error while connecting to server using HTTP protocol: "));
+    const QString prefix = QStringLiteral("Error while connecting to server using HTTP protocol: ");
+    const QString suffix = QStringLiteral("\r\nPlease check your proxy settings...");
+    QVERIFY2(boxes.at(1).text.startsWith(prefix) && boxes.at(1).text.endsWith(suffix), qPrintable(boxes.at(1).text));
+    QVERIFY(boxes.at(1).text.contains(QLatin1String("404")));
+    QCOMPARE(boxes.at(1).style, platform::MsgBoxStyle::Critical);
+    QCOMPARE(boxes.at(1).title, QStringLiteral("Veldra - Error"));
+    QVERIFY(!f->progress().existing());
+    QVERIFY(w->state.FaqFile.isEmpty());
+    QCOMPARE(w->child<QTreeWidget>("TV")->currentItem(), f->TVNode(2));
+}
+
+void TestReaderFlow::unreadableDocumentIsReportedInTwoBoxes()
+{
+    // The document was downloaded, then deleted behind the program's back.
+    w->state.FaqFile = QStringLiteral("  ") + w->state.AppDir + QStringLiteral("gone.txt");
+    f->TV_NodeClick(f->TVNode(4));
+    const auto &boxes = w->reporter.boxes;
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.at(0).text, QStringLiteral("Could not load ") + w->state.FaqFile);
+    QCOMPARE(boxes.at(0).style, platform::MsgBoxStyle::Critical);
+    QCOMPARE(boxes.at(0).title, QStringLiteral("Veldra - Error"));
+    QCOMPARE(boxes.at(1).text, QStringLiteral("No such file or directory"));
+    QCOMPARE(boxes.at(1).style, platform::MsgBoxStyle::Plain);
+    QCOMPARE(boxes.at(1).title, QStringLiteral("Veldra"));
+    QVERIFY(w->child<QGroupBox>("frameReader")->isVisible());
 }
 
 void TestReaderFlow::secondReadWhileDownloadingIgnored()
@@ -131,15 +171,41 @@ void TestReaderFlow::secondReadWhileDownloadingIgnored()
     // The second click lands while the first download waits for the server.
     bool clickedDuringDownload = false;
     QTimer::singleShot(300, f, [&] {
-        clickedDuringDownload = Form2::Existing() != nullptr;
+        clickedDuringDownload = f->progress().existing() != nullptr;
         f->cmdRead_Click();
     });
     f->cmdRead_Click();
     QVERIFY(clickedDuringDownload);
     QTest::qWait(1500); // a second request, had one been sent, would have arrived
     QCOMPARE(server->requests().size(), 1);
-    QCOMPARE(f->txtSubject->text(), QStringLiteral("Printing from the editor"));
-    QVERIFY(boxes.isEmpty());
+    QCOMPARE(w->child<QLineEdit>("txtSubject")->text(), QStringLiteral("Printing from the editor"));
+    QVERIFY(w->reporter.boxes.isEmpty());
+}
+
+void TestReaderFlow::closingDuringDownloadEndsTheProgram()
+{
+    // The server answers only after 30 s; the window is closed while Read waits.
+    startServer(30.0);
+    selectResult(QStringLiteral("faq17.txt"));
+    bool busyAtClose = false;
+    QTimer::singleShot(0, f, [&] { f->cmdRead_Click(); });
+    QTimer::singleShot(500, f, [&] {
+        busyAtClose = f->channels().busy();
+        f->close();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    // The program's own event loop: closing the main window must end it.
+    const int status = QCoreApplication::exec();
+    QCOMPARE(status, 0);
+    QVERIFY(busyAtClose);
+    QVERIFY2(clock.elapsed() < 5000, "the event loop ended only when the download did");
+    QVERIFY(!f->channels().busy());
+    // Nothing is reported about the aborted download, and it is not finished.
+    QVERIFY(w->reporter.boxes.isEmpty());
+    QVERIFY(w->state.FaqFile.isEmpty());
+    QVERIFY(!QFile::exists(w->state.AppDir + QStringLiteral("faq17.txt")));
+    QVERIFY(!f->progress().existing());
 }
 
 QTEST_MAIN(TestReaderFlow)

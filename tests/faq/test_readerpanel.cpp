@@ -1,10 +1,8 @@
 #include "faq/HighlightLinks.h"
 #include "faq/ReaderPanel.h"
-#include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "settings/Module1.h"
-
-#include "FaqTestFiles.h"
+#include "support/Files.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -12,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+
+using namespace veldra;
+using namespace veldra::faq;
 
 // The reader panel as FillInFAQ fills it, and the link colouring of its body.
 class TestReaderPanel : public QObject
@@ -35,17 +36,15 @@ private:
     QTemporaryDir *dir = nullptr;
     QWidget *window = nullptr;
     ReaderPanel ui;
-    QList<platform::MsgBoxCall> boxes;
+    settings::Module1 state;
 };
 
 void TestReaderPanel::init()
 {
     dir = new QTemporaryDir;
-    boxes.clear();
-    platform::SetMsgBoxHook([this](const platform::MsgBoxCall &c) { boxes << c; });
-    Module1::AppName = QStringLiteral("Veldra");
-    Module1::AppDir = dir->path() + QLatin1Char('/');
-    Module1::FaqFile.clear();
+    state.AppName = QStringLiteral("Veldra");
+    state.AppDir = dir->path() + QLatin1Char('/');
+    state.FaqFile.clear();
     window = new QWidget;
     ui.txtSubject = new QLineEdit(window);
     ui.txtAuthor = new QLineEdit(window);
@@ -58,14 +57,13 @@ void TestReaderPanel::init()
 void TestReaderPanel::cleanup()
 {
     delete window;
-    platform::SetMsgBoxHook({});
     delete dir;
 }
 
 QString TestReaderPanel::writeFaq(const QByteArray &bytes)
 {
-    const QString path = Module1::AppDir + QStringLiteral("faq17.txt");
-    WriteBytes(path, bytes);
+    const QString path = state.AppDir + QStringLiteral("faq17.txt");
+    testsupport::WriteFile(path, bytes);
     return path;
 }
 
@@ -138,27 +136,26 @@ void TestReaderPanel::nothingDownloaded()
 {
     ui.txtSubject->setText(QStringLiteral("kept"));
     ui.txtWebsite->setText(QStringLiteral("kept too"));
-    FillInFAQ(ui);
+    QVERIFY(FillInFAQ(ui, state).ok());
     QCOMPARE(ui.txtFAQ->text(), QStringLiteral("No file downloaded"));
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("kept"));
     QCOMPARE(ui.txtWebsite->text(), QStringLiteral("kept too"));
-    QVERIFY(boxes.isEmpty());
 }
 
 void TestReaderPanel::fillsHeaderInOrderAndBody()
 {
-    Module1::FaqFile = writeFaq("Subject=Printing from the editor\r\n"
-                                "Author=A. Writer\r\n"
-                                "AuthorEMAIL=writer@example.org\r\n"
-                                "Version=1.2\r\n"
-                                "AuthorWEBSITE=www.writer.example\r\n"
-                                "[Body]\r\n"
-                                "Visit www.example.org, or http://example.org/faq\r\n"
-                                "[/body]\r\n");
+    state.FaqFile = writeFaq("Subject=Printing from the editor\r\n"
+                             "Author=A. Writer\r\n"
+                             "AuthorEMAIL=writer@example.org\r\n"
+                             "Version=1.2\r\n"
+                             "AuthorWEBSITE=www.writer.example\r\n"
+                             "[Body]\r\n"
+                             "Visit www.example.org, or http://example.org/faq\r\n"
+                             "[/body]\r\n");
     QStringList order;
     for (QLineEdit *e : {ui.txtSubject, ui.txtAuthor, ui.txtVersion, ui.txtWebsite})
         connect(e, &QLineEdit::textChanged, this, [&order, e] { order << e->text(); });
-    FillInFAQ(ui);
+    QVERIFY(FillInFAQ(ui, state).ok());
     QCOMPARE(order, (QStringList{QStringLiteral("Printing from the editor"), QStringLiteral("1.2"),
                                  QStringLiteral("A. Writer"), QStringLiteral("www.writer.example")}));
     for (QLineEdit *e : {ui.txtSubject, ui.txtAuthor, ui.txtVersion, ui.txtWebsite})
@@ -166,31 +163,25 @@ void TestReaderPanel::fillsHeaderInOrderAndBody()
     const QString body = QStringLiteral("Visit www.example.org\r\nor http://example.org/faq");
     QCOMPARE(ui.txtFAQ->text(), body + QStringLiteral("    "));
     QCOMPARE(LinkMask(*ui.txtFAQ), QStringLiteral("......###############.....######################...."));
-    QVERIFY(boxes.isEmpty());
 }
 
 void TestReaderPanel::missingWebsiteEmptiesBox()
 {
-    Module1::FaqFile = writeFaq("Subject=S\r\n[body]\r\nx\r\n[/body]\r\n");
+    state.FaqFile = writeFaq("Subject=S\r\n[body]\r\nx\r\n[/body]\r\n");
     ui.txtWebsite->setText(QStringLiteral("www.previous.example"));
-    FillInFAQ(ui);
+    QVERIFY(FillInFAQ(ui, state).ok());
     QVERIFY(ui.txtWebsite->text().isEmpty());
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("S"));
 }
 
 void TestReaderPanel::deletedDocumentReported()
 {
-    Module1::FaqFile = writeFaq("Subject=Old\r\n[body]\r\nold body\r\n[/body]\r\n");
-    FillInFAQ(ui);
-    QVERIFY(QFile::remove(Module1::FaqFile));
-    FillInFAQ(ui);
-    QCOMPARE(boxes.size(), 2);
-    QCOMPARE(boxes.at(0).text, QStringLiteral("Could not load ") + Module1::FaqFile);
-    QCOMPARE(boxes.at(0).style, 16);
-    QCOMPARE(boxes.at(0).title, QStringLiteral("Veldra - Error"));
-    QCOMPARE(boxes.at(1).text, QStringLiteral("No such file or directory"));
-    QCOMPARE(boxes.at(1).style, 0);
-    QCOMPARE(boxes.at(1).title, QStringLiteral("Veldra"));
+    state.FaqFile = writeFaq("Subject=Old\r\n[body]\r\nold body\r\n[/body]\r\n");
+    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(QFile::remove(state.FaqFile));
+    const Status filled = FillInFAQ(ui, state);
+    QVERIFY(!filled.ok());
+    QCOMPARE(filled.error(), QStringLiteral("No such file or directory"));
     // Nothing had been changed before the failure.
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("Old"));
     QVERIFY(ui.txtFAQ->text().startsWith(QLatin1String("old body")));
@@ -207,13 +198,13 @@ void TestReaderPanel::longBodyShownFromItsStart()
     }
     doc += "last www.last.example and http://last.example/x\r\n[/body]\r\n";
     QVERIFY(doc.size() > 1000000);
-    Module1::FaqFile = writeFaq(doc);
+    state.FaqFile = writeFaq(doc);
     window->resize(600, 400);
     ui.txtFAQ->setGeometry(0, 0, 600, 400);
 
     QElapsedTimer timer;
     timer.start();
-    FillInFAQ(ui);
+    QVERIFY(FillInFAQ(ui, state).ok());
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
     QTest::qWait(50);
 

@@ -5,7 +5,7 @@
 // ends, blanks and quotes in odd places, "=" and "]" inside subjects, empty
 // subjects, accented Windows-1252 letters in both cases.
 
-#include "platform/CodePage.h"
+#include "text/CodePage.h"
 
 #include <QByteArray>
 #include <QString>
@@ -107,5 +107,5 @@ inline QByteArray GenerateTrickyIndex(quint32 seed, int records)
     }
     if (pick(3) == 0)
         text += QStringLiteral("\"unterminated=quote, with ") + subject(3) + QStringLiteral("]\r\nand more");
-    return platform::EncodeAnsi(text);
+    return veldra::text::EncodeAnsi(text);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 // The search done the plain way, to hold the fast one against: every field read
-// with ReadTextField from the decoded file, QString's own case-insensitive find,
+// by the plain field reader from the decoded file, QString's own case-insensitive find,
 // and one full reread of the index for each listed hit's file name.
 
-#include "faq/TextFile.h"
+#include "support/ReferenceFields.h"
 
 #include <QString>
 #include <QVector>
@@ -31,11 +31,11 @@ inline QString ReferenceTrim(QString s)
 inline QString ReferenceFindServerFileName(const QString &indexFile, const QString &subject)
 {
     QString result;
-    TextFileReader file;
+    testsupport::ReferenceFieldReader file;
     if (!file.open(indexFile))
         return result;
     while (!file.atEnd()) {
-        const QString field = ReadTextField(file);
+        const QString field = file.readField();
         if (field.contains(subject, Qt::CaseInsensitive)) {
             const qsizetype equals = field.indexOf(QLatin1Char('='));
             result = equals < 0 ? QString() : field.left(equals);
@@ -47,11 +47,11 @@ inline QString ReferenceFindServerFileName(const QString &indexFile, const QStri
 inline QVector<ReferenceHit> ReferenceSearch(const QString &indexFile, const QString &text, int maxHits = 500)
 {
     QVector<ReferenceHit> hits;
-    TextFileReader file;
+    testsupport::ReferenceFieldReader file;
     if (!file.open(indexFile))
         return hits;
     while (!file.atEnd() && hits.size() < maxHits) {
-        const QString field = ReadTextField(file);
+        const QString field = file.readField();
         const qsizetype at = field.indexOf(text, 0, Qt::CaseInsensitive);
         if (at < 0)
             continue;

@@ -2,25 +2,21 @@
 // start-up runs it.
 #include "index/DownloadIndex.h"
 #include "index/IndexSearch.h"
-#include "platform/MessageBox.h"
-#include "settings/AppDir.h"
 #include "settings/Module1.h"
-#include "shell/Form1.h"
-#include "shell/Form2.h"
+#include "support/Files.h"
+#include "support/MainWindow.h"
+#include "support/Recorders.h"
 #include "support/TestServer.h"
-#include "transfer/TransferChannel.h"
+#include "transfer/Channels.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QProcess>
-#include <QProgressBar>
-#include <QStandardPaths>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace veldra;
 using testsupport::TestServer;
+using testsupport::WriteFile;
 
 namespace
 {
@@ -28,47 +24,19 @@ namespace
 const QString kPrefix = QStringLiteral("Error while connecting to server using HTTP protocol: ");
 const QString kSuffix = QStringLiteral("\r\nPlease check your proxy settings...");
 
-// Start-up asks the server the program was built for; these tests stand in
-// for it when it is a port on this machine.
-quint16 BuiltInServerPort()
-{
-    const QString host = QStringLiteral(VELDRA_SERVER_HOST);
-    return host.startsWith(QLatin1String("127.0.0.1:")) ? quint16(host.section(QLatin1Char(':'), 1).toUInt()) : 0;
-}
-
 QByteArray FileBytes(const QString &path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    return QFile::exists(path) ? testsupport::ReadFile(path) : QByteArray("<none>");
 }
 
-bool WriteFile(const QString &path, const QByteArray &bytes)
+// A port nothing listens on.
+quint16 ClosedPort()
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-// The bar's values and the status line at each, from now until the window closes.
-QStringList *RecordProgress()
-{
-    auto *seen = new QStringList;
-    Form2 *f = Form2::Existing();
-    QObject::connect(f->Prog, &QProgressBar::valueChanged, f,
-                     [seen, f](int value) { *seen << QString::number(value) + QLatin1Char(' ') + f->Status->text(); });
-    QObject::connect(f, &QObject::destroyed, [seen] { delete seen; });
-    return seen;
-}
-
-// Runs the program's start-up with `appDir` as the program folder.
-Form1 *StartUpIn(const QTemporaryDir &appDir)
-{
-    CloseProgress();
-    SetExecutableDir(appDir.path());
-    Form1 *f = Form1::Get();
-    f->Form_Load();
-    SetExecutableDir(QString());
-    return f;
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost);
+    const quint16 port = closed.serverPort();
+    closed.close();
+    return port;
 }
 
 } // namespace
@@ -79,7 +47,6 @@ class TestDownloadIndex : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
     void savesTextAndLineEnd_data();
     void savesTextAndLineEnd();
     void failureIsReported_data();
@@ -91,7 +58,7 @@ private slots:
 private:
     QTemporaryDir m_dir;
     TestServer m_server;
-    QList<platform::MsgBoxCall> m_boxes;
+    settings::Module1 m_state;
 };
 
 void TestDownloadIndex::initTestCase()
@@ -101,23 +68,15 @@ void TestDownloadIndex::initTestCase()
     QVERIFY(m_dir.isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
     QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
-    platform::SetMsgBoxHook([this](const platform::MsgBoxCall &call) { m_boxes.append(call); });
 }
 
 void TestDownloadIndex::init()
 {
-    m_boxes.clear();
-    Module1::AppName = QStringLiteral("Veldra");
-    Module1::HttpProxy.clear();
-    Module1::HttpProxyPort = QStringLiteral("0");
-    Module1::IndexFile = m_dir.filePath(QStringLiteral("script.dat"));
-    QFile::remove(Module1::IndexFile);
-    ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Connecting to the server..."), true, true, nullptr);
-}
-
-void TestDownloadIndex::cleanup()
-{
-    CloseProgress();
+    m_state = settings::Module1(QString(), m_server.url(QStringLiteral("/software/corvane/")));
+    m_state.AppName = QStringLiteral("Veldra");
+    m_state.HttpProxyPort = QStringLiteral("0");
+    m_state.IndexFile = m_dir.filePath(QStringLiteral("script.dat"));
+    QFile::remove(m_state.IndexFile);
 }
 
 void TestDownloadIndex::savesTextAndLineEnd_data()
@@ -141,30 +100,27 @@ void TestDownloadIndex::savesTextAndLineEnd_data()
 void TestDownloadIndex::savesTextAndLineEnd()
 {
     QFETCH(QByteArray, served);
-    QVERIFY(WriteFile(m_server.root() + QStringLiteral("/software/corvane/script.txt"), served));
-    QStringList *progress = RecordProgress();
-    TransferChannel HTTP(QStringLiteral("HTTP"));
+    QVERIFY(m_server.putFile(QStringLiteral("software/corvane/script.txt"), served));
+    testsupport::RecordingProgress progress;
+    transfer::Channels net(m_state);
 
-    DownloadIndex(HTTP, m_server.url(QStringLiteral("/software/corvane/")));
+    const Status downloaded = index::DownloadIndex(net, progress);
 
-    QCOMPARE(FileBytes(Module1::IndexFile), served + "\r\n");
-    QVERIFY(m_boxes.isEmpty());
-    QCOMPARE(*progress,
-             (QStringList{QStringLiteral("75 Connecting to the server..."), QStringLiteral("50 Downloading script..."),
-                          QStringLiteral("99 Downloading script..."), QStringLiteral("100 Loading...")}));
-    QVERIFY(Form2::Existing()); // start-up goes on with the window open
+    QVERIFY2(downloaded.ok(), qPrintable(downloaded.error()));
+    QCOMPARE(FileBytes(m_state.IndexFile), served + "\r\n");
+    // The bar moves back from 75 to 50 when the download starts; the window
+    // stays open for the rest of the start-up.
+    QCOMPARE(progress.calls, (QStringList{QStringLiteral("value 75"), QStringLiteral("status Downloading script..."),
+                                          QStringLiteral("value 50"), QStringLiteral("value 99"),
+                                          QStringLiteral("status Loading..."), QStringLiteral("value 100")}));
     QVERIFY(m_server.requests().contains(QStringLiteral("GET /software/corvane/script.txt HTTP/1.1")));
-    QTEST(int(SearchIndexFile(Module1::IndexFile, u".FAQ", 500).size()), "records");
+    QTEST(int(index::SearchIndexFile(m_state.IndexFile, u".FAQ", 500).size()), "records");
 }
 
 void TestDownloadIndex::failureIsReported_data()
 {
     QTest::addColumn<QString>("baseUrl");
-    QTcpServer closed;
-    QVERIFY(closed.listen(QHostAddress::LocalHost));
-    const quint16 port = closed.serverPort();
-    closed.close();
-    QTest::newRow("refused") << QStringLiteral("http://127.0.0.1:%1/software/corvane/").arg(port);
+    QTest::newRow("refused") << QStringLiteral("http://127.0.0.1:%1/software/corvane/").arg(ClosedPort());
     QTest::newRow("not on the server") << m_server.url(QStringLiteral("/elsewhere/"));
     QTest::newRow("server error") << m_server.url(QStringLiteral("/_test/status/500/"));
 }
@@ -172,82 +128,68 @@ void TestDownloadIndex::failureIsReported_data()
 void TestDownloadIndex::failureIsReported()
 {
     QFETCH(QString, baseUrl);
-    QVERIFY(WriteFile(Module1::IndexFile, "from an earlier run"));
-    QStringList *progress = RecordProgress();
-    TransferChannel HTTP(QStringLiteral("HTTP"));
+    m_state.ServerUrl = baseUrl;
+    QVERIFY(WriteFile(m_state.IndexFile, "from an earlier run"));
+    testsupport::RecordingProgress progress;
+    transfer::Channels net(m_state);
 
-    DownloadIndex(HTTP, baseUrl);
+    const Status downloaded = index::DownloadIndex(net, progress);
 
-    QCOMPARE(m_boxes.size(), 1);
-    const platform::MsgBoxCall box = m_boxes.first();
-    QVERIFY2(box.text.startsWith(kPrefix) && box.text.endsWith(kSuffix), qPrintable(box.text));
-    QVERIFY(box.text.size() > kPrefix.size() + kSuffix.size()); // the failure's description
-    QCOMPARE(box.style, 16);
-    QCOMPARE(box.title, QStringLiteral("Veldra - Error"));
+    QVERIFY(!downloaded.ok());
+    QVERIFY(!downloaded.error().isEmpty()); // the failure's description
     // The steps after the fetch are skipped; the file was emptied before it.
-    QCOMPARE(progress->last(), QStringLiteral("50 Downloading script..."));
-    QCOMPARE(FileBytes(Module1::IndexFile), QByteArray());
+    QCOMPARE(progress.calls.last(), QStringLiteral("value 50"));
+    QCOMPARE(FileBytes(m_state.IndexFile), QByteArray());
 }
 
 void TestDownloadIndex::usesTheHttpProxy()
 {
     // The test server stands in for the proxy: it logs the absolute address
-    // a proxy is asked for, and answers it with "not found".
-    Module1::HttpProxy = QStringLiteral("127.0.0.1");
-    Module1::HttpProxyPort = QString::number(m_server.port());
-    TransferChannel HTTP(QStringLiteral("HTTP"));
-    DownloadIndex(HTTP, QStringLiteral("http://veldra.invalid/software/corvane/"));
+    // a proxy is asked for.
+    m_state.HttpProxy = QStringLiteral("127.0.0.1");
+    m_state.HttpProxyPort = QString::number(m_server.port());
+    m_state.ServerUrl = QStringLiteral("http://veldra.invalid/software/corvane/");
+    testsupport::RecordingProgress progress;
+    transfer::Channels net(m_state);
+    index::DownloadIndex(net, progress);
     QVERIFY(
         m_server.requests().contains(QStringLiteral("GET http://veldra.invalid/software/corvane/script.txt HTTP/1.1")));
-    QCOMPARE(m_boxes.size(), 1);
 }
 
 void TestDownloadIndex::startUpDownloadsIndex()
 {
-    const quint16 port = BuiltInServerPort();
-    if (!port)
-        QSKIP("the program is built for a server elsewhere");
-    QTemporaryDir root;
-    QVERIFY(WriteFile(root.filePath(QStringLiteral("software/corvane/script.txt")), "a.faq=Proxy]"));
-    QProcess server;
-    server.start(QStandardPaths::findExecutable(QStringLiteral("python3")),
-                 {testsupport::SupportDir() + QStringLiteral("/test_server.py"), QStringLiteral("--root"), root.path(),
-                  QStringLiteral("--port"), QString::number(port)});
-    if (!server.waitForReadyRead(15000) || server.readLine().trimmed().toUInt() != port)
-        QSKIP("the server's port is in use");
+    TestServer server;
+    QVERIFY(server.putFile(QStringLiteral("software/corvane/script.txt"), "a.faq=Proxy]"));
+    QVERIFY2(server.start(), qPrintable(server.errorString()));
     QTemporaryDir appDir;
-    Form1 *f = StartUpIn(appDir);
+    testsupport::MainWindow w(appDir.path(), server.url(QStringLiteral("/software/corvane/")));
+    w.form->Form_Load();
 
-    QCOMPARE(Module1::IndexFile, appDir.filePath(QStringLiteral("script.dat")));
-    QCOMPARE(FileBytes(Module1::IndexFile), QByteArray("a.faq=Proxy]\r\n"));
+    QCOMPARE(w.state.IndexFile, appDir.filePath(QStringLiteral("script.dat")));
+    QCOMPARE(FileBytes(w.state.IndexFile), QByteArray("a.faq=Proxy]\r\n"));
     // (The news document is not served; its failure is the news panel's.)
-    for (const platform::MsgBoxCall &box : m_boxes)
+    for (const auto &box : w.reporter.boxes)
         QVERIFY2(!box.text.endsWith(kSuffix), qPrintable(box.text));
-    delete f;
-    server.terminate();
-    server.waitForFinished(5000);
 }
 
 void TestDownloadIndex::startUpGoesOnAfterFailure()
 {
-    const quint16 port = BuiltInServerPort();
-    if (!port)
-        QSKIP("the program is built for a server elsewhere");
-    QTcpSocket probe;
-    probe.connectToHost(QHostAddress::LocalHost, port);
-    if (probe.waitForConnected(2000))
-        QSKIP("something answers on the server's port");
     QTemporaryDir appDir;
-    Form1 *f = StartUpIn(appDir);
+    testsupport::MainWindow w(appDir.path(), QStringLiteral("http://127.0.0.1:%1/software/corvane/").arg(ClosedPort()));
+    w.form->Form_Load();
 
-    bool reported = false;
-    for (const platform::MsgBoxCall &box : m_boxes)
-        reported = reported || (box.text.startsWith(kPrefix) && box.text.endsWith(kSuffix) && box.style == 16);
-    QVERIFY(reported);
-    QCOMPARE(FileBytes(Module1::IndexFile), QByteArray());
-    f->show();
-    QVERIFY(f->isVisible());
-    delete f;
+    // The index's own message, with the failure's description between the
+    // fixed lines, after the channel's notice.
+    QStringList reported;
+    for (const auto &box : w.reporter.boxes)
+        if (box.text.startsWith(kPrefix) && box.text.endsWith(kSuffix) &&
+            box.style == platform::MsgBoxStyle::Critical && box.title == QStringLiteral("Veldra - Error"))
+            reported << box.text;
+    QCOMPARE(reported.size(), 1);
+    QVERIFY(reported.first().size() > kPrefix.size() + kSuffix.size());
+    QCOMPARE(FileBytes(w.state.IndexFile), QByteArray());
+    w.form->show();
+    QVERIFY(w.form->isVisible());
 }
 
 QTEST_MAIN(TestDownloadIndex)

@@ -11,6 +11,8 @@
 
 #include <random>
 
+using namespace veldra::index;
+
 class TestIndexSearch : public QObject
 {
     Q_OBJECT
@@ -168,7 +170,7 @@ void TestIndexSearch::fileNamesSameAsReference()
     QFETCH(quint32, seed);
     const QByteArray index = GenerateTrickyIndex(seed, 200);
     const QString path = write(index);
-    const QString text = platform::DecodeAnsi(index);
+    const QString text = veldra::text::DecodeAnsi(index);
     std::mt19937 rng(seed);
     for (int round = 0; round < 8; ++round) {
         QStringList subjects;

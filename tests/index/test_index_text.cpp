@@ -1,11 +1,14 @@
 // The byte-level pieces of the index search against the text-level rules they
-// stand in for: case folding, record bounds and field splitting.
-#include "faq/TextFile.h"
+// stand in for: case folding, record bounds and field splitting (the one field
+// scanner every reader uses, held against a plain character-by-character reader).
 #include "index/AnsiFold.h"
-#include "index/FieldLocator.h"
-#include "index/IndexField.h"
-#include "index/IndexRecord.h"
-#include "platform/CodePage.h"
+#include "support/ReferenceFields.h"
+#include "text/CodePage.h"
+#include "text/FieldLocator.h"
+#include "text/FieldScanner.h"
+#include "text/IndexRecord.h"
+#include "text/TextFile.h"
+#include "text/Trim.h"
 
 #include <QTest>
 
@@ -22,9 +25,12 @@ private slots:
     void trimRemovesOnlySpaces();
     void fields_data();
     void fields();
-    void randomFieldsMatchReadTextField();
+    void randomFieldsMatchThePlainReader();
     void locatorAgreesWithFieldByField();
 };
+
+using namespace veldra::index;
+using namespace veldra::text;
 
 namespace
 {
@@ -32,22 +38,25 @@ namespace
 QString Decoded(int byte)
 {
     const char b = char(byte);
-    return platform::DecodeAnsi(QByteArrayView(&b, 1));
+    return DecodeAnsi(QByteArrayView(&b, 1));
 }
 
-// Splits `bytes` with NextField and with ReadTextField and says where they part.
+// Splits `bytes` with the program's reader and with the plain one and says
+// where they part.
 QString CompareFields(const QByteArray &bytes)
 {
-    TextFileReader reader(platform::DecodeAnsi(bytes));
+    testsupport::ReferenceFieldReader reader(DecodeAnsi(bytes));
+    TextFileReader program(bytes);
     qsizetype pos = 0;
     int n = 0;
     while (!reader.atEnd() || pos < bytes.size()) {
         if (reader.atEnd() || pos >= bytes.size())
             return QStringLiteral("field %1: one reader ended early").arg(n);
-        const QString expected = ReadTextField(reader);
+        const QString expected = reader.readField();
         const FieldSpan f = NextField(bytes.constData(), bytes.size(), pos);
-        const QString got = platform::DecodeAnsi(bytes.mid(f.begin, f.end - f.begin));
-        if (got != expected || f.next != reader.position())
+        const QString got = DecodeAnsi(bytes.mid(f.begin, f.end - f.begin));
+        const QString read = ReadTextField(program);
+        if (got != expected || read != expected || f.next != reader.position() || program.position() != f.next)
             return QStringLiteral("field %1: got %2 next %3, expected %4 next %5")
                 .arg(n)
                 .arg(got, QString::number(f.next), expected, QString::number(reader.position()));
@@ -68,7 +77,7 @@ void TestIndexText::everyByteDecodesToOneCharacter()
     QByteArray all(256, Qt::Uninitialized);
     for (int b = 0; b < 256; ++b)
         all[b] = char(b);
-    QCOMPARE(AnsiFold::instance().decode(all), platform::DecodeAnsi(all));
+    QCOMPARE(AnsiFold::instance().decode(all), DecodeAnsi(all));
 }
 
 void TestIndexText::foldAgreesWithQString()
@@ -139,7 +148,7 @@ void TestIndexText::records()
         QTEST(field.mid(record->equals + 1, record->bracket - record->equals - 1), "subject");
     }
     // The scan looks at the bytes, with the same result.
-    const QByteArray bytes = platform::EncodeAnsi(field);
+    const QByteArray bytes = EncodeAnsi(field);
     const auto inBytes = LocateIndexRecord(bytes.constData(), bytes.size());
     QCOMPARE(inBytes.has_value(), isRecord);
     if (record)
@@ -180,7 +189,7 @@ void TestIndexText::fields()
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
-void TestIndexText::randomFieldsMatchReadTextField()
+void TestIndexText::randomFieldsMatchThePlainReader()
 {
     const char alphabet[] = {',', '"', '\r', '\n', ' ', '\t', 'a', 'B', '=', ']', '\xC9', '\xE9', 'x', 'x', 'x', 'x'};
     std::mt19937 rng(7);

@@ -2,11 +2,9 @@
 // listed, the progress window, the buttons, the warnings, Enter in the box.
 #include "IndexReference.h"
 #include "index/SearchAction.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
-#include "settings/Module1.h"
-#include "shell/Form1.h"
-#include "shell/Form2.h"
+#include "shell/ProgressWindow.h"
+#include "support/MainWindow.h"
+#include "text/CodePage.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -22,24 +20,38 @@
 #include <algorithm>
 #include <functional>
 
+using namespace veldra;
+using index::kResultTagRole;
+using index::SearchOutcome;
+using shell::Form2;
+using testsupport::Child;
+
 namespace
 {
 
-// A search panel of its own: the list is as wide as the main window's.
+// A search panel of its own, with the main window's progress window: the list
+// is as wide as the main window's.
 struct Panel {
+    explicit Panel(const QString &indexFile)
+        : action(indexFile, progress)
+    {
+        list->setGeometry(8, 64, 497, 337);
+    }
+    SearchOutcome run(const QString &text)
+    {
+        txt->setText(text);
+        return action.run(ui);
+    }
+
     QWidget owner;
     QLineEdit *txt = new QLineEdit(&owner);
     QPushButton *search = new QPushButton(&owner);
     QPushButton *read = new QPushButton(&owner);
     QTreeWidget *list = new QTreeWidget(&owner);
     QLabel *label = new QLabel(&owner);
-    SearchPanel ui{txt, search, read, list, label, &owner};
-    Panel() { list->setGeometry(8, 64, 497, 337); }
-    void run(const QString &text)
-    {
-        txt->setText(text);
-        SearchAction(ui);
-    }
+    index::SearchPanel ui{txt, search, read, list, label};
+    shell::ProgressWindow progress{&owner};
+    index::SearchAction action;
 };
 
 QStringList Strings(std::initializer_list<const char *> texts)
@@ -86,6 +98,7 @@ private slots:
     void listsHits();
     void stopsAt500Hits();
     void trimsTheBox();
+    void emptyTextChangesNothing();
     void emptyTextWarns();
     void noIndexFileNameDoesNothing();
     void missingIndexFindsNothing();
@@ -96,29 +109,36 @@ private slots:
 
 private:
     void writeIndex(const QByteArray &bytes);
+    // The main window, searching the test's index.
+    std::unique_ptr<testsupport::MainWindow> mainWindow();
     QTemporaryDir m_dir;
-    QList<platform::MsgBoxCall> m_boxes;
+    QString m_indexFile;
 };
 
 void TestSearchAction::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    Module1::AppName = QStringLiteral("Veldra");
-    platform::SetMsgBoxHook([this](const platform::MsgBoxCall &call) { m_boxes.append(call); });
 }
 
 void TestSearchAction::init()
 {
-    m_boxes.clear();
-    Module1::IndexFile = m_dir.filePath(QStringLiteral("script.dat"));
-    QFile::remove(Module1::IndexFile);
+    m_indexFile = m_dir.filePath(QStringLiteral("script.dat"));
+    QFile::remove(m_indexFile);
 }
 
 void TestSearchAction::writeIndex(const QByteArray &bytes)
 {
-    QFile f(Module1::IndexFile);
+    QFile f(m_indexFile);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(bytes), bytes.size());
+}
+
+std::unique_ptr<testsupport::MainWindow> TestSearchAction::mainWindow()
+{
+    auto w = std::make_unique<testsupport::MainWindow>();
+    w->state.AppName = QStringLiteral("Veldra");
+    w->state.IndexFile = m_indexFile;
+    return w;
 }
 
 void TestSearchAction::listsHits_data()
@@ -171,8 +191,8 @@ void TestSearchAction::listsHits()
     QFETCH(QString, text);
     QFETCH(QStringList, rows);
     QFETCH(int, found);
-    writeIndex(platform::EncodeAnsi(index));
-    Panel p;
+    writeIndex(text::EncodeAnsi(index));
+    Panel p(m_indexFile);
     p.label->setText(QStringLiteral("Found: 99"));
     p.search->setEnabled(false);
     p.read->setEnabled(true);
@@ -183,7 +203,7 @@ void TestSearchAction::listsHits()
 
     QCOMPARE(Rows(p.list), rows);
     QCOMPARE(p.label->text(), QStringLiteral("Found: %1").arg(found));
-    QCOMPARE(int(Module1::SearchHitCount), found);
+    QCOMPARE(int(p.action.SearchHitCount()), found);
     QCOMPARE(p.list->columnCount(), 2);
     QCOMPARE(p.list->headerItem()->text(0), QStringLiteral("Subject"));
     QCOMPARE(p.list->headerItem()->text(1), QStringLiteral("Found at character"));
@@ -192,10 +212,9 @@ void TestSearchAction::listsHits()
     QCOMPARE(p.list->columnWidth(1), 491);
     for (int i = 0; i < p.list->topLevelItemCount(); ++i)
         QVERIFY(!p.list->topLevelItem(i)->icon(0).isNull());
-    QVERIFY(!Form2::Existing());
+    QVERIFY(!p.progress.existing());
     QVERIFY(p.search->isEnabled());
     QVERIFY(!p.read->isEnabled());
-    QVERIFY(m_boxes.isEmpty());
 }
 
 void TestSearchAction::stopsAt500Hits()
@@ -204,19 +223,19 @@ void TestSearchAction::stopsAt500Hits()
     for (int i = 1; i <= 600; ++i)
         index += QStringLiteral("f%1.faq=  Proxy %1]\r\n").arg(i).toLatin1();
     writeIndex(index);
-    Panel p;
+    Panel p(m_indexFile);
     p.run(QStringLiteral("PROXY"));
 
     QCOMPARE(p.label->text(), QStringLiteral("Found: 500"));
-    QCOMPARE(int(Module1::SearchHitCount), 500);
-    const QVector<ReferenceHit> expected = ReferenceSearch(Module1::IndexFile, QStringLiteral("PROXY"));
+    QCOMPARE(int(p.action.SearchHitCount()), 500);
+    const QVector<ReferenceHit> expected = ReferenceSearch(m_indexFile, QStringLiteral("PROXY"));
     QCOMPARE(expected.size(), 500);
     const QStringList rows = Rows(p.list);
     QCOMPARE(rows.size(), 500);
     for (int i = 0; i < 500; ++i) {
         const QString subject = ReferenceTrim(expected[i].Subject);
-        QCOMPARE(Module1::SearchHits[i].Subject, subject);
-        QCOMPARE(Module1::SearchHits[i].Position, expected[i].Position);
+        QCOMPARE(p.action.SearchHits()[i].Subject, subject);
+        QCOMPARE(p.action.SearchHits()[i].Position, expected[i].Position);
         QCOMPARE(rows[i], QStringLiteral("%1|%2|%3").arg(subject).arg(expected[i].Position).arg(expected[i].FileName));
     }
     // "Proxy 1" occurs last in "Proxy 199"; records after the 500th count too.
@@ -227,59 +246,67 @@ void TestSearchAction::stopsAt500Hits()
 void TestSearchAction::trimsTheBox()
 {
     writeIndex("a.faq=Proxy]\r\n");
-    Panel p;
+    Panel p(m_indexFile);
     p.run(QStringLiteral("   proxy  "));
     QCOMPARE(p.txt->text(), QStringLiteral("proxy"));
     QCOMPARE(Rows(p.list), QStringList{QStringLiteral("Proxy|7|a.faq")});
 }
 
-void TestSearchAction::emptyTextWarns()
+void TestSearchAction::emptyTextChangesNothing()
 {
     writeIndex("a.faq=Proxy]\r\n");
-    Panel p;
+    Panel p(m_indexFile);
     p.label->setText(QStringLiteral("Found: 3"));
     p.read->setEnabled(true);
     p.list->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("earlier")}));
-    p.run(QStringLiteral("    "));
+    QCOMPARE(p.run(QStringLiteral("    ")), SearchOutcome::NoText);
 
-    QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].text, QStringLiteral("No text to search for!"));
-    QCOMPARE(m_boxes[0].style, 48);
-    QCOMPARE(m_boxes[0].title, QStringLiteral("Veldra"));
     QCOMPARE(p.txt->text(), QString());
     QCOMPARE(p.label->text(), QStringLiteral("Found: 3"));
     QCOMPARE(p.list->topLevelItemCount(), 1);
     QVERIFY(p.search->isEnabled());
     QVERIFY(p.read->isEnabled());
-    QVERIFY(!Form2::Existing());
+    QVERIFY(!p.progress.existing());
+}
+
+void TestSearchAction::emptyTextWarns()
+{
+    writeIndex("a.faq=Proxy]\r\n");
+    const auto w = mainWindow();
+    auto *box = w->child<QLineEdit>("txtSearchText");
+    box->setText(QStringLiteral("   "));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(w->reporter.boxes.size(), 1);
+    QCOMPARE(w->reporter.boxes[0].text, QStringLiteral("No text to search for!"));
+    QCOMPARE(w->reporter.boxes[0].style, platform::MsgBoxStyle::Exclamation);
+    QCOMPARE(w->reporter.boxes[0].title, QStringLiteral("Veldra"));
+    QCOMPARE(w->child<QLabel>("Label2")->text(), QString());
 }
 
 void TestSearchAction::noIndexFileNameDoesNothing()
 {
-    Module1::IndexFile.clear();
-    Panel p;
-    p.run(QStringLiteral("  proxy "));
+    m_indexFile.clear();
+    Panel p(m_indexFile);
+    QCOMPARE(p.run(QStringLiteral("  proxy ")), SearchOutcome::Skipped);
     QCOMPARE(p.txt->text(), QStringLiteral("  proxy "));
     QCOMPARE(p.label->text(), QString());
     QCOMPARE(p.list->columnCount(), 1);
-    QVERIFY(m_boxes.isEmpty());
 }
 
 void TestSearchAction::missingIndexFindsNothing()
 {
-    Panel p;
+    Panel p(m_indexFile);
     p.run(QStringLiteral("proxy"));
     QCOMPARE(p.label->text(), QStringLiteral("Found: 0"));
     QCOMPARE(p.list->topLevelItemCount(), 0);
     QCOMPARE(p.list->columnCount(), 2);
-    QVERIFY(m_boxes.isEmpty());
     QVERIFY(p.search->isEnabled());
 }
 
 void TestSearchAction::progressWhileSearching()
 {
     writeIndex("a.faq=Proxy]\r\nb=]\r\nc.faq=Proxy set-up]\r\n");
-    Panel p;
+    Panel p(m_indexFile);
     p.read->setEnabled(true);
     QStringList seen;
     QStringList painted;
@@ -295,15 +322,17 @@ void TestSearchAction::progressWhileSearching()
     } recorder;
     recorder.painted = &painted;
     DuringSearch([&] {
-        Form2 *f = Form2::Existing();
+        Form2 *f = p.progress.existing();
         QVERIFY(f);
-        seen << f->windowTitle() << f->Status->text() << QString::number(f->Status->isVisible())
-             << QString::number(f->Prog->isVisible()) << QString::number(p.search->isEnabled())
+        auto *status = Child<QLabel>(f, "Status");
+        auto *bar = Child<QProgressBar>(f, "Prog");
+        seen << f->windowTitle() << status->text() << QString::number(status->isVisible())
+             << QString::number(bar->isVisible()) << QString::number(p.search->isEnabled())
              << QString::number(p.read->isEnabled());
-        QObject::connect(f->Prog, &QProgressBar::valueChanged, f, [&values, f](int v) {
-            values.append({v, f->Prog->maximum()});
+        QObject::connect(bar, &QProgressBar::valueChanged, f, [&values, bar](int v) {
+            values.append({v, bar->maximum()});
         });
-        f->Status->installEventFilter(&recorder);
+        status->installEventFilter(&recorder);
     });
     p.run(QStringLiteral("="));
 
@@ -318,16 +347,16 @@ void TestSearchAction::progressWhileSearching()
                                 "Checking server's filename for subject: Proxy set-up"})));
     QVERIFY(values.contains(qMakePair(100, 100)));
     QCOMPARE(values.last(), qMakePair(2, 3));
-    QVERIFY(!Form2::Existing());
+    QVERIFY(!p.progress.existing());
 }
 
 void TestSearchAction::requestDuringSearchIsIgnored()
 {
     writeIndex("a.faq=Proxy]\r\nb.faq=Intro]\r\n");
-    Panel p;
+    Panel p(m_indexFile);
     DuringSearch([&] {
         p.txt->setText(QStringLiteral("  intro  "));
-        SearchAction(p.ui);
+        QCOMPARE(p.action.run(p.ui), SearchOutcome::Skipped);
     });
     p.run(QStringLiteral("proxy"));
     QCOMPARE(Rows(p.list), QStringList{QStringLiteral("Proxy|7|a.faq")});
@@ -336,52 +365,56 @@ void TestSearchAction::requestDuringSearchIsIgnored()
     QVERIFY(p.search->isEnabled());
 
     // Once the search is over the next request runs.
-    SearchAction(p.ui);
+    p.action.run(p.ui);
     QCOMPARE(Rows(p.list), QStringList{QStringLiteral("Intro|7|b.faq")});
 }
 
 void TestSearchAction::enterInSearchBoxSearches()
 {
     writeIndex("a.faq=Proxy]\r\nb.faq=Intro]\r\n");
-    Form1 *f = Form1::Get();
-    f->txtSearchText->setText(QStringLiteral("proxy"));
-    QTest::keyClick(f->txtSearchText, Qt::Key_X);
-    QCOMPARE(f->Label2->text(), QString());
-    f->txtSearchText->setText(QStringLiteral(" proxy"));
-    f->cmdSearch->setEnabled(false); // Enter searches even then
-    QTest::keyClick(f->txtSearchText, Qt::Key_Return);
-    QCOMPARE(f->Label2->text(), QStringLiteral("Found: 1"));
-    QCOMPARE(f->txtSearchText->text(), QStringLiteral("proxy"));
-    QVERIFY(f->cmdSearch->isEnabled());
+    const auto w = mainWindow();
+    auto *txtSearchText = w->child<QLineEdit>("txtSearchText");
+    auto *Label2 = w->child<QLabel>("Label2");
+    auto *cmdSearch = w->child<QPushButton>("cmdSearch");
+    txtSearchText->setText(QStringLiteral("proxy"));
+    QTest::keyClick(txtSearchText, Qt::Key_X);
+    QCOMPARE(Label2->text(), QString());
+    txtSearchText->setText(QStringLiteral(" proxy"));
+    cmdSearch->setEnabled(false); // Enter searches even then
+    QTest::keyClick(txtSearchText, Qt::Key_Return);
+    QCOMPARE(Label2->text(), QStringLiteral("Found: 1"));
+    QCOMPARE(txtSearchText->text(), QStringLiteral("proxy"));
+    QVERIFY(cmdSearch->isEnabled());
 
     // An Enter pressed while the search runs starts no second search.
-    DuringSearch([f] {
-        f->txtSearchText->setText(QStringLiteral("  intro  "));
-        QTest::keyClick(f->txtSearchText, Qt::Key_Return);
+    DuringSearch([txtSearchText] {
+        txtSearchText->setText(QStringLiteral("  intro  "));
+        QTest::keyClick(txtSearchText, Qt::Key_Return);
     });
-    QTest::keyClick(f->txtSearchText, Qt::Key_Enter);
-    QCOMPARE(f->txtSearchText->text(), QStringLiteral("  intro  "));
-    QCOMPARE(Rows(f->lstResults), QStringList{QStringLiteral("Proxy|7|a.faq")});
-    delete f;
+    QTest::keyClick(txtSearchText, Qt::Key_Enter);
+    QCOMPARE(txtSearchText->text(), QStringLiteral("  intro  "));
+    QCOMPARE(Rows(w->child<QTreeWidget>("lstResults")), QStringList{QStringLiteral("Proxy|7|a.faq")});
 }
 
 void TestSearchAction::clickOnResultEnablesRead()
 {
     writeIndex("a.faq=Proxy]\r\n");
-    Form1 *f = Form1::Get();
-    f->frameSearchOnline->show();
+    const auto w = mainWindow();
+    shell::Form1 *f = w->form.get();
+    auto *cmdRead = w->child<QPushButton>("cmdRead");
+    auto *lstResults = w->child<QTreeWidget>("lstResults");
+    w->child<QGroupBox>("frameSearchOnline")->show();
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
-    f->txtSearchText->setText(QStringLiteral("proxy"));
+    w->child<QLineEdit>("txtSearchText")->setText(QStringLiteral("proxy"));
     f->cmdSearch_Click();
-    QVERIFY(!f->cmdRead->isEnabled());
-    QTreeWidgetItem *item = f->lstResults->topLevelItem(0);
+    QVERIFY(!cmdRead->isEnabled());
+    QTreeWidgetItem *item = lstResults->topLevelItem(0);
     QVERIFY(item);
-    const QRect rect = f->lstResults->visualItemRect(item);
-    QTest::mouseClick(f->lstResults->viewport(), Qt::LeftButton, {}, rect.center());
-    QVERIFY(f->cmdRead->isEnabled());
-    QCOMPARE(f->lstResults->currentItem()->data(0, kResultTagRole).toString(), QStringLiteral("a.faq"));
-    delete f;
+    const QRect rect = lstResults->visualItemRect(item);
+    QTest::mouseClick(lstResults->viewport(), Qt::LeftButton, {}, rect.center());
+    QVERIFY(cmdRead->isEnabled());
+    QCOMPARE(lstResults->currentItem()->data(0, kResultTagRole).toString(), QStringLiteral("a.faq"));
 }
 
 QTEST_MAIN(TestSearchAction)

@@ -3,7 +3,6 @@
 #include "links/WordScan.h"
 #include "platform/RichTextBox.h"
 #include "platform/ShellOpen.h"
-#include "settings/Module1.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,6 +13,10 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QToolTip>
+
+using namespace veldra;
+using namespace veldra::links;
+using platform::PointerKind;
 
 namespace
 {
@@ -29,8 +32,11 @@ struct Reader {
     QGroupBox *frameReader;
     QLineEdit *txtSubject, *txtAuthor, *txtWebsite, *txtVersion;
     platform::RichTextBox *txtFAQ;
+    QString appDir; // the program folder, where the hand's picture lies
+    ReaderLinkHandlers *handlers;
 
-    Reader()
+    explicit Reader(const QString &programDir)
+        : appDir(programDir)
     {
         window.resize(640, 480);
         frameReader = new QGroupBox(&window);
@@ -46,7 +52,7 @@ struct Reader {
         txtVersion = field(3);
         txtFAQ = new platform::RichTextBox(frameReader);
         txtFAQ->setGeometry(10, 130, 620, 340);
-        InstallLinkHandlers(frameReader, txtFAQ, txtWebsite, txtAuthor, txtSubject, txtVersion);
+        handlers = new ReaderLinkHandlers({frameReader, txtFAQ, txtWebsite, txtAuthor, txtSubject, txtVersion}, appDir);
     }
 };
 
@@ -95,11 +101,9 @@ void TestLinkHover::initTestCase()
 
 void TestLinkHover::init()
 {
-    Module1::AppDir = appDir.path() + QLatin1Char('/');
-    Module1::CurrentLink.clear();
     calls.clear();
     platform::SetShellOpenHook([this](const platform::ShellOpenCall &c) { calls.append(c); });
-    r = new Reader;
+    r = new Reader(appDir.path() + QLatin1Char('/'));
     r->txtFAQ->setText(kBody);
     r->window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&r->window));
@@ -199,13 +203,13 @@ void TestLinkHover::hover()
     const int index = int(kBody.indexOf(at)) + offset;
     QVERIFY(index >= offset);
     // Start from the other state, so each row shows a change.
-    r->txtFAQ->setMousePointer(tip.isEmpty() ? 99 : 0, QCursor(Qt::BitmapCursor));
+    r->txtFAQ->setMousePointer(tip.isEmpty() ? PointerKind::Custom : PointerKind::Default, QCursor(Qt::BitmapCursor));
     r->txtFAQ->setToolTip(tip.isEmpty() ? QStringLiteral("stale") : QString());
 
     hoverIndex(index);
-    QCOMPARE(Module1::CurrentLink, word);
+    QCOMPARE(r->handlers->CurrentLink(), word);
     QCOMPARE(r->txtFAQ->toolTip(), tip);
-    QCOMPARE(r->txtFAQ->mousePointer(), tip.isEmpty() ? 0 : 99);
+    QCOMPARE(r->txtFAQ->mousePointer(), tip.isEmpty() ? PointerKind::Default : PointerKind::Custom);
     QCOMPARE(r->txtFAQ->viewport()->cursor().shape(), tip.isEmpty() ? Qt::IBeamCursor : Qt::BitmapCursor);
     QCOMPARE(shownShape(), tip.isEmpty() ? Qt::IBeamCursor : Qt::BitmapCursor);
     if (!tip.isEmpty())
@@ -230,13 +234,13 @@ void TestLinkHover::tooltipShownOverLink()
 void TestLinkHover::endOfLineClearsLink()
 {
     hoverIndex(int(kBody.indexOf(QStringLiteral("www.first"))));
-    QCOMPARE(r->txtFAQ->mousePointer(), 99);
+    QCOMPARE(r->txtFAQ->mousePointer(), PointerKind::Custom);
     // Right of the first line's end the nearest character is its CR.
     const QPoint lineEnd(r->txtFAQ->viewport()->width() - 10, pointOf(0).y());
     QCOMPARE(r->txtFAQ->charFromPos(lineEnd), int(kBody.indexOf(QLatin1Char('\r'))));
     moveTo(r->txtFAQ->viewport(), lineEnd);
-    QCOMPARE(Module1::CurrentLink, QString());
-    QCOMPARE(r->txtFAQ->mousePointer(), 0);
+    QCOMPARE(r->handlers->CurrentLink(), QString());
+    QCOMPARE(r->txtFAQ->mousePointer(), PointerKind::Default);
     QCOMPARE(r->txtFAQ->toolTip(), QString());
     QTest::mouseClick(r->txtFAQ->viewport(), Qt::LeftButton, {}, lineEnd);
     QVERIFY(calls.isEmpty());
@@ -246,13 +250,13 @@ void TestLinkHover::beyondTextLeavesPointer()
 {
     hoverIndex(int(kBody.indexOf(QStringLiteral("www.last"))));
     const QString tip = r->txtFAQ->toolTip();
-    QCOMPARE(Module1::CurrentLink, QStringLiteral("www.last.org"));
+    QCOMPARE(r->handlers->CurrentLink(), QStringLiteral("www.last.org"));
     // Past the last character of the body: no word, and the pointer stays.
     const QPoint past(r->txtFAQ->viewport()->width() - 10, r->txtFAQ->viewport()->height() - 10);
     QCOMPARE(r->txtFAQ->charFromPos(past), r->txtFAQ->textLength());
     moveTo(r->txtFAQ->viewport(), past);
-    QCOMPARE(Module1::CurrentLink, QString());
-    QCOMPARE(r->txtFAQ->mousePointer(), 99);
+    QCOMPARE(r->handlers->CurrentLink(), QString());
+    QCOMPARE(r->txtFAQ->mousePointer(), PointerKind::Custom);
     QCOMPARE(r->txtFAQ->toolTip(), tip);
     QTest::mouseClick(r->txtFAQ->viewport(), Qt::LeftButton, {}, past);
     QVERIFY(calls.isEmpty());
@@ -315,7 +319,7 @@ void TestLinkHover::dragOrDoubleClickOrRightClick()
     QTest::mousePress(viewport, Qt::LeftButton, {}, elsewhere);
     QTest::mouseMove(viewport, link);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, link);
-    QCOMPARE(Module1::CurrentLink, QStringLiteral("www.first.org"));
+    QCOMPARE(r->handlers->CurrentLink(), QStringLiteral("www.first.org"));
     QVERIFY(calls.isEmpty());
 
     // A double click: press, release, press, double click, release.
@@ -406,7 +410,7 @@ void TestLinkHover::missingHandFile()
 {
     QTemporaryDir other;
     QVERIFY(other.isValid());
-    Module1::AppDir = other.path() + QLatin1Char('/');
+    r->appDir = other.path() + QLatin1Char('/');
     r->txtWebsite->setText(QStringLiteral("www.x.org"));
     const int link = int(kBody.indexOf(QStringLiteral("www.first")));
 

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace veldra;
+using namespace veldra::links;
+
 // The word scan, the link classes and the shell adapter's
 // refusal of anything that is not a web or mail target.
 class TestLinkWords : public QObject

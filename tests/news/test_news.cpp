@@ -1,10 +1,10 @@
 #include "news/GetNews.h"
 #include "platform/Connectivity.h"
-#include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "settings/Module1.h"
-#include "shell/Form2.h"
+#include "support/Recorders.h"
 #include "support/TestServer.h"
+#include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
 #include <QFile>
@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+
+using namespace veldra;
 
 // The news download against a real server on loopback.
 class TestNews : public QObject
@@ -30,36 +32,45 @@ private slots:
     void loopbackServerCountsAsConnected();
 
 private:
-    QString newsPath() const { return Module1::AppDir + QStringLiteral("news.rtf"); }
+    QString newsPath() const { return state.AppDir + QStringLiteral("news.rtf"); }
+    // GetNews from the library folder `base`, into `news`.
+    void getNews(platform::RichTextBox &news, const QString &base);
     testsupport::TestServer server;
     QTemporaryDir appDir;
-    QList<platform::MsgBoxCall> boxes;
+    settings::Module1 state;
+    transfer::Channels *net = nullptr;
+    testsupport::RecordingProgress progress;
 };
 
 void TestNews::initTestCase()
 {
     QVERIFY2(server.start(), qPrintable(server.errorString()));
-    Module1::AppName = QStringLiteral("Veldra");
-    Module1::AppDir = appDir.path() + QLatin1Char('/');
-    Module1::HttpProxy.clear();
-    Module1::HttpProxyPort = QStringLiteral("0");
-    Module1::FtpProxy.clear();
-    Module1::FtpProxyPort = QStringLiteral("0");
-    platform::SetMsgBoxHook([this](const platform::MsgBoxCall &c) { boxes.append(c); });
+    state.AppName = QStringLiteral("Veldra");
+    state.AppDir = appDir.path() + QLatin1Char('/');
+    state.HttpProxy.clear();
+    state.HttpProxyPort = QStringLiteral("0");
+    state.FtpProxy.clear();
+    state.FtpProxyPort = QStringLiteral("0");
 }
 
 void TestNews::init()
 {
-    boxes.clear();
     QFile::remove(newsPath());
     platform::SetConnectivityOverride(1);
+    net = new transfer::Channels(state);
+    progress.calls.clear();
 }
 
 void TestNews::cleanup()
 {
     platform::SetConnectivityOverride(-1);
-    QVERIFY(!Form2::Existing());
-    QVERIFY(boxes.isEmpty());
+    delete net;
+}
+
+void TestNews::getNews(platform::RichTextBox &news, const QString &base)
+{
+    state.ServerUrl = base;
+    news::GetNews(*net, news, progress);
 }
 
 void TestNews::rtfNewsIsStoredByteForByteAndShownFormatted()
@@ -69,14 +80,15 @@ void TestNews::rtfNewsIsStoredByteForByteAndShownFormatted()
     const QByteArray rtf = sample.readAll();
     QVERIFY(server.putFile(QStringLiteral("test.rtf"), rtf));
 
-    TransferChannel channel(QStringLiteral("HTTP"));
     platform::RichTextBox news;
-    GetNews(channel, news, server.url(QStringLiteral("/")), nullptr);
+    getNews(news, server.url(QStringLiteral("/")));
 
     QFile stored(newsPath());
     QVERIFY(stored.open(QIODevice::ReadOnly));
     QCOMPARE(stored.readAll(), rtf);
-    QCOMPARE(channel.requestTimeout(), 120);
+    QCOMPARE(net->HTTP().requestTimeout(), 120);
+    QCOMPARE(progress.calls, (QStringList{QStringLiteral("show Please wait...|Download news from server...|1|0"),
+                                          QStringLiteral("close")}));
     const QString text = news.text();
     QVERIFY(!text.isEmpty());
     QVERIFY(!text.contains(QStringLiteral("\\rtf")));
@@ -99,9 +111,8 @@ void TestNews::emptyOrBlankNewsSaysSo()
 {
     QFETCH(QByteArray, document);
     QVERIFY(server.putFile(QStringLiteral("test.rtf"), document));
-    TransferChannel channel(QStringLiteral("HTTP"));
     platform::RichTextBox news;
-    GetNews(channel, news, server.url(QStringLiteral("/")), nullptr);
+    getNews(news, server.url(QStringLiteral("/")));
     QCOMPARE(news.text(), QStringLiteral("Could not retrieve news, please check you proxy settings!"));
     QFile stored(newsPath());
     QVERIFY(stored.open(QIODevice::ReadOnly));
@@ -113,22 +124,23 @@ void TestNews::failuresAreReportedInThePanel_data()
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("detail");
     QTest::newRow("404") << server.url(QStringLiteral("/missing/")) << QStringLiteral("404");
-    QTest::newRow("refused") << QStringLiteral("http://127.0.0.1:1/software/corvane/") << QString();
+    QTest::newRow("refused") << QStringLiteral("http://127.0.0.1:1/software/corvane/")
+                             << QStringLiteral("Connection refused by 127.0.0.1:1");
 }
 
 void TestNews::failuresAreReportedInThePanel()
 {
     QFETCH(QString, base);
     QFETCH(QString, detail);
-    TransferChannel channel(QStringLiteral("HTTP"));
     platform::RichTextBox news;
     news.setText(QStringLiteral("old"));
-    GetNews(channel, news, base, nullptr);
+    getNews(news, base);
     const QString text = news.text();
     QVERIFY2(text.startsWith(QStringLiteral("Unable to receive news: ")), qPrintable(text));
-    QVERIFY(text.size() > QStringLiteral("Unable to receive news: ").size());
-    QVERIFY(text.contains(detail));
+    QVERIFY2(text.contains(detail), qPrintable(text));
     QVERIFY(!QFile::exists(newsPath()));
+    // The window is closed after a failure too.
+    QCOMPARE(progress.calls.last(), QStringLiteral("close"));
 }
 
 void TestNews::offlineShowsTheOfflineTextOnly()
@@ -136,14 +148,14 @@ void TestNews::offlineShowsTheOfflineTextOnly()
     platform::SetConnectivityOverride(0);
     QVERIFY(server.putFile(QStringLiteral("test.rtf"), QByteArray("{\\rtf1 x}")));
     const int before = server.requests().size();
-    TransferChannel channel(QStringLiteral("HTTP"));
     platform::RichTextBox news;
-    GetNews(channel, news, server.url(QStringLiteral("/")), nullptr);
+    getNews(news, server.url(QStringLiteral("/")));
     QCOMPARE(news.text(), QStringLiteral("No news to show , because you are offline.\r\n"
                                          "Select 'Get News' in the 'On-line' menu if you are online."));
     QVERIFY(!QFile::exists(newsPath()));
     QCOMPARE(server.requests().size(), before);
-    QCOMPARE(channel.requestTimeout(), 60); // nothing was set up for a download
+    QCOMPARE(net->HTTP().requestTimeout(), 60); // nothing was set up for a download
+    QVERIFY(progress.calls.isEmpty());          // the window is neither shown nor closed
 }
 
 void TestNews::loopbackServerCountsAsConnected()

@@ -8,7 +8,8 @@
 #include <QTest>
 #include <QTextBlock>
 
-using platform::RichTextBox;
+using veldra::platform::PointerKind;
+using veldra::platform::RichTextBox;
 
 // The rich-text box: CR LF counted indexes, find, selection formatting, file
 // loading and the pointer.
@@ -240,7 +241,7 @@ void TestRichTextBox::removingTheLinkKeepsTheDocumentsUnderline()
 {
     RichTextBox box;
     const QString path = writeFile(QStringLiteral("u.rtf"), "{\\rtf1 plain {\\ul under} tail}");
-    QVERIFY(box.loadFile(path));
+    QVERIFY(box.loadFile(path).ok());
     QCOMPARE(box.text(), QStringLiteral("plain under tail"));
     QCOMPARE(box.find(QStringLiteral("plain under"), 0), 0);
     box.setSelLink(true);
@@ -277,7 +278,7 @@ void TestRichTextBox::loadFileRtfAndPlainText()
     RichTextBox box;
     const QString rtf = writeFile(QStringLiteral("a.rtf"), "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}"
                                                            "{\\b Caf\\'e9} {\\b bold}\\par {\\cf1 red}\\par}");
-    QVERIFY(box.loadFile(rtf));
+    QVERIFY(box.loadFile(rtf).ok());
     QCOMPARE(box.text(), QStringLiteral("Café bold\r\nred"));
     QTextCursor c(box.document());
     c.setPosition(box.indexToPosition(6));
@@ -287,7 +288,7 @@ void TestRichTextBox::loadFileRtfAndPlainText()
 
     // Anything else is Windows-1252 text, one line per line, with no formatting.
     const QString plain = writeFile(QStringLiteral("a.txt"), "{\\b not rtf} Caf\xe9 \x80\r\nline\r\n\r\n");
-    QVERIFY(box.loadFile(plain));
+    QVERIFY(box.loadFile(plain).ok());
     QCOMPARE(box.text(), QStringLiteral("{\\b not rtf} Café €\r\nline\r\n"));
     c = QTextCursor(box.document());
     c.setPosition(3);
@@ -295,17 +296,17 @@ void TestRichTextBox::loadFileRtfAndPlainText()
     QVERIFY(!c.charFormat().hasProperty(QTextFormat::ForegroundBrush));
 
     const QString leading = writeFile(QStringLiteral("b.rtf"), " {\\rtf1 x}");
-    QVERIFY(box.loadFile(leading));
+    QVERIFY(box.loadFile(leading).ok());
     QCOMPARE(box.text(), QStringLiteral(" {\\rtf1 x}"));
     // Text set after a formatted document has none of its formatting.
-    QVERIFY(box.loadFile(rtf));
+    QVERIFY(box.loadFile(rtf).ok());
     box.setText(QStringLiteral("No file downloaded"));
     c = QTextCursor(box.document());
     c.setPosition(1);
     QVERIFY(!c.charFormat().font().bold());
     QVERIFY(!c.charFormat().hasProperty(QTextFormat::FontPointSize));
     box.setSelStart(0);
-    QVERIFY(box.loadFile(rtf));
+    QVERIFY(box.loadFile(rtf).ok());
     box.setSelStart(6);
     box.appendText(QStringLiteral("!"));
     box.setText(QStringLiteral("x"));
@@ -313,7 +314,7 @@ void TestRichTextBox::loadFileRtfAndPlainText()
     QVERIFY(!c.charFormat().font().bold());
 
     const QString empty = writeFile(QStringLiteral("empty.txt"), QByteArray());
-    QVERIFY(box.loadFile(empty));
+    QVERIFY(box.loadFile(empty).ok());
     QCOMPARE(box.text(), QString());
 }
 
@@ -321,28 +322,29 @@ void TestRichTextBox::loadFileFailureLeavesTheBox()
 {
     RichTextBox box;
     box.setText(QStringLiteral("kept"));
-    QVERIFY(!box.loadFile(m_dir.filePath(QStringLiteral("missing.rtf"))));
-    QVERIFY(!box.error().isEmpty());
+    const veldra::Status missing = box.loadFile(m_dir.filePath(QStringLiteral("missing.rtf")));
+    QVERIFY(!missing.ok());
+    QVERIFY(!missing.error().isEmpty());
     QCOMPARE(box.text(), QStringLiteral("kept"));
-    QVERIFY(!box.loadFile(m_dir.path())); // a folder
+    QVERIFY(!box.loadFile(m_dir.path()).ok()); // a folder
     QCOMPARE(box.text(), QStringLiteral("kept"));
 }
 
 void TestRichTextBox::mousePointerKinds()
 {
     RichTextBox box;
-    QCOMPARE(box.mousePointer(), 0);
+    QCOMPARE(box.mousePointer(), PointerKind::Default);
     QCOMPARE(box.viewport()->cursor().shape(), Qt::IBeamCursor);
-    box.setMousePointer(1);
-    QCOMPARE(box.mousePointer(), 1);
+    box.setMousePointer(PointerKind::Arrow);
+    QCOMPARE(box.mousePointer(), PointerKind::Arrow);
     QCOMPARE(box.viewport()->cursor().shape(), Qt::ArrowCursor);
     QPixmap hand(16, 16);
     hand.fill(Qt::black);
-    box.setMousePointer(99, QCursor(hand, 3, 4));
-    QCOMPARE(box.mousePointer(), 99);
+    box.setMousePointer(PointerKind::Custom, QCursor(hand, 3, 4));
+    QCOMPARE(box.mousePointer(), PointerKind::Custom);
     QCOMPARE(box.viewport()->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(box.viewport()->cursor().hotSpot(), QPoint(3, 4));
-    box.setMousePointer(0);
+    box.setMousePointer(PointerKind::Default);
     QCOMPARE(box.viewport()->cursor().shape(), Qt::IBeamCursor);
     box.setToolTip(QStringLiteral("Click here to navigate at www.x.org"));
     QCOMPARE(box.toolTip(), QStringLiteral("Click here to navigate at www.x.org"));

@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 #include "settings/AppDir.h"
 #include "settings/Module1.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,14 +13,11 @@ namespace
 {
 const QString kApp = QStringLiteral("Veldra");
 const QString kSection = QStringLiteral("Proxy_Settings");
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 } // namespace
+
+using namespace veldra;
+using settings::Module1;
+using testsupport::WriteFile;
 
 class TestSettings : public QObject
 {
@@ -58,13 +56,12 @@ void TestSettings::initTestCase()
 void TestSettings::init()
 {
     QFile::remove(confFile());
-    SetExecutableDir(QString());
 }
 
 void TestSettings::storeFileLocation()
 {
     QCOMPARE(platform::SettingsFileName(kApp), confFile());
-    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("HTTP"), QStringLiteral("proxy")));
+    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("HTTP"), QStringLiteral("proxy")).ok());
     QVERIFY(QFile::exists(confFile()));
 }
 
@@ -96,8 +93,8 @@ void TestSettings::roundTrip_data()
 void TestSettings::roundTrip()
 {
     QFETCH(QString, value);
-    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("HTTP"), value));
-    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("FTP"), QStringLiteral("other")));
+    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("HTTP"), value).ok());
+    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("FTP"), QStringLiteral("other")).ok());
     QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("HTTP"), QStringLiteral("default")), value);
     QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("FTP")), QStringLiteral("other"));
 }
@@ -134,7 +131,7 @@ void TestSettings::corruptFileGivesDefaults()
     QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("0")),
              QStringLiteral("0"));
     // The next OK still stores its values.
-    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("81")));
+    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("81")).ok());
     QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("0")),
              QStringLiteral("81"));
 }
@@ -155,64 +152,62 @@ void TestSettings::appDirFor()
     QFETCH(QString, exeDir);
     QFETCH(bool, writable);
     QFETCH(QString, expected);
-    QCOMPARE(AppDirFor(exeDir, writable, QStringLiteral("/home/u/.local/share/Veldra/")), expected);
+    QCOMPARE(settings::AppDirFor(exeDir, writable, QStringLiteral("/home/u/.local/share/Veldra/")), expected);
 }
 
 void TestSettings::appDirFallsBackWhenNotWritable()
 {
     QTemporaryDir exe;
-    SetExecutableDir(exe.path());
-    QCOMPARE(FindAppDir(), exe.path() + QLatin1Char('/'));
+    QCOMPARE(settings::FindAppDir(exe.path()), exe.path() + QLatin1Char('/'));
 
     // A folder that cannot be written to, even by root: it does not exist.
-    SetExecutableDir(exe.path() + QStringLiteral("/missing"));
     const QString expected = m_data.path() + QStringLiteral("/Veldra/");
-    QCOMPARE(FindAppDir(), expected);
+    QCOMPARE(settings::FindAppDir(exe.path() + QStringLiteral("/missing")), expected);
     QVERIFY(QFileInfo(expected).isDir());
 }
 
 void TestSettings::loadSettingsReadsStoreUnchanged()
 {
     QTemporaryDir exe;
-    SetExecutableDir(exe.path());
+    Module1 state(exe.path());
     QVERIFY(WriteFile(confFile(), "[Proxy_Settings]\nHTTP=\" proxy \"\nHTTP_Port=081abc\nFTP=ftp,proxy\n"
                                   "FTP_Port=\" 21 \"\n"));
-    Module1::LoadSettings();
-    QCOMPARE(Module1::AppName, QStringLiteral("Veldra"));
-    QCOMPARE(Module1::AppDir, exe.path() + QLatin1Char('/'));
-    QCOMPARE(Module1::IndexFile, exe.path() + QStringLiteral("/script.dat"));
-    QCOMPARE(Module1::HttpProxy, QStringLiteral(" proxy "));
-    QCOMPARE(Module1::HttpProxyPort, QStringLiteral("081abc"));
-    QCOMPARE(Module1::FtpProxy, QStringLiteral("ftp,proxy"));
-    QCOMPARE(Module1::FtpProxyPort, QStringLiteral(" 21 "));
+    state.LoadSettings();
+    QCOMPARE(state.AppName, QStringLiteral("Veldra"));
+    QCOMPARE(state.AppDir, exe.path() + QLatin1Char('/'));
+    QCOMPARE(state.IndexFile, exe.path() + QStringLiteral("/script.dat"));
+    QCOMPARE(state.HttpProxy, QStringLiteral(" proxy "));
+    QCOMPARE(state.HttpProxyPort, QStringLiteral("081abc"));
+    QCOMPARE(state.FtpProxy, QStringLiteral("ftp,proxy"));
+    QCOMPARE(state.FtpProxyPort, QStringLiteral(" 21 "));
 }
 
 void TestSettings::loadSettingsFirstStart()
 {
     QTemporaryDir exe;
-    SetExecutableDir(exe.path());
+    Module1 state(exe.path());
     QVERIFY(WriteFile(confFile(), "[Other]\nHTTP=elsewhere\n"));
-    Module1::LoadSettings();
-    QCOMPARE(Module1::HttpProxy, QString());
-    QCOMPARE(Module1::HttpProxyPort, QStringLiteral("0"));
-    QCOMPARE(Module1::FtpProxy, QString());
-    QCOMPARE(Module1::FtpProxyPort, QStringLiteral("0"));
+    state.LoadSettings();
+    QCOMPARE(state.HttpProxy, QString());
+    QCOMPARE(state.HttpProxyPort, QStringLiteral("0"));
+    QCOMPARE(state.FtpProxy, QString());
+    QCOMPARE(state.FtpProxyPort, QStringLiteral("0"));
 }
 
 void TestSettings::deleteWorkFiles()
 {
     QTemporaryDir exe;
-    SetExecutableDir(exe.path());
+    Module1 state(exe.path());
     const QString index = exe.path() + QStringLiteral("/script.dat");
     const QString news = exe.path() + QStringLiteral("/news.rtf");
     const QString other = exe.path() + QStringLiteral("/other.faq");
 
     // Neither file there: start-up goes on silently.
-    Module1::LoadSettings();
+    state.LoadSettings();
 
     // Only the index there.
     QVERIFY(WriteFile(index, "x"));
-    Module1::LoadSettings();
+    state.LoadSettings();
     QVERIFY(!QFile::exists(index));
 
     // The index cannot be deleted (here: it is a folder with content); the news
@@ -220,7 +215,7 @@ void TestSettings::deleteWorkFiles()
     QVERIFY(QDir().mkpath(index + QStringLiteral("/inside")));
     QVERIFY(WriteFile(news, "{\\rtf1}"));
     QVERIFY(WriteFile(other, "keep"));
-    Module1::LoadSettings();
+    state.LoadSettings();
     QVERIFY(QFileInfo(index).isDir());
     QVERIFY(!QFile::exists(news));
     QVERIFY(QFile::exists(other));

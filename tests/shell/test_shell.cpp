@@ -1,20 +1,31 @@
-#include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "settings/Form5.h"
-#include "settings/Module1.h"
-#include "shell/Form1.h"
 #include "shell/Form2.h"
 #include "shell/Form3.h"
+#include "shell/NavTree.h"
+#include "support/Files.h"
+#include "support/MainWindow.h"
+#include "support/TestServer.h"
+#include "transfer/Channels.h"
+#include "transfer/TransferChannel.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+using namespace veldra;
+using platform::MsgBoxStyle;
+using shell::Form2;
+using testsupport::Child;
 
 // The main window's navigation, info box, about box, progress window and
 // window life cycle, driven offscreen.
@@ -30,41 +41,44 @@ private slots:
     void nodeClickOnOtherTagChangesOnlyLabelAndPicture();
     void aboutBoxText();
     void proxyNodeOpensDialogModallyEachTime();
+    void proxyDialogIsFreshAfterEachClose();
     void layoutMatchesTwipsTable();
     void progressWindowStates();
     void progressWindowClosedByUserStaysClosedForOperation();
     void functionsMenu();
+    void channelErrorsAreReported();
 
 private:
-    Form1 *f = nullptr;
-    QList<platform::MsgBoxCall> boxes;
+    template <typename W> W *child(const char *name) const { return w->child<W>(name); }
+    QTemporaryDir *appDir = nullptr;
+    testsupport::MainWindow *w = nullptr;
+    shell::Form1 *f = nullptr;
 };
 
 void TestShell::init()
 {
-    Module1::AppName = QStringLiteral("Veldra");
-    boxes.clear();
-    platform::SetMsgBoxHook([this](const platform::MsgBoxCall &c) { boxes.append(c); });
-    f = Form1::Get();
+    appDir = new QTemporaryDir;
+    w = new testsupport::MainWindow;
+    w->state.AppName = QStringLiteral("Veldra");
+    w->state.AppDir = appDir->path() + QLatin1Char('/');
+    f = w->form.get();
     f->SetTVNodes();
 }
 
 void TestShell::cleanup()
 {
-    delete f;
-    delete Form2::Existing();
-    delete Form3::Existing();
-    delete Form5::Existing();
-    platform::SetMsgBoxHook({});
+    delete w;
+    delete appDir;
 }
 
 void TestShell::treeAfterSetTVNodes()
 {
-    QCOMPARE(f->TV->topLevelItemCount(), 3);
-    const QStringList expected = {QStringLiteral("Veldra"),         QStringLiteral("Community News"),
-                                  QStringLiteral("Search Solution"), QStringLiteral("FAQ-Reader"),
-                                  QStringLiteral("Settings"),       QStringLiteral("Proxy settings"),
-                                  QStringLiteral("More"),           QStringLiteral("About...")};
+    auto *TV = child<QTreeWidget>("TV");
+    QCOMPARE(TV->topLevelItemCount(), 3);
+    const QStringList expected = {
+        QStringLiteral("Veldra"),     QStringLiteral("Community News"), QStringLiteral("Search Solution"),
+        QStringLiteral("FAQ-Reader"), QStringLiteral("Settings"),       QStringLiteral("Proxy settings"),
+        QStringLiteral("More"),       QStringLiteral("About...")};
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(f->TVNode(i + 1)->text(0), expected.at(i));
     QCOMPARE(f->TVNode(4)->parent(), f->TVNode(1));
@@ -72,15 +86,15 @@ void TestShell::treeAfterSetTVNodes()
     QCOMPARE(f->TVNode(8)->parent(), f->TVNode(7));
     for (int top : {1, 5, 7})
         QVERIFY(f->TVNode(top)->isExpanded());
-    QCOMPARE(f->TV->currentItem(), f->TVNode(2));
-    QCOMPARE(f->Label3->text(), QStringLiteral("Community News"));
-    QCOMPARE(f->Info->text(), QStringLiteral("Read todays community news"));
-    QVERIFY(!f->Picture1->pixmap().isNull());
-    QVERIFY(!f->frameNews->isHidden());
-    QVERIFY(f->frameSearchOnline->isHidden());
-    QVERIFY(f->frameReader->isHidden());
-    QVERIFY(!f->cmdRead->isEnabled());
-    QVERIFY(!f->cmdExtraFunctions->isEnabled());
+    QCOMPARE(TV->currentItem(), f->TVNode(2));
+    QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral("Community News"));
+    QCOMPARE(child<QLabel>("Info")->text(), QStringLiteral("Read todays community news"));
+    QVERIFY(!child<QLabel>("Picture1")->pixmap().isNull());
+    QVERIFY(!child<QGroupBox>("frameNews")->isHidden());
+    QVERIFY(child<QGroupBox>("frameSearchOnline")->isHidden());
+    QVERIFY(child<QGroupBox>("frameReader")->isHidden());
+    QVERIFY(!child<QPushButton>("cmdRead")->isEnabled());
+    QVERIFY(!child<QPushButton>("cmdExtraFunctions")->isEnabled());
     QVERIFY(f->windowTitle().startsWith(QStringLiteral("Veldra v2.0")));
 }
 
@@ -105,32 +119,40 @@ void TestShell::nodeClickSwitchesPanels()
     QFETCH(QString, visible);
     // Start from the search panel so "unchanged" is told apart from "news".
     f->TV_NodeClick(f->TVNode(3));
-    Module1::FaqFile.clear();
+    w->state.FaqFile.clear();
     f->TV_NodeClick(f->TVNode(node));
-    QCOMPARE(f->Label3->text(), f->TVNode(node)->text(0));
-    QCOMPARE(f->Info->text(), info);
-    QCOMPARE(!f->frameSearchOnline->isHidden(), visible == QLatin1String("search"));
-    QCOMPARE(!f->frameNews->isHidden(), visible == QLatin1String("news"));
-    QCOMPARE(!f->frameReader->isHidden(), visible == QLatin1String("reader"));
+    QCOMPARE(child<QLabel>("Label3")->text(), f->TVNode(node)->text(0));
+    QCOMPARE(child<QLabel>("Info")->text(), info);
+    QCOMPARE(!child<QGroupBox>("frameSearchOnline")->isHidden(), visible == QLatin1String("search"));
+    QCOMPARE(!child<QGroupBox>("frameNews")->isHidden(), visible == QLatin1String("news"));
+    QCOMPARE(!child<QGroupBox>("frameReader")->isHidden(), visible == QLatin1String("reader"));
 }
 
 void TestShell::nodeClickOnOtherTagChangesOnlyLabelAndPicture()
 {
-    QTreeWidgetItem *odd = new QTreeWidgetItem(f->TV);
+    // From the search panel, a node whose tag differs from "news" only in case:
+    // a click on it must neither switch to the news panel nor set its info text.
+    f->TV_NodeClick(f->TVNode(3));
+    const QImage searchIcon = child<QLabel>("Picture1")->pixmap().toImage();
+    auto *odd = new QTreeWidgetItem(child<QTreeWidget>("TV"));
     odd->setText(0, QStringLiteral("Odd"));
-    odd->setData(0, Qt::UserRole + 11, QStringLiteral("News")); // tags compare case-sensitively
+    odd->setData(0, shell::kNodeTagRole, QStringLiteral("News"));
+    odd->setData(0, shell::kNodeIconRole, 6);
     f->TV_NodeClick(odd);
-    QCOMPARE(f->Label3->text(), QStringLiteral("Odd"));
-    QCOMPARE(f->Info->text(), QStringLiteral("Read todays community news"));
-    QVERIFY(!f->frameNews->isHidden());
+    QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral("Odd"));
+    QVERIFY(child<QLabel>("Picture1")->pixmap().toImage() != searchIcon);
+    QCOMPARE(child<QLabel>("Info")->text(), QStringLiteral("Search for solutions on server"));
+    QVERIFY(!child<QGroupBox>("frameSearchOnline")->isHidden());
+    QVERIFY(child<QGroupBox>("frameNews")->isHidden());
+    QVERIFY(child<QGroupBox>("frameReader")->isHidden());
 }
 
 void TestShell::aboutBoxText()
 {
     f->TV_NodeClick(f->TVNode(8));
-    QCOMPARE(boxes.size(), 1);
-    const platform::MsgBoxCall box = boxes.first();
-    QCOMPARE(box.style, 0);
+    QCOMPARE(w->reporter.boxes.size(), 1);
+    const auto box = w->reporter.boxes.first();
+    QCOMPARE(box.style, MsgBoxStyle::Plain);
     QCOMPARE(box.title, QStringLiteral("Veldra"));
     QVERIFY(box.text.startsWith(QStringLiteral("\r\nVeldra v2.0\r\n")));
     const QStringList lines = box.text.split(QStringLiteral("\r\n"));
@@ -145,7 +167,7 @@ void TestShell::proxyNodeOpensDialogModallyEachTime()
     int opened = 0;
     for (int round = 0; round < 2; ++round) {
         QTimer::singleShot(0, this, [&] {
-            Form5 *dlg = Form5::Existing();
+            settings::Form5 *dlg = f->existingForm5();
             QVERIFY(dlg);
             QVERIFY(dlg->isVisible());
             QVERIFY(dlg->isModal());
@@ -153,99 +175,194 @@ void TestShell::proxyNodeOpensDialogModallyEachTime()
             dlg->close();
         });
         f->TV_NodeClick(f->TVNode(6));
-        QCOMPARE(f->Info->text(), QStringLiteral("Configure Veldra for use with a proxy server"));
+        QCOMPARE(child<QLabel>("Info")->text(), QStringLiteral("Configure Veldra for use with a proxy server"));
     }
     QCOMPARE(opened, 2);
-    QVERIFY(!f->frameNews->isHidden());
+    QVERIFY(!child<QGroupBox>("frameNews")->isHidden());
+}
+
+void TestShell::proxyDialogIsFreshAfterEachClose()
+{
+    // The dialog the start-up loads hidden is the one the tree shows first;
+    // once closed it is gone at once, and the next showing loads a new one.
+    f->TV_NodeClick(f->TVNode(3));
+    w->state.HttpProxy = QStringLiteral("before");
+    bool firstWasShown = false;
+    QTimer::singleShot(0, this, [&] {
+        settings::Form5 *first = f->existingForm5();
+        firstWasShown = first && first->isVisible();
+        first->setProperty("marker", true);
+        Child<QLineEdit>(first, "HTTP")->setText(QStringLiteral("edited, then cancelled"));
+        QTest::mouseClick(Child<QPushButton>(first, "cmdCancel"), Qt::LeftButton);
+    });
+    f->TV_NodeClick(f->TVNode(6));
+    QVERIFY(firstWasShown);
+    QCOMPARE(f->existingForm5(), nullptr);
+
+    w->state.HttpProxy = QStringLiteral("after");
+    QString shown;
+    bool fresh = false;
+    QTimer::singleShot(0, this, [&] {
+        settings::Form5 *second = f->existingForm5();
+        fresh = second && !second->property("marker").isValid();
+        shown = Child<QLineEdit>(second, "HTTP")->text();
+        second->close();
+    });
+    f->TV_NodeClick(f->TVNode(6));
+    QVERIFY(fresh);
+    QCOMPARE(shown, QStringLiteral("after"));
 }
 
 void TestShell::layoutMatchesTwipsTable()
 {
     // Twips at 15 to the pixel.
     QCOMPARE(f->size(), QSize(695, 454));
-    QCOMPARE(f->TV->geometry(), QRect(8, 24, 153, 273));
-    QCOMPARE(f->frameReader->geometry(), QRect(184, 8, 505, 441));
-    QCOMPARE(f->frameNews->geometry(), f->frameReader->geometry());
-    QCOMPARE(f->frameSearchOnline->geometry(), f->frameReader->geometry());
-    QCOMPARE(f->lstResults->geometry(), QRect(8, 64, 497, 337));
-    QCOMPARE(f->txtFAQ->geometry(), QRect(16, 128, 473, 305));
-    QCOMPARE(f->cmdRead->text(), QStringLiteral("&Read"));
-    QCOMPARE(f->cmdSearch->text(), QStringLiteral("&Search"));
-    QCOMPARE(f->cmdExtraFunctions->text(), QStringLiteral("&Extra functions"));
-    QCOMPARE(f->Label1->text(), QStringLiteral("Search on server for:"));
+    QCOMPARE(child<QTreeWidget>("TV")->geometry(), QRect(8, 24, 153, 273));
+    const QRect panel = child<QGroupBox>("frameReader")->geometry();
+    QCOMPARE(panel, QRect(184, 8, 505, 441));
+    QCOMPARE(child<QGroupBox>("frameNews")->geometry(), panel);
+    QCOMPARE(child<QGroupBox>("frameSearchOnline")->geometry(), panel);
+    QCOMPARE(child<QTreeWidget>("lstResults")->geometry(), QRect(8, 64, 497, 337));
+    QCOMPARE(child<platform::RichTextBox>("txtFAQ")->geometry(), QRect(16, 128, 473, 305));
+    QCOMPARE(child<QPushButton>("cmdRead")->text(), QStringLiteral("&Read"));
+    QCOMPARE(child<QPushButton>("cmdSearch")->text(), QStringLiteral("&Search"));
+    QCOMPARE(child<QPushButton>("cmdExtraFunctions")->text(), QStringLiteral("&Extra functions"));
+    QCOMPARE(child<QLabel>("Label1")->text(), QStringLiteral("Search on server for:"));
     // Tab order among the input controls.
-    QCOMPARE(f->txtSearchText->nextInFocusChain(), static_cast<QWidget *>(f->cmdSearch));
-    QCOMPARE(f->cmdRead->nextInFocusChain(), static_cast<QWidget *>(f->News));
+    QCOMPARE(child<QLineEdit>("txtSearchText")->nextInFocusChain(),
+             static_cast<QWidget *>(child<QPushButton>("cmdSearch")));
+    QCOMPARE(child<QPushButton>("cmdRead")->nextInFocusChain(),
+             static_cast<QWidget *>(child<platform::RichTextBox>("News")));
 }
 
 void TestShell::progressWindowStates()
 {
-    ShowProgress(QStringLiteral("Search"), QStringLiteral("first"), true, true, f);
-    Form2 *p = Form2::Existing();
+    shell::ProgressWindow &progress = f->progress();
+    progress.ShowProgress(QStringLiteral("Search"), QStringLiteral("first"), true, true);
+    Form2 *p = progress.existing();
     QVERIFY(p && p->isVisible());
+    QCOMPARE(p->parentWidget(), f);
     QCOMPARE(p->outerHeightTwips(), 1665);
     QCOMPARE(p->width(), 509);
-    ProgressSetMax(7);
-    ProgressSetValue(5);
+    auto *status = Child<QLabel>(p, "Status");
+    auto *bar = Child<QProgressBar>(p, "Prog");
+    progress.setMaximum(7);
+    progress.setValue(5);
     // Reused: an empty status keeps the line, no bar keeps the value and lowers the window.
-    ShowProgress(QStringLiteral("Please wait..."), QString(), false, false, f);
-    QCOMPARE(Form2::Existing(), p);
+    progress.ShowProgress(QStringLiteral("Please wait..."), QString(), false, false);
+    QCOMPARE(progress.existing(), p);
     QCOMPARE(p->windowTitle(), QStringLiteral("Please wait..."));
-    QCOMPARE(p->Status->text(), QStringLiteral("first"));
-    QVERIFY(p->Status->isHidden());
-    QVERIFY(p->Prog->isHidden());
-    QCOMPARE(p->Prog->value(), 5);
+    QCOMPARE(status->text(), QStringLiteral("first"));
+    QVERIFY(status->isHidden());
+    QVERIFY(bar->isHidden());
+    QCOMPARE(bar->value(), 5);
     QCOMPARE(p->outerHeightTwips(), 1320);
     // Showing the bar resets it but keeps the maximum.
-    ShowProgress(QStringLiteral("x"), QString(), true, true, f);
-    QCOMPARE(p->Prog->value(), 0);
-    QCOMPARE(p->Prog->maximum(), 7);
+    progress.ShowProgress(QStringLiteral("x"), QString(), true, true);
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->maximum(), 7);
     // Closing destroys it; the next one starts afresh.
-    CloseProgress();
-    QVERIFY(!Form2::Existing());
-    ShowProgress(QStringLiteral("y"), QString(), true, false, f);
-    QVERIFY(Form2::Existing()->Status->text().isEmpty());
-    QCOMPARE(Form2::Existing()->Prog->maximum(), 100);
-    CloseProgress();
+    QPointer<Form2> closed = p;
+    progress.close();
+    QVERIFY(!progress.existing());
+    QVERIFY(!closed);
+    progress.ShowProgress(QStringLiteral("y"), QString(), true, false);
+    QVERIFY(Child<QLabel>(progress.existing(), "Status")->text().isEmpty());
+    QCOMPARE(Child<QProgressBar>(progress.existing(), "Prog")->maximum(), 100);
+    progress.close();
 }
 
 void TestShell::progressWindowClosedByUserStaysClosedForOperation()
 {
-    ShowProgress(QStringLiteral("Search"), QStringLiteral("s"), true, true, f);
-    Form2::Existing()->close(); // the user's close button
-    QVERIFY(!Form2::Existing());
-    ProgressSetValue(50);
-    ProgressSetStatus(QStringLiteral("later"), true);
-    CloseProgress();
-    QVERIFY(!Form2::Existing());
-    ShowProgress(QStringLiteral("Again"), QString(), true, true, f);
-    QVERIFY(Form2::Existing() && Form2::Existing()->isVisible());
-    CloseProgress();
+    shell::ProgressWindow &progress = f->progress();
+    progress.ShowProgress(QStringLiteral("Search"), QStringLiteral("s"), true, true);
+    progress.existing()->close(); // the user's close button
+    QVERIFY(!progress.existing());
+    progress.setValue(50);
+    progress.setStatus(QStringLiteral("later"), true);
+    progress.close();
+    QVERIFY(!progress.existing());
+    progress.ShowProgress(QStringLiteral("Again"), QString(), true, true);
+    QVERIFY(progress.existing() && progress.existing()->isVisible());
+    QCOMPARE(Child<QLabel>(progress.existing(), "Status")->text(), QString());
+    progress.close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestShell::functionsMenu()
 {
-    Form3 *menus = Form3::Get();
-    QCOMPARE(Form3::Get(), menus);
-    QVERIFY(menus->isHidden());
-    QCOMPARE(menus->mnuFunctions->title(), QStringLiteral("Functions"));
-    QCOMPARE(menus->mnuExport->title(), QStringLiteral("Export to"));
-    QCOMPARE(menus->mnuExportText->text(), QStringLiteral("&Text"));
-    QVERIFY(menus->mnuExportText->isEnabled());
-    QVERIFY(!menus->mnuExportHTML->isEnabled());
-    // Choosing "Text" only closes the menu: the reader stays as it was.
-    f->txtFAQ->setText(QStringLiteral("body"));
-    menus->mnuExportText->trigger();
-    QCOMPARE(f->txtFAQ->text(), QStringLiteral("body"));
-    // The button pops the menu up when enabled; Escape dismisses it.
-    f->cmdExtraFunctions->setEnabled(true);
-    QTimer::singleShot(50, this, [menus] {
-        QVERIFY(menus->mnuFunctions->isVisible());
-        menus->mnuFunctions->close();
+    // A document in the reader, and the button enabled as nothing in the program does.
+    QVERIFY(testsupport::WriteFile(w->state.AppDir + QStringLiteral("doc.txt"),
+                                   "Subject=S\r\n[body]\r\nbody text\r\n[/body]\r\n"));
+    w->state.FaqFile = w->state.AppDir + QStringLiteral("doc.txt");
+    f->TV_NodeClick(f->TVNode(4));
+    auto *txtFAQ = child<platform::RichTextBox>("txtFAQ");
+    const QString before = txtFAQ->text();
+    const QStringList files = QDir(w->state.AppDir).entryList(QDir::Files);
+    auto *button = child<QPushButton>("cmdExtraFunctions");
+    button->setEnabled(true);
+    QVERIFY(!f->existingForm3());
+
+    // The button pops the menu up; choose Export to, then Text, from the keyboard.
+    QStringList seen;
+    QTimer::singleShot(50, this, [&] {
+        shell::Form3 *holder = f->existingForm3();
+        QVERIFY(holder && holder->isHidden());
+        QMenu &menu = holder->functionsMenu();
+        QVERIFY(menu.isVisible());
+        seen << menu.title();
+        for (QAction *a : menu.actions()) {
+            seen << a->text();
+            if (QMenu *sub = a->menu())
+                for (QAction *e : sub->actions())
+                    seen << e->text() + (e->isEnabled() ? QString() : QStringLiteral(" (off)"));
+        }
+        QTest::keyClick(&menu, Qt::Key_Down);
+        QTest::keyClick(&menu, Qt::Key_Right);
+        QTimer::singleShot(50, this, [&menu] {
+            QMenu *sub = menu.actions().first()->menu();
+            QVERIFY(sub->isVisible());
+            QTest::keyClick(sub, Qt::Key_T);
+        });
     });
-    f->cmdExtraFunctions->click();
-    QVERIFY(!menus->mnuFunctions->isVisible());
+    button->click();
+    QCOMPARE(seen, (QStringList{QStringLiteral("Functions"), QStringLiteral("Export to"), QStringLiteral("&Text"),
+                                QStringLiteral("&HTML (off)")}));
+    QVERIFY(!f->existingForm3()->functionsMenu().isVisible());
+    // Choosing "Text" only closed the menu: nothing written, the reader as it was.
+    QCOMPARE(txtFAQ->text(), before);
+    QCOMPARE(QDir(w->state.AppDir).entryList(QDir::Files), files);
+    QVERIFY(w->reporter.boxes.isEmpty());
+
+    // Escape dismisses it, the same holder serves again.
+    shell::Form3 *holder = f->existingForm3();
+    QTimer::singleShot(50, this, [&] { QTest::keyClick(&holder->functionsMenu(), Qt::Key_Escape); });
+    button->click();
+    QCOMPARE(f->existingForm3(), holder);
+    QVERIFY(!holder->functionsMenu().isVisible());
+}
+
+void TestShell::channelErrorsAreReported()
+{
+    testsupport::TestServer server;
+    QVERIFY2(server.start(), qPrintable(server.errorString()));
+    QVERIFY(server.putFile(QStringLiteral("doc.txt"), "text"));
+    transfer::Channels &net = f->channels();
+
+    // Success notifications (other codes) show nothing.
+    QVERIFY(net.HTTP().OpenURL(server.url(QStringLiteral("/doc.txt"))).ok());
+    QCOMPARE(w->reporter.boxes.size(), 0);
+
+    QVERIFY(!net.HTTP().OpenURL(server.url(QStringLiteral("/_test/status/404"))).ok());
+    QVERIFY(!net.FTP().OpenURL(server.url(QStringLiteral("/_test/status/404"))).ok());
+    const auto &boxes = w->reporter.boxes;
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes[0].text, QStringLiteral("Error while connecting to server using HTTP protocol: "));
+    QCOMPARE(boxes[1].text, QStringLiteral("Error while connecting to server using FTP protocol: "));
+    for (const auto &box : boxes) {
+        QCOMPARE(box.style, MsgBoxStyle::Critical);
+        QCOMPARE(box.title, QStringLiteral("Veldra - Error"));
+    }
 }
 
 QTEST_MAIN(TestShell)

@@ -3,6 +3,8 @@
 // Starts tests/support/test_server.py on a free 127.0.0.1 port and stops it
 // again. See the script for the special paths that inject failures.
 
+#include "support/Files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -38,9 +40,11 @@ inline QString SupportDir()
 class TestServer
 {
 public:
-    // Serves the files of `root` (a fresh empty folder when none is given).
-    explicit TestServer(const QString &root = QString())
+    // Serves the files of `root` (a fresh empty folder when none is given),
+    // each answer `delaySeconds` late.
+    explicit TestServer(const QString &root = QString(), double delaySeconds = 0)
         : m_root(root)
+        , m_delay(delaySeconds)
     {
         if (m_root.isEmpty()) {
             m_root = m_tmp.path() + QStringLiteral("/root");
@@ -61,7 +65,7 @@ public:
         QFile::remove(logPath());
         m_proc.setProgram(python);
         m_proc.setArguments({SupportDir() + QStringLiteral("/test_server.py"), QStringLiteral("--root"), m_root,
-                             QStringLiteral("--log"), logPath()});
+                             QStringLiteral("--log"), logPath(), QStringLiteral("--delay"), QString::number(m_delay)});
         m_proc.setProcessChannelMode(QProcess::SeparateChannels);
         m_proc.start();
         if (!m_proc.waitForStarted(timeoutMs))
@@ -92,11 +96,10 @@ public:
         return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
-    // Writes a file into the served folder.
+    // Writes a file into the served folder (its folders are made as needed).
     bool putFile(const QString &name, const QByteArray &bytes) const
     {
-        QFile f(m_root + QLatin1Char('/') + name);
-        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+        return WriteFile(m_root + QLatin1Char('/') + name, bytes);
     }
 
 private:
@@ -110,6 +113,7 @@ private:
 
     QTemporaryDir m_tmp;
     QString m_root;
+    double m_delay = 0;
     QProcess m_proc;
     quint16 m_port = 0;
     QString m_error;

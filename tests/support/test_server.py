@@ -13,7 +13,9 @@ Serves the files of --root and these special paths:
   /_test/bytes                       the 256 byte values 0..255 in order
 Binds 127.0.0.1 on a free port (or --port), prints the port on stdout when ready
 and, with --port-file, also writes it there. With --log, each request line is
-appended to that file as it arrives.
+appended to that file as it arrives. With --delay, every answer waits that many
+seconds first. A request for an absolute URL (as a client sends it to a proxy)
+is answered from the URL's path, so the server also stands in for a proxy.
 """
 import argparse
 import http.server
@@ -28,6 +30,7 @@ import urllib.parse
 class Handler(http.server.SimpleHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
     log_path = None
+    delay = 0.0
     log_lock = threading.Lock()
 
     def log_message(self, fmt, *args):
@@ -53,7 +56,12 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
     def do_GET(self):
         self.record()
+        if self.delay:
+            time.sleep(self.delay)
         url = urllib.parse.urlsplit(self.path)
+        if url.scheme:
+            # Asked as a proxy: the path names the file.
+            self.path = urllib.parse.urlunsplit(("", "", url.path, url.query, ""))
         parts = [p for p in url.path.split("/") if p]
         if len(parts) < 2 or parts[0] != "_test":
             return super().do_GET()
@@ -137,8 +145,10 @@ def main():
     ap.add_argument("--port", type=int, default=0)
     ap.add_argument("--port-file")
     ap.add_argument("--log")
+    ap.add_argument("--delay", type=float, default=0.0)
     opts = ap.parse_args()
     Handler.log_path = opts.log
+    Handler.delay = opts.delay
     root = os.path.abspath(opts.root)
 
     def handler(*a, **kw):

@@ -1,9 +1,15 @@
 #include "settings/Module1.h"
 #include "transfer/ApplyProxy.h"
+#include "transfer/Channels.h"
 #include "transfer/ProxyText.h"
 #include "transfer/TransferChannel.h"
 
 #include <QTest>
+
+using namespace veldra;
+using namespace veldra::transfer;
+
+Q_DECLARE_METATYPE(veldra::transfer::AccessType)
 
 class TestApplyProxy : public QObject
 {
@@ -12,7 +18,6 @@ private slots:
     void applyProxy_data();
     void applyProxy();
     void waitOnIdleChannelRewritesFtp();
-    void waitWithoutFtpChannel();
     void proxyText_data();
     void proxyText();
 };
@@ -21,45 +26,45 @@ void TestApplyProxy::applyProxy_data()
 {
     QTest::addColumn<QString>("host");
     QTest::addColumn<QString>("port");
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<AccessType>("mode");
     QTest::addColumn<QString>("proxyText");
 
     const QString untouched = QStringLiteral("before:1");
     QTest::newRow("host and port") << "proxy"
-                                   << "81" << 2 << "proxy:81";
+                                   << "81" << AccessType::NamedProxy << "proxy:81";
     QTest::newRow("port zero") << "proxy"
-                               << "0" << 0 << untouched;
+                               << "0" << AccessType::Default << untouched;
     QTest::newRow("empty port") << "proxy"
-                                << "" << 2 << "proxy:0";
+                                << "" << AccessType::NamedProxy << "proxy:0";
     QTest::newRow("empty host") << ""
-                                << "81" << 2 << ":81";
+                                << "81" << AccessType::NamedProxy << ":81";
     QTest::newRow("both empty") << ""
-                                << "" << 0 << untouched;
+                                << "" << AccessType::Default << untouched;
     QTest::newRow("empty host, port zero") << ""
-                                           << "0" << 0 << untouched;
+                                           << "0" << AccessType::Default << untouched;
     QTest::newRow("double zero") << "proxy"
-                                 << "00" << 2 << "proxy:0";
+                                 << "00" << AccessType::NamedProxy << "proxy:0";
     QTest::newRow("blank then zero") << "proxy"
-                                     << " 0" << 2 << "proxy:0";
+                                     << " 0" << AccessType::NamedProxy << "proxy:0";
     QTest::newRow("leading zero") << "proxy"
-                                  << "081" << 2 << "proxy:81";
+                                  << "081" << AccessType::NamedProxy << "proxy:81";
     QTest::newRow("trailing letters") << "proxy"
-                                      << "81abc" << 2 << "proxy:81";
+                                      << "81abc" << AccessType::NamedProxy << "proxy:81";
     QTest::newRow("letters") << "proxy"
-                             << "abc" << 2 << "proxy:0";
+                             << "abc" << AccessType::NamedProxy << "proxy:0";
     QTest::newRow("host kept as given") << " proxy "
-                                        << "8080" << 2 << " proxy :8080";
+                                        << "8080" << AccessType::NamedProxy << " proxy :8080";
 }
 
 void TestApplyProxy::applyProxy()
 {
     QFETCH(QString, host);
     QFETCH(QString, port);
-    QFETCH(int, mode);
+    QFETCH(AccessType, mode);
     QFETCH(QString, proxyText);
 
     TransferChannel channel(QStringLiteral("HTTP"));
-    channel.setAccessType(TransferChannel::NamedProxy);
+    channel.setAccessType(AccessType::NamedProxy);
     channel.setProxy(QStringLiteral("before:1"));
     ApplyProxy(channel, host, port);
     QCOMPARE(channel.accessType(), mode);
@@ -68,37 +73,26 @@ void TestApplyProxy::applyProxy()
 
 void TestApplyProxy::waitOnIdleChannelRewritesFtp()
 {
-    TransferChannel http(QStringLiteral("HTTP"));
-    TransferChannel ftp(QStringLiteral("FTP"));
-    SetFtpChannel(&ftp);
+    settings::Module1 state;
+    Channels net(state);
+    TransferChannel &http = net.HTTP();
+    TransferChannel &ftp = net.FTP();
     QVERIFY(!http.StillExecuting());
 
     // Waiting on HTTP hands the FTP proxy values to the FTP channel.
-    Module1::FtpProxy = QStringLiteral("ftpproxy");
-    Module1::FtpProxyPort = QStringLiteral("021");
-    WaitForTransfer(http);
-    QCOMPARE(ftp.accessType(), int(TransferChannel::NamedProxy));
+    state.FtpProxy = QStringLiteral("ftpproxy");
+    state.FtpProxyPort = QStringLiteral("021");
+    net.WaitForTransfer(http);
+    QCOMPARE(ftp.accessType(), AccessType::NamedProxy);
     QCOMPARE(ftp.proxy(), QStringLiteral("ftpproxy:21"));
-    QCOMPARE(http.accessType(), int(TransferChannel::DefaultAccess));
+    QCOMPARE(http.accessType(), AccessType::Default);
     QCOMPARE(http.proxy(), QString());
 
     // Port "0" switches it back and leaves the proxy text as it was.
-    Module1::FtpProxyPort = QStringLiteral("0");
-    WaitForTransfer(ftp);
-    QCOMPARE(ftp.accessType(), int(TransferChannel::DefaultAccess));
+    state.FtpProxyPort = QStringLiteral("0");
+    net.WaitForTransfer(ftp);
+    QCOMPARE(ftp.accessType(), AccessType::Default);
     QCOMPARE(ftp.proxy(), QStringLiteral("ftpproxy:21"));
-    SetFtpChannel(nullptr);
-}
-
-void TestApplyProxy::waitWithoutFtpChannel()
-{
-    // The FTP channel goes with the main window; a wait after that is harmless.
-    auto *ftp = new TransferChannel(QStringLiteral("FTP"));
-    SetFtpChannel(ftp);
-    delete ftp;
-    QCOMPARE(FtpChannel(), nullptr);
-    TransferChannel http(QStringLiteral("HTTP"));
-    WaitForTransfer(http);
 }
 
 void TestApplyProxy::proxyText_data()
@@ -131,16 +125,15 @@ void TestApplyProxy::proxyText()
     QFETCH(int, port);
     QFETCH(QString, problem);
 
-    QNetworkProxy proxy;
-    QString error;
-    QCOMPARE(ParseProxyText(text, &proxy, &error), valid);
+    const Result<QNetworkProxy> proxy = ParseProxyText(text);
+    QCOMPARE(proxy.ok(), valid);
     if (valid) {
-        QCOMPARE(proxy.type(), QNetworkProxy::HttpProxy);
-        QCOMPARE(proxy.hostName(), host);
-        QCOMPARE(int(proxy.port()), port);
+        QCOMPARE(proxy->type(), QNetworkProxy::HttpProxy);
+        QCOMPARE(proxy->hostName(), host);
+        QCOMPARE(int(proxy->port()), port);
     } else {
-        QVERIFY2(error.contains(problem), qPrintable(error));
-        QVERIFY2(error.contains(text), qPrintable(error));
+        QVERIFY2(proxy.error().contains(problem), qPrintable(proxy.error()));
+        QVERIFY2(proxy.error().contains(text), qPrintable(proxy.error()));
     }
 }
 

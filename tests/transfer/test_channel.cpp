@@ -1,9 +1,8 @@
-#include "platform/MessageBox.h"
 #include "settings/Module1.h"
-#include "shell/Form1.h"
 #include "support/TestServer.h"
 #include "support/TinyProxy.h"
 #include "transfer/ApplyProxy.h"
+#include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
 #include <QElapsedTimer>
@@ -11,8 +10,12 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace veldra;
+using namespace veldra::transfer;
 using testsupport::TestServer;
 using testsupport::TinyProxy;
+
+Q_DECLARE_METATYPE(veldra::transfer::TransferState)
 
 namespace
 {
@@ -25,12 +28,29 @@ QString UnresolvableHost()
     return labels.join(u'.') + QStringLiteral(".invalid");
 }
 
-int Count(const QSignalSpy &spy, int state)
+int Count(const QSignalSpy &spy, TransferState state)
 {
     int n = 0;
     for (const QList<QVariant> &args : spy)
-        n += args.at(0).toInt() == state;
+        n += args.at(0).value<TransferState>() == state;
     return n;
+}
+
+// A fetch as these tests read it: the document into *text, or the error.
+bool Fetch(TransferChannel &channel, const QString &url, QString *text, QString *error)
+{
+    const Result<QString> got = channel.OpenURL(url);
+    *text = got.ok() ? got.value() : QString();
+    *error = got.error();
+    return got.ok();
+}
+
+bool FetchBytes(TransferChannel &channel, const QString &url, QByteArray *bytes, QString *error)
+{
+    const Result<QByteArray> got = channel.OpenURLBytes(url);
+    *bytes = got.ok() ? got.value() : QByteArray();
+    *error = got.error();
+    return got.ok();
 }
 
 } // namespace
@@ -40,7 +60,6 @@ class TestChannel : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void init();
     void fetchTextDecodesWindows1252();
     void fetchBytesExactly();
     void emptyDocument();
@@ -58,7 +77,6 @@ private slots:
     void invalidProxyTextNeverConnectsDirectly_data();
     void invalidProxyTextNeverConnectsDirectly();
     void systemProxyInAccessModeZero();
-    void mainWindowReportsStateError();
     void channelDeletedDuringFetch();
 
 private:
@@ -71,12 +89,7 @@ void TestChannel::initTestCase()
         qunsetenv(name);
     QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
     QVERIFY(m_server.putFile(QStringLiteral("doc.txt"), QByteArray("caf\xe9 \x80\r\nline 2")));
-    Module1::AppName = QStringLiteral("Veldra");
-}
-
-void TestChannel::init()
-{
-    platform::SetMsgBoxHook([](const platform::MsgBoxCall &call) { QFAIL(qPrintable(call.text)); });
+    qRegisterMetaType<TransferState>();
 }
 
 void TestChannel::fetchTextDecodesWindows1252()
@@ -85,10 +98,10 @@ void TestChannel::fetchTextDecodesWindows1252()
     QCOMPARE(channel.requestTimeout(), 60);
     QSignalSpy states(&channel, &TransferChannel::StateChanged);
     QString text, error;
-    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/doc.txt")), &text, &error), qPrintable(error));
+    QVERIFY2(Fetch(channel, m_server.url(QStringLiteral("/doc.txt")), &text, &error), qPrintable(error));
     QCOMPARE(text, QStringLiteral("caf\u00e9 \u20ac\r\nline 2"));
-    QCOMPARE(Count(states, TransferChannel::StateError), 0);
-    QCOMPARE(Count(states, TransferChannel::StateResponseCompleted), 1);
+    QCOMPARE(Count(states, TransferState::Error), 0);
+    QCOMPARE(Count(states, TransferState::ResponseCompleted), 1);
     QVERIFY(!channel.StillExecuting());
 }
 
@@ -99,7 +112,7 @@ void TestChannel::fetchBytesExactly()
     for (int i = 0; i < 256; ++i)
         expected.append(char(i));
     QString error;
-    QVERIFY2(channel.OpenURLBytes(m_server.url(QStringLiteral("/_test/bytes")), &bytes, &error), qPrintable(error));
+    QVERIFY2(FetchBytes(channel, m_server.url(QStringLiteral("/_test/bytes")), &bytes, &error), qPrintable(error));
     QCOMPARE(bytes, expected);
 }
 
@@ -107,7 +120,7 @@ void TestChannel::emptyDocument()
 {
     TransferChannel channel(QStringLiteral("HTTP"));
     QString text = QStringLiteral("stale"), error;
-    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/_test/empty")), &text, &error), qPrintable(error));
+    QVERIFY2(Fetch(channel, m_server.url(QStringLiteral("/_test/empty")), &text, &error), qPrintable(error));
     QCOMPARE(text, QString());
 }
 
@@ -115,7 +128,7 @@ void TestChannel::redirectsFollowed()
 {
     TransferChannel channel(QStringLiteral("HTTP"));
     QString text, error;
-    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/_test/redirect/5/doc.txt")), &text, &error),
+    QVERIFY2(Fetch(channel, m_server.url(QStringLiteral("/_test/redirect/5/doc.txt")), &text, &error),
              qPrintable(error));
     QVERIFY(text.startsWith(QStringLiteral("caf")));
 }
@@ -157,14 +170,14 @@ void TestChannel::failures()
     TransferChannel channel(QStringLiteral("HTTP"));
     QSignalSpy states(&channel, &TransferChannel::StateChanged);
     QString text = QStringLiteral("stale"), error;
-    QVERIFY(!channel.OpenURL(url, &text, &error));
+    QVERIFY(!Fetch(channel, url, &text, &error));
     QVERIFY2(error.startsWith(description), qPrintable(error));
     QCOMPARE(text, QString());
-    QCOMPARE(Count(states, TransferChannel::StateError), 1);
+    QCOMPARE(Count(states, TransferState::Error), 1);
     QVERIFY(!channel.StillExecuting());
 
     QByteArray bytes("stale");
-    QVERIFY(!channel.OpenURLBytes(url, &bytes, &error));
+    QVERIFY(!FetchBytes(channel, url, &bytes, &error));
     QVERIFY2(error.startsWith(description), qPrintable(error));
     QCOMPARE(bytes, QByteArray());
 }
@@ -174,7 +187,7 @@ void TestChannel::connectionRefused()
     const quint16 port = TinyProxy::FreePort();
     TransferChannel channel(QStringLiteral("HTTP"));
     QString text, error;
-    QVERIFY(!channel.OpenURL(QStringLiteral("http://127.0.0.1:%1/doc.txt").arg(port), &text, &error));
+    QVERIFY(!Fetch(channel, QStringLiteral("http://127.0.0.1:%1/doc.txt").arg(port), &text, &error));
     QCOMPARE(error, QStringLiteral("Connection refused by 127.0.0.1:%1").arg(port));
 }
 
@@ -183,7 +196,7 @@ void TestChannel::hostNotFound()
     TransferChannel channel(QStringLiteral("HTTP"));
     QString text, error;
     QVERIFY(
-        !channel.OpenURL(QStringLiteral("http://") + UnresolvableHost() + QStringLiteral("/doc.txt"), &text, &error));
+        !Fetch(channel, QStringLiteral("http://") + UnresolvableHost() + QStringLiteral("/doc.txt"), &text, &error));
     QCOMPARE(error, QStringLiteral("Host not found: ") + UnresolvableHost());
 }
 
@@ -195,10 +208,10 @@ void TestChannel::timeOut()
     QString text, error;
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(!channel.OpenURL(m_server.url(QStringLiteral("/_test/slow/6")), &text, &error));
+    QVERIFY(!Fetch(channel, m_server.url(QStringLiteral("/_test/slow/6")), &text, &error));
     QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(error, QStringLiteral("Time-out: no answer from 127.0.0.1:%1 within 1 second").arg(m_server.port()));
-    QCOMPARE(Count(states, TransferChannel::StateError), 1);
+    QCOMPARE(Count(states, TransferState::Error), 1);
     QVERIFY(!channel.StillExecuting());
 }
 
@@ -208,7 +221,7 @@ void TestChannel::timeOutCountsSilenceOnly()
     TransferChannel channel(QStringLiteral("HTTP"));
     channel.setRequestTimeout(1);
     QString text, error;
-    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/_test/trickle/4/0.5")), &text, &error), qPrintable(error));
+    QVERIFY2(Fetch(channel, m_server.url(QStringLiteral("/_test/trickle/4/0.5")), &text, &error), qPrintable(error));
     QCOMPARE(text, QStringLiteral("xxxx"));
 }
 
@@ -216,18 +229,20 @@ void TestChannel::busyUntilTheReplyFinishes()
 {
     // A handler that runs inside a fetch and waits for the same channel (as a
     // second download would) returns once the first reply has finished.
-    TransferChannel channel(QStringLiteral("HTTP"));
+    settings::Module1 state;
+    Channels net(state);
+    TransferChannel &channel = net.HTTP();
     bool busyBefore = false, busyAfter = true, innerOk = false;
     QString innerText;
     QTimer::singleShot(300, &channel, [&] {
         busyBefore = channel.StillExecuting();
-        WaitForTransfer(channel);
+        net.WaitForTransfer(channel);
         busyAfter = channel.StillExecuting();
         QString error;
-        innerOk = channel.OpenURL(m_server.url(QStringLiteral("/doc.txt")), &innerText, &error);
+        innerOk = Fetch(channel, m_server.url(QStringLiteral("/doc.txt")), &innerText, &error);
     });
     QString text, error;
-    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/_test/slow/1")), &text, &error), qPrintable(error));
+    QVERIFY2(Fetch(channel, m_server.url(QStringLiteral("/_test/slow/1")), &text, &error), qPrintable(error));
     QCOMPARE(text, QStringLiteral("slow answer\r\n"));
     QVERIFY(busyBefore);
     QVERIFY(!busyAfter);
@@ -243,7 +258,7 @@ void TestChannel::throughNamedProxy()
     TransferChannel channel(QStringLiteral("HTTP"));
     ApplyProxy(channel, QStringLiteral("127.0.0.1"), QString::number(proxy.port()));
     QString text, error;
-    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/doc.txt?via=proxy")), &text, &error), qPrintable(error));
+    QVERIFY2(Fetch(channel, m_server.url(QStringLiteral("/doc.txt?via=proxy")), &text, &error), qPrintable(error));
     QVERIFY(text.startsWith(QStringLiteral("caf")));
     QVERIFY2(proxy.log().contains(QStringLiteral("GET ") + m_server.url(QStringLiteral("/doc.txt?via=proxy"))),
              qPrintable(proxy.log()));
@@ -278,10 +293,10 @@ void TestChannel::proxyFailures()
     QSignalSpy states(&channel, &TransferChannel::StateChanged);
     ApplyProxy(channel, host, QString::number(port));
     QString text, error;
-    QVERIFY(!channel.OpenURL(m_server.url(QStringLiteral("/doc.txt")), &text, &error));
+    QVERIFY(!Fetch(channel, m_server.url(QStringLiteral("/doc.txt")), &text, &error));
     QCOMPARE(error, expected.arg(port));
     QCOMPARE(text, QString());
-    QCOMPARE(Count(states, TransferChannel::StateError), 1);
+    QCOMPARE(Count(states, TransferState::Error), 1);
 }
 
 void TestChannel::invalidProxyTextNeverConnectsDirectly_data()
@@ -317,14 +332,14 @@ void TestChannel::invalidProxyTextNeverConnectsDirectly()
     TransferChannel channel(QStringLiteral("HTTP"));
     QSignalSpy states(&channel, &TransferChannel::StateChanged);
     ApplyProxy(channel, host, port);
-    QCOMPARE(channel.accessType(), int(TransferChannel::NamedProxy));
+    QCOMPARE(channel.accessType(), AccessType::NamedProxy);
     const qsizetype before = m_server.requests().size();
     QString text, error;
-    QVERIFY(!channel.OpenURL(m_server.url(QStringLiteral("/doc.txt")), &text, &error));
+    QVERIFY(!Fetch(channel, m_server.url(QStringLiteral("/doc.txt")), &text, &error));
     QVERIFY2(error.startsWith(QStringLiteral("Invalid proxy setting \"") + channel.proxy() + QLatin1Char('"')),
              qPrintable(error));
     QVERIFY2(error.contains(problem), qPrintable(error));
-    QCOMPARE(Count(states, TransferChannel::StateError), 1);
+    QCOMPARE(Count(states, TransferState::Error), 1);
     QTest::qWait(200);
     QCOMPARE(m_server.requests().size(), before);
 }
@@ -335,42 +350,19 @@ void TestChannel::systemProxyInAccessModeZero()
     QVERIFY2(proxy.start(), qPrintable(proxy.errorString()));
     TransferChannel channel(QStringLiteral("HTTP"));
     ApplyProxy(channel, QStringLiteral("ignored"), QStringLiteral("0"));
-    QCOMPARE(channel.accessType(), int(TransferChannel::DefaultAccess));
+    QCOMPARE(channel.accessType(), AccessType::Default);
 
     QString text, error;
     qputenv("http_proxy", QStringLiteral("http://127.0.0.1:%1").arg(proxy.port()).toUtf8());
-    const bool viaEnvironment = channel.OpenURL(m_server.url(QStringLiteral("/doc.txt?mode=0")), &text, &error);
+    const bool viaEnvironment = Fetch(channel, m_server.url(QStringLiteral("/doc.txt?mode=0")), &text, &error);
     qunsetenv("http_proxy");
     QVERIFY2(viaEnvironment, qPrintable(error));
     QVERIFY2(proxy.log().contains(m_server.url(QStringLiteral("/doc.txt?mode=0"))), qPrintable(proxy.log()));
 
     // Without it, the same channel connects directly.
-    QVERIFY2(channel.OpenURL(m_server.url(QStringLiteral("/doc.txt?mode=direct")), &text, &error), qPrintable(error));
+    QVERIFY2(Fetch(channel, m_server.url(QStringLiteral("/doc.txt?mode=direct")), &text, &error), qPrintable(error));
     QVERIFY(!proxy.log().contains(QStringLiteral("mode=direct")));
     QVERIFY(m_server.requests().contains(QStringLiteral("GET /doc.txt?mode=direct HTTP/1.1")));
-}
-
-void TestChannel::mainWindowReportsStateError()
-{
-    QList<platform::MsgBoxCall> boxes;
-    platform::SetMsgBoxHook([&boxes](const platform::MsgBoxCall &call) { boxes << call; });
-    Form1 *form = Form1::Get();
-    QString text, error;
-
-    // Success notifications (other codes) show nothing.
-    QVERIFY(form->HTTP->OpenURL(m_server.url(QStringLiteral("/doc.txt")), &text, &error));
-    QCOMPARE(boxes.size(), 0);
-
-    QVERIFY(!form->HTTP->OpenURL(m_server.url(QStringLiteral("/_test/status/404")), &text, &error));
-    QVERIFY(!form->FTP->OpenURL(m_server.url(QStringLiteral("/_test/status/404")), &text, &error));
-    QCOMPARE(boxes.size(), 2);
-    QCOMPARE(boxes[0].text, QStringLiteral("Error while connecting to server using HTTP protocol: "));
-    QCOMPARE(boxes[1].text, QStringLiteral("Error while connecting to server using FTP protocol: "));
-    for (const platform::MsgBoxCall &box : boxes) {
-        QCOMPARE(box.style, int(platform::MsgCritical));
-        QCOMPARE(box.title, QStringLiteral("Veldra - Error"));
-    }
-    delete form;
 }
 
 void TestChannel::channelDeletedDuringFetch()
@@ -378,7 +370,7 @@ void TestChannel::channelDeletedDuringFetch()
     auto *channel = new TransferChannel(QStringLiteral("HTTP"));
     QTimer::singleShot(300, [channel] { delete channel; });
     QString text, error;
-    QVERIFY(!channel->OpenURL(m_server.url(QStringLiteral("/_test/slow/2")), &text, &error));
+    QVERIFY(!Fetch(*channel, m_server.url(QStringLiteral("/_test/slow/2")), &text, &error));
     QVERIFY(!error.isEmpty());
 }
 

@@ -1,3 +1,4 @@
+#include "support/Files.h"
 #include "support/TestServer.h"
 #include "transfer/Download.h"
 #include "transfer/TransferChannel.h"
@@ -6,19 +7,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace veldra;
+using namespace veldra::transfer;
 using testsupport::TestServer;
+using testsupport::WriteFile;
 
 namespace
 {
 QByteArray FileBytes(const QString &path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    return QFile::exists(path) ? testsupport::ReadFile(path) : QByteArray("<none>");
 }
 } // namespace
 
@@ -73,9 +71,9 @@ void TestDownload::writesWholeDocument()
     const QString target = m_dir.filePath(QStringLiteral("target"));
     QVERIFY(WriteFile(target, QByteArray(100, 'o')));
     TransferChannel channel(QStringLiteral("HTTP"));
-    QString error;
     const auto fn = safely ? DownloadToFileSafely : DownloadToFile;
-    QVERIFY2(fn(channel, m_server.url(path), target, FetchAs(as), &error), qPrintable(error));
+    const Status saved = fn(channel, m_server.url(path), target, FetchAs(as));
+    QVERIFY2(saved.ok(), qPrintable(saved.error()));
     QCOMPARE(FileBytes(target), expected);
 }
 
@@ -85,10 +83,9 @@ void TestDownload::failureLeavesEmptiedFile()
     const QString target = m_dir.filePath(QStringLiteral("index"));
     QVERIFY(WriteFile(target, "old index"));
     TransferChannel channel(QStringLiteral("HTTP"));
-    QString error;
-    QVERIFY(!DownloadToFile(channel, m_server.url(QStringLiteral("/_test/status/404")), target, FetchAs::TextWithCrLf,
-                            &error));
-    QCOMPARE(error, QStringLiteral("HTTP 404 Not Found"));
+    const Status saved =
+        DownloadToFile(channel, m_server.url(QStringLiteral("/_test/status/404")), target, FetchAs::TextWithCrLf);
+    QCOMPARE(saved.error(), QStringLiteral("HTTP 404 Not Found"));
     QCOMPARE(FileBytes(target), QByteArray());
 }
 
@@ -98,10 +95,10 @@ void TestDownload::safeDownloadKeepsEarlierCopyOnFailure()
     QVERIFY(WriteFile(target, "earlier copy"));
     TransferChannel channel(QStringLiteral("HTTP"));
     for (const char *path : {"/_test/status/500", "/_test/truncated", "/_test/close"}) {
-        QString error;
-        QVERIFY(
-            !DownloadToFileSafely(channel, m_server.url(QLatin1String(path)), target, FetchAs::TextWithCrLf, &error));
-        QVERIFY(!error.isEmpty());
+        const Status saved =
+            DownloadToFileSafely(channel, m_server.url(QLatin1String(path)), target, FetchAs::TextWithCrLf);
+        QVERIFY(!saved.ok());
+        QVERIFY(!saved.error().isEmpty());
         QCOMPARE(FileBytes(target), QByteArray("earlier copy"));
     }
 }
@@ -111,9 +108,8 @@ void TestDownload::unwritableTarget()
     const QString target = m_dir.filePath(QStringLiteral("no-such-folder/doc.txt"));
     TransferChannel channel(QStringLiteral("HTTP"));
     for (const auto fn : {DownloadToFile, DownloadToFileSafely}) {
-        QString error;
-        QVERIFY(!fn(channel, m_server.url(QStringLiteral("/doc.txt")), target, FetchAs::Bytes, &error));
-        QVERIFY2(error.startsWith(QStringLiteral("Cannot write ") + target), qPrintable(error));
+        const Status saved = fn(channel, m_server.url(QStringLiteral("/doc.txt")), target, FetchAs::Bytes);
+        QVERIFY2(saved.error().startsWith(QStringLiteral("Cannot write ") + target), qPrintable(saved.error()));
     }
 }
 

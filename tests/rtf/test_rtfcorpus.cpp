@@ -90,7 +90,14 @@ QString FirstDifference(const QString &ours, const QString &expected)
 void TestRtfCorpus::initTestCase()
 {
     m_dir = QDir(QStringLiteral(VELDRA_TESTDATA "/rtf-corpus"));
-    QVERIFY2(m_dir.exists(), qPrintable(m_dir.path()));
+    if (m_dir.exists())
+        return;
+    // The corpus lies beside the repository on the build machines, not in a
+    // user's clone: there the test says so instead of failing.
+    const QString where = QStringLiteral("the RTF corpus is expected in ") + m_dir.absolutePath();
+    if (qEnvironmentVariableIsSet("CI"))
+        QFAIL(qPrintable(where + QStringLiteral(" (CI is set, so it must be there)")));
+    QSKIP(qPrintable(where + QStringLiteral("; it is missing, so the corpus test is skipped")));
 }
 
 void TestRtfCorpus::document_data()
@@ -106,10 +113,10 @@ void TestRtfCorpus::document()
 {
     QFETCH(QString, name);
     const QString path = m_dir.filePath(name);
-    platform::RichTextBox box;
+    veldra::platform::RichTextBox box;
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(box.loadFile(path));
+    QVERIFY(box.loadFile(path).ok());
     const qint64 ms = timer.elapsed();
     QVERIFY2(ms < kTimeBoundMs, qPrintable(QStringLiteral("%1 ms").arg(ms)));
     ++m_loaded;

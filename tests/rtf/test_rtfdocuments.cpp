@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QTextBlock>
 
-using platform::RichTextBox;
+using veldra::platform::RichTextBox;
 
 // Documents in the style of the word processors that write the news: Word with
 // its tables, lists, fields, pictures and headers; WordPad with East Asian
@@ -23,7 +23,7 @@ private:
 
 bool TestRtfDocuments::load(RichTextBox &box, const char *name)
 {
-    return box.loadFile(QStringLiteral(VELDRA_TESTS_DIR "/platform/data/") + QLatin1String(name));
+    return box.loadFile(QStringLiteral(VELDRA_TESTS_DIR "/rtf/data/") + QLatin1String(name)).ok();
 }
 
 // Format of a character of the first occurrence of `what`.

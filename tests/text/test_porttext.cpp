@@ -1,6 +1,8 @@
-#include "settings/PortText.h"
+#include "text/PortText.h"
 
 #include <QTest>
+
+using veldra::text::PortText;
 
 class TestPortText : public QObject
 {

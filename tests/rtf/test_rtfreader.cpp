@@ -1,6 +1,7 @@
 #include "RtfTestUtil.h"
 
-#include "platform/RtfField.h"
+#include "rtf/RtfField.h"
+#include "rtf/RtfReader.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -134,9 +135,9 @@ void TestRtfReader::notRtf()
 {
     QTextDocument doc;
     doc.setPlainText(QStringLiteral("old"));
-    QVERIFY(!platform::ReadRtf("plain text", &doc));
+    QVERIFY(!veldra::rtf::ReadRtf("plain text", &doc));
     QVERIFY(doc.isEmpty());
-    QVERIFY(platform::ReadRtf("{\\rtf", &doc));
+    QVERIFY(veldra::rtf::ReadRtf("{\\rtf", &doc));
     QVERIFY(doc.isEmpty());
 }
 
@@ -148,7 +149,7 @@ void TestRtfReader::deepNestingIsFlattenedNotFatal()
     QElapsedTimer t;
     t.start();
     QTextDocument doc;
-    platform::ReadRtf(rtf, &doc);
+    veldra::rtf::ReadRtf(rtf, &doc);
     QCOMPARE(BlockText(doc), QStringLiteral("xy"));
     QVERIFY2(t.elapsed() < 10000, "deep nesting is read in linear time");
     // Within the kept depth formatting is still scoped to its group.
@@ -158,16 +159,16 @@ void TestRtfReader::deepNestingIsFlattenedNotFatal()
 void TestRtfReader::hugeParametersAreHarmless()
 {
     QTextDocument doc;
-    platform::ReadRtf("{\\rtf1\\fs99999999999999\\li-99999999999\\fi2147483648\\u99999999999 a\\uc-5\\u65 b"
-                      "\\cf99999\\highlight-4\\f-2147483649 c}",
-                      &doc);
+    veldra::rtf::ReadRtf("{\\rtf1\\fs99999999999999\\li-99999999999\\fi2147483648\\u99999999999 a\\uc-5\\u65 b"
+                         "\\cf99999\\highlight-4\\f-2147483649 c}",
+                         &doc);
     QVERIFY(BlockText(doc).contains(QLatin1Char('c')));
 }
 
 void TestRtfReader::characterFormatting()
 {
     QTextDocument doc;
-    platform::ReadRtf(
+    veldra::rtf::ReadRtf(
         "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\deff0\\fs20 n{\\b b\\b0 n}{\\i i}{\\ul u\\ulnone n}"
         "{\\strike s}{\\super p}{\\sub d\\nosupersub n}{\\f1\\fs40 C}{\\b\\i\\plain r}}",
         &doc);
@@ -204,7 +205,7 @@ void TestRtfReader::characterFormatting()
     }
     QCOMPARE(FormatAt(doc, 10).fontFamilies().toStringList(), QStringList{QStringLiteral("Courier New")});
     QCOMPARE(FormatAt(doc, 11).fontFamilies().toStringList(), QStringList{QStringLiteral("Arial")});
-    platform::ReadRtf("{\\rtf1 a{\\caps b}{\\scaps c\\scaps0 d}}", &doc);
+    veldra::rtf::ReadRtf("{\\rtf1 a{\\caps b}{\\scaps c\\scaps0 d}}", &doc);
     QCOMPARE(BlockText(doc), QStringLiteral("abcd")); // the text keeps its letters
     QCOMPARE(FormatAt(doc, 0).fontCapitalization(), QFont::MixedCase);
     QCOMPARE(FormatAt(doc, 1).fontCapitalization(), QFont::AllUppercase);
@@ -215,7 +216,7 @@ void TestRtfReader::characterFormatting()
 void TestRtfReader::colours()
 {
     QTextDocument doc;
-    platform::ReadRtf(
+    veldra::rtf::ReadRtf(
         "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}a{\\cf1 r}{\\cf2\\highlight1 b}"
         "{\\cf1\\cf0 z}{\\cb2 c}{\\cf9 n}}",
         &doc);
@@ -232,7 +233,7 @@ void TestRtfReader::colours()
 void TestRtfReader::paragraphFormatting()
 {
     QTextDocument doc;
-    platform::ReadRtf(
+    veldra::rtf::ReadRtf(
         "{\\rtf1\\pard\\qc c\\par\\pard\\qr\\li1440\\ri720\\fi-360\\sb240\\sa120 r\\par\\pard\\qj j\\par\\pard l}",
         &doc);
     QCOMPARE(doc.blockCount(), 4);
@@ -254,9 +255,9 @@ void TestRtfReader::tabStops()
 {
     QTextDocument doc;
     // Stops count from the margin; Qt's from where the first line starts.
-    platform::ReadRtf("{\\rtf1\\pard\\tx720\\tqr\\tx4320\\tqc\\tx2880 a\\tab b\\par"
-                      "\\pard\\li1440\\fi-720\\tx360\\tx2160 c\\par\\pard\\tqdec\\tx1440 d}",
-                      &doc);
+    veldra::rtf::ReadRtf("{\\rtf1\\pard\\tx720\\tqr\\tx4320\\tqc\\tx2880 a\\tab b\\par"
+                         "\\pard\\li1440\\fi-720\\tx360\\tx2160 c\\par\\pard\\tqdec\\tx1440 d}",
+                         &doc);
     using Tab = QTextOption::Tab;
     QCOMPARE(
         doc.findBlockByNumber(0).blockFormat().tabPositions(),
@@ -272,9 +273,9 @@ void TestRtfReader::tabStops()
 void TestRtfReader::hyperlinkFieldSetsAnchor()
 {
     QTextDocument doc;
-    platform::ReadRtf("{\\rtf1 See {\\field{\\*\\fldinst{HYPERLINK \"http://example.org/a\" \\\\o \"tip\"}}"
-                      "{\\fldrslt{\\ul\\cf1 the site}}} now.}",
-                      &doc);
+    veldra::rtf::ReadRtf("{\\rtf1 See {\\field{\\*\\fldinst{HYPERLINK \"http://example.org/a\" \\\\o \"tip\"}}"
+                         "{\\fldrslt{\\ul\\cf1 the site}}} now.}",
+                         &doc);
     QCOMPARE(BlockText(doc), QStringLiteral("See the site now."));
     const int at = PositionOf(doc, QStringLiteral("the site"));
     QVERIFY(!FormatAt(doc, at - 1).isAnchor());
@@ -310,14 +311,14 @@ void TestRtfReader::hyperlinkTarget()
 {
     QFETCH(QString, instruction);
     QFETCH(QString, target);
-    QCOMPARE(platform::HyperlinkTarget(instruction), target);
+    QCOMPARE(veldra::rtf::HyperlinkTarget(instruction), target);
 }
 
 void TestRtfReader::undoStaysAsItWas()
 {
     QTextDocument doc;
     doc.setUndoRedoEnabled(true);
-    platform::ReadRtf("{\\rtf1 a\\par b}", &doc);
+    veldra::rtf::ReadRtf("{\\rtf1 a\\par b}", &doc);
     QVERIFY(doc.isUndoRedoEnabled());
     QVERIFY(!doc.isUndoAvailable());
 }

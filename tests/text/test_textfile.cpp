@@ -1,6 +1,5 @@
-#include "faq/TextFile.h"
-
-#include "FaqTestFiles.h"
+#include "support/Files.h"
+#include "text/TextFile.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -20,13 +19,17 @@ private slots:
     void everyCodePageCharacterRoundTrips();
 };
 
+using namespace veldra::text;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
 static QStringList AllFields(const QByteArray &bytes)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("f.txt"));
-    WriteBytes(path, bytes);
+    WriteFile(path, bytes);
     TextFileReader file;
-    if (!file.open(path))
+    if (!file.open(path).ok())
         return {QStringLiteral("<open failed>")};
     QStringList fields;
     while (!file.atEnd())
@@ -83,11 +86,12 @@ void TestTextFile::openFailsWithDescription()
 {
     QTemporaryDir dir;
     TextFileReader file;
-    QString error;
-    QVERIFY(!file.open(dir.filePath(QStringLiteral("missing.txt")), &error));
-    QVERIFY2(error.contains(QLatin1String("No such file")), qPrintable(error));
-    QVERIFY(!file.open(dir.path(), &error)); // a folder is no text file
-    QVERIFY(!error.isEmpty());
+    const veldra::Status missing = file.open(dir.filePath(QStringLiteral("missing.txt")));
+    QVERIFY(!missing.ok());
+    QVERIFY2(missing.error().contains(QLatin1String("No such file")), qPrintable(missing.error()));
+    const veldra::Status folder = file.open(dir.path()); // a folder is no text file
+    QVERIFY(!folder.ok());
+    QVERIFY(!folder.error().isEmpty());
 }
 
 void TestTextFile::writeTextLine_data()
@@ -124,9 +128,9 @@ void TestTextFile::everyCodePageCharacterRoundTrips()
             bytes.append(char(b));
     QTemporaryDir dir;
     const QString first = dir.filePath(QStringLiteral("first.txt"));
-    QVERIFY(WriteBytes(first, bytes));
+    QVERIFY(WriteFile(first, bytes));
     TextFileReader in;
-    QVERIFY(in.open(first));
+    QVERIFY(in.open(first).ok());
     const QString text = ReadTextField(in);
     QCOMPARE(text.size(), bytes.size());
 
@@ -134,7 +138,7 @@ void TestTextFile::everyCodePageCharacterRoundTrips()
     QVERIFY(out.open(QIODevice::WriteOnly));
     QVERIFY(WriteTextLine(out, text));
     out.close();
-    QCOMPARE(ReadBytes(out.fileName()), bytes + "\r\n");
+    QCOMPARE(ReadFile(out.fileName()), bytes + "\r\n");
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

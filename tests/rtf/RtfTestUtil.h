@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -22,7 +22,7 @@ inline QString BlockText(const QTextDocument &doc)
 inline QString RtfText(const QByteArray &rtf)
 {
     QTextDocument doc;
-    platform::ReadRtf(rtf, &doc);
+    veldra::rtf::ReadRtf(rtf, &doc);
     return BlockText(doc);
 }
 
