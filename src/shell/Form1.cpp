@@ -163,10 +163,10 @@ QString Form1::AboutText() const
     const QStringList lines = {
         m_state.AppName + QStringLiteral(" v") + QString::number(VELDRA_VERSION_MAJOR) + QLatin1Char('.') +
             QString::number(VELDRA_VERSION_MINOR),
-        QStringLiteral("Copyright (C) the Veldra contributors. All rights reserved."),
+        QStringLiteral("Copyright (C) 2026 the Veldra contributors. Free software under the MIT licence."),
         QString(),
         QStringLiteral("Comments are welcome by e-mail to the authors: veldra@example.org"),
-        QStringLiteral("Read the Community News for what is new, or visit https://veldra.example.org"),
+        QStringLiteral("Read the Community News for what is new, or visit " VELDRA_HOMEPAGE_URL),
         QStringLiteral("Thanks to all the Veldra contributors for their help."),
     };
     QString text;
