@@ -57,10 +57,37 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/icons/hicolor/scalable/apps/${VELDRA_APP_
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/veldra RENAME copyright)
 
+# The manual page and the package's changelog are installed compressed, as
+# Debian wants them: gzip -9n leaves out the name and time stamp, so the same
+# source gives the same bytes. They are made with the program (./run builds
+# only that), because cpack and cmake --install never build.
+find_program(VELDRA_GZIP gzip REQUIRED)
+set(_veldra_docs_dir ${CMAKE_BINARY_DIR}/docs)
+set(_veldra_docs)
+foreach(_doc "docs/veldra.1;veldra.1" "data/changelog.Debian;changelog.Debian")
+  list(GET _doc 0 _source)
+  list(GET _doc 1 _name)
+  add_custom_command(
+    OUTPUT ${_veldra_docs_dir}/${_name}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/${_source} ${_veldra_docs_dir}/${_name}
+    COMMAND ${VELDRA_GZIP} -9nf ${_veldra_docs_dir}/${_name}
+    DEPENDS ${CMAKE_SOURCE_DIR}/${_source}
+    COMMENT "Compressing ${_source}"
+    VERBATIM)
+  list(APPEND _veldra_docs ${_veldra_docs_dir}/${_name}.gz)
+endforeach()
+add_custom_target(veldra_docs ALL DEPENDS ${_veldra_docs})
+add_dependencies(veldra veldra_docs)
+install(FILES ${_veldra_docs_dir}/veldra.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${_veldra_docs_dir}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/veldra)
+
 # Debian package: cpack -G DEB in the build folder.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME veldra)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The package's own revision: the upstream version plus "-1", as the top entry
+# of data/changelog.Debian says (the packaging checks compare the two).
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_VENDOR "The Veldra contributors")
 set(CPACK_PACKAGE_CONTACT "Veldra contributors <veldra@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop client for a shared library of FAQ answers")

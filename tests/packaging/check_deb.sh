@@ -10,14 +10,17 @@ trap 'rm -rf "$tmp"' EXIT
 # A scratch output folder keeps the build folder free of package leftovers.
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1 ||
   { cat "$tmp/cpack.log"; fail "cpack -G DEB"; }
-version=$(cache_value CMAKE_PROJECT_VERSION)
+# The package's version is the newest entry of its changelog: the project's
+# version and the package revision.
+deb_version=$(dpkg-parsechangelog -l "$source_dir/data/changelog.Debian" -S Version)
+[ "${deb_version%-*}" = "$version" ] || fail "data/changelog.Debian is at $deb_version, the project at $version"
 arch=$(dpkg --print-architecture)
-deb=$tmp/out/veldra_${version}_${arch}.deb
-[ -f "$deb" ] || { ls "$tmp/out"; fail "no package veldra_${version}_${arch}.deb"; }
+deb=$tmp/out/veldra_${deb_version}_${arch}.deb
+[ -f "$deb" ] || { ls "$tmp/out"; fail "no package veldra_${deb_version}_${arch}.deb"; }
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = veldra ] || fail "Package: $(field Package)"
-[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Version)" = "$deb_version" ] || fail "Version: $(field Version), the changelog says $deb_version"
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
 [ "$(field Maintainer)" = "Veldra contributors <veldra@example.org>" ] || fail "Maintainer: $(field Maintainer)"
 [ "$(field Section)" = net ] || fail "Section: $(field Section)"

@@ -18,6 +18,23 @@ libdir=$(cache_value CMAKE_INSTALL_LIBDIR)
 bindir=$(cache_value CMAKE_INSTALL_BINDIR)
 datadir=$(cache_value CMAKE_INSTALL_DATAROOTDIR)
 [ -n "$libdir" ] && [ -n "$bindir" ] && [ -n "$datadir" ] || fail "no install directories in $build/CMakeCache.txt"
+mandir=$(cache_value CMAKE_INSTALL_MANDIR)
+[ -n "$mandir" ] || mandir=$datadir/man
+version=$(cache_value CMAKE_PROJECT_VERSION)
+[ -n "$version" ] || fail "no project version in $build/CMakeCache.txt"
+
+# The AppStream data is the reference for the home page and the licence.
+metainfo() {
+  python3 - "$source_dir/data/$app_id.metainfo.xml" "$1" <<'EOF'
+import sys
+import xml.etree.ElementTree as ET
+root = ET.parse(sys.argv[1]).getroot()
+print({"homepage": lambda: root.find("url[@type='homepage']").text,
+       "license": lambda: root.find("project_license").text,
+       "release": lambda: root.find("releases/release").get("version")}[sys.argv[2]]().strip())
+EOF
+}
+homepage=$(metainfo homepage)
 
 # Every file and link of an install, relative to its prefix, sorted.
 expected_files() {
@@ -28,6 +45,8 @@ expected_files() {
     echo "$datadir/applications/$app_id.desktop"
     echo "$datadir/metainfo/$app_id.metainfo.xml"
     echo "$datadir/doc/veldra/copyright"
+    echo "$datadir/doc/veldra/changelog.Debian.gz"
+    echo "$mandir/man1/veldra.1.gz"
     echo "$datadir/icons/hicolor/scalable/apps/$app_id.svg"
     for size in 16 24 32 48 64 128 256; do
       echo "$datadir/icons/hicolor/${size}x${size}/apps/$app_id.png"
@@ -71,7 +90,40 @@ check_tree() {
     file "$png" | grep -q "PNG image data, $size x $size," || fail "not a ${size}x${size} PNG: $(file "$png")"
   done
 
+  check_man_page "$prefix/$mandir/man1/veldra.1.gz"
+  check_changelog "$prefix/$datadir/doc/veldra/changelog.Debian.gz"
+
   desktop-file-validate "$prefix/$datadir/applications/$app_id.desktop" ||
     fail "installed desktop entry does not validate"
   grep -qx "Icon=$app_id" "$prefix/$datadir/applications/$app_id.desktop" || fail "desktop entry names another icon"
+}
+
+# A file compressed the way Debian wants it: gzip -9n of its source, so with
+# neither file name nor time stamp, and up to date with the source.
+check_gzip() {
+  local gz=$1 source=$2
+  gzip -t "$gz" || fail "$gz: not a valid gzip file"
+  cmp -s "$gz" <(gzip -9n <"$source") || fail "$gz: not gzip -9n of $source (stale, or made with name or time)"
+}
+
+# The manual page: in step with the source and the version, renders without a
+# warning, and names the home page and the licence.
+check_man_page() {
+  local page=$1 warnings text
+  check_gzip "$page" "$source_dir/docs/veldra.1"
+  warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "man page warnings: $warnings"
+  zcat "$page" | grep -q "^\.TH VELDRA 1 [^ ]* \"Veldra $version\"" || fail "man page is not for version $version"
+  zcat "$page" | grep -q '^veldra \\- ' || fail 'man page has no NAME line "veldra \- ..."'
+  text=$(MANWIDTH=200 man -l "$page" 2>/dev/null)
+  grep -qF "$homepage" <<<"$text" || fail "man page does not name the home page $homepage"
+  grep -q 'MIT licence' <<<"$text" || fail "man page does not name the MIT licence"
+}
+
+# The package's changelog: its newest entry is this version.
+check_changelog() {
+  local changelog=$1 top
+  check_gzip "$changelog" "$source_dir/data/changelog.Debian"
+  top=$(zcat "$changelog" | dpkg-parsechangelog -l - -S Version) || fail "changelog does not parse"
+  [ "${top%-*}" = "$version" ] || fail "changelog's newest entry is $top, the project is $version"
 }
