@@ -105,4 +105,6 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "web server publishes, searches the index by subject and shows the answers\n"
   "with clickable web and mail links. It can work through an HTTP proxy.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Web and mail links open through xdg-open; without it they do nothing.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 include(CPack)

@@ -25,6 +25,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Maintainer)" = "Veldra contributors <veldra@example.org>" ] || fail "Maintainer: $(field Maintainer)"
 [ "$(field Section)" = net ] || fail "Section: $(field Section)"
 [ -n "$(field Description)" ] || fail "no Description"
+[ "$(field Homepage)" = "$homepage" ] || fail "Homepage: $(field Homepage), the AppStream data says $homepage"
+# Links open through xdg-open.
+grep -qw xdg-utils <<<"$(field Recommends)" || fail "Recommends lacks xdg-utils: $(field Recommends)"
 # Depends comes from dpkg-shlibdeps: Qt's widget library and the C library at least.
 depends=$(field Depends)
 for lib in libc6 libqt6widgets6 libqt6network6; do

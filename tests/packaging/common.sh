@@ -92,6 +92,7 @@ check_tree() {
 
   check_man_page "$prefix/$mandir/man1/veldra.1.gz"
   check_changelog "$prefix/$datadir/doc/veldra/changelog.Debian.gz"
+  check_about "$prefix/$libdir/veldra/veldra"
 
   desktop-file-validate "$prefix/$datadir/applications/$app_id.desktop" ||
     fail "installed desktop entry does not validate"
@@ -126,4 +127,23 @@ check_changelog() {
   check_gzip "$changelog" "$source_dir/data/changelog.Debian"
   top=$(zcat "$changelog" | dpkg-parsechangelog -l - -S Version) || fail "changelog does not parse"
   [ "${top%-*}" = "$version" ] || fail "changelog's newest entry is $top, the project is $version"
+}
+
+# What the program says about itself agrees with LICENSE and the AppStream data.
+check_about() {
+  local program=$1 about holder
+  [ "$(head -n1 "$source_dir/LICENSE")" = "MIT License" ] || fail "LICENSE is not the MIT licence"
+  [ "$(metainfo license)" = MIT ] || fail "AppStream project_license is $(metainfo license), LICENSE is MIT"
+  [ "$(metainfo release)" = "$version" ] ||
+    fail "AppStream's newest release is $(metainfo release), the project is $version"
+  # The about box's lines are UTF-16 text in the program.
+  about=$(strings -el "$program")
+  holder=$(sed -n 's/^Copyright (c) //p' "$source_dir/LICENSE")
+  grep -qxF "Copyright (C) $holder. Free software under the MIT licence." <<<"$about" ||
+    fail "the about box's rights line does not name \"$holder\" and the MIT licence"
+  if grep -q 'All rights reserved' <<<"$about"; then fail 'the about box still says "All rights reserved"'; fi
+  grep -qxF "Read the Community News for what is new, or visit $homepage" <<<"$about" ||
+    fail "the about box does not send users to $homepage"
+  grep -qxF "Comments are welcome by e-mail to the authors: veldra@example.org" <<<"$about" ||
+    fail "the about box names another e-mail address than the package's"
 }
