@@ -81,6 +81,23 @@ add_dependencies(veldra veldra_docs)
 install(FILES ${_veldra_docs_dir}/veldra.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${_veldra_docs_dir}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/veldra)
 
+# A stripped program also loses the compiler's version notes, as Debian's own
+# packages do.
+if(CMAKE_OBJCOPY)
+  if(IS_ABSOLUTE "${VELDRA_PROGRAM_DIR}")
+    set(_veldra_program "${VELDRA_PROGRAM_DIR}/veldra")
+  else()
+    set(_veldra_program "\${CMAKE_INSTALL_PREFIX}/${VELDRA_PROGRAM_DIR}/veldra")
+  endif()
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                              \"\$ENV{DESTDIR}${_veldra_program}\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+  ")
+endif()
+
 # Debian package: cpack -G DEB in the build folder.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME veldra)

@@ -47,5 +47,10 @@ fi
 dpkg -x "$deb" "$tmp/root"
 check_tree "$tmp/root/usr"
 appstreamcli validate-tree --no-net "$tmp/root" >"$tmp/tree.log" 2>&1 || { cat "$tmp/tree.log"; fail "appstreamcli validate-tree"; }
+
+# A package built here has no bug in Debian's tracker that its first upload
+# could close; every other tag is a fault.
+lintian --fail-on error,warning --suppress-tags initial-upload-closes-no-bugs "$deb" >"$tmp/lintian.log" 2>&1 ||
+  { cat "$tmp/lintian.log"; fail "lintian"; }
 echo "package $(basename "$deb") OK"
 dpkg-deb -c "$deb"
