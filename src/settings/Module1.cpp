@@ -3,6 +3,7 @@
 #include "platform/SettingsStore.h"
 #include "settings/AppDir.h"
 #include "settings/Log.h"
+#include "settings/OfflineCopies.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -15,9 +16,10 @@ QString DefaultServerUrl()
     return QStringLiteral("http://") + QStringLiteral(VELDRA_SERVER_HOST) + QStringLiteral("/software/corvane/");
 }
 
-Module1::Module1(QString executableDir, QString serverUrl)
+Module1::Module1(QString executableDir, QString serverUrl, QString cacheDir)
     : ServerUrl(serverUrl.isEmpty() ? DefaultServerUrl() : std::move(serverUrl))
     , m_executableDir(std::move(executableDir))
+    , m_cacheDir(std::move(cacheDir))
 {
 }
 
@@ -26,7 +28,8 @@ void Module1::LoadSettings()
     AppName = QStringLiteral("Veldra");
     AppDir = FindAppDir(m_executableDir.isEmpty() ? QCoreApplication::applicationDirPath() : m_executableDir);
     IndexFile = AppDir + QStringLiteral("script.dat");
-    qCDebug(lcSettings) << "program folder" << AppDir;
+    CacheDir = m_cacheDir.isEmpty() ? OfflineCopies::DefaultFolder() : m_cacheDir;
+    qCDebug(lcSettings) << "program folder" << AppDir << "offline copies" << CacheDir;
     DeleteWorkFiles();
     // Stored values are taken as they are; the dialog's OK and the proxy rule
     // normalise them when they are used.

@@ -11,8 +11,9 @@ class Module1
 {
 public:
     // `executableDir` stands in for the executable's folder (tests); `serverUrl`
-    // for the library folder the build names.
-    explicit Module1(QString executableDir = QString(), QString serverUrl = QString());
+    // for the library folder the build names; `cacheDir` for the user's cache
+    // folder of offline copies.
+    explicit Module1(QString executableDir = QString(), QString serverUrl = QString(), QString cacheDir = QString());
 
     QString AppName;
     QString AppDir;    // always ends in "/"
@@ -24,6 +25,8 @@ public:
     QString FaqFile; // local path of the last document downloaded
     // The library's folder on the server: "http://" + host + "/software/corvane/".
     QString ServerUrl;
+    // Where the last good index and news are kept (ends in "/").
+    QString CacheDir;
 
     // Sets the names and paths, clears the previous run's work files and reads
     // the proxy settings of the current user.
@@ -36,6 +39,7 @@ public:
 
 private:
     QString m_executableDir;
+    QString m_cacheDir;
 };
 
 // The library folder of the server the program was built for.

@@ -1,0 +1,106 @@
+#include "settings/OfflineCopies.h"
+
+#include "settings/Log.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace veldra::settings
+{
+
+namespace
+{
+
+constexpr qint64 kChunk = 64 * 1024;
+
+Error CannotCopy(const QString &from, const QString &to, const QString &reason)
+{
+    return Error{QStringLiteral("Cannot copy %1 to %2: %3").arg(from, to, reason)};
+}
+
+} // namespace
+
+OfflineCopies::OfflineCopies(QString folder)
+    : m_folder(std::move(folder))
+{
+    if (!m_folder.isEmpty() && !m_folder.endsWith(QLatin1Char('/')))
+        m_folder += QLatin1Char('/');
+}
+
+QString OfflineCopies::DefaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veldra/");
+}
+
+QString OfflineCopies::copyOf(const QString &workFile) const
+{
+    return m_folder + QFileInfo(workFile).fileName();
+}
+
+Status OfflineCopies::keep(const QString &workFile) const
+{
+    // No folder is no cache, never the current or the root folder.
+    if (m_folder.isEmpty())
+        return Error{QStringLiteral("No folder for offline copies")};
+    if (!QDir().mkpath(m_folder))
+        return Error{QStringLiteral("Cannot make the folder ") + m_folder};
+    const Status copied = CopyFileSafely(workFile, copyOf(workFile));
+    qCDebug(lcSettings) << "offline copy of" << workFile << (copied ? QStringLiteral("kept") : copied.error());
+    return copied;
+}
+
+Result<QDateTime> OfflineCopies::restore(const QString &workFile) const
+{
+    if (m_folder.isEmpty())
+        return Error{QStringLiteral("No folder for offline copies")};
+    const QString copy = copyOf(workFile);
+    const QFileInfo info(copy);
+    // Only a plain file counts: a link or a folder in the cache is nothing we kept.
+    if (info.isSymLink() || !info.isFile())
+        return Error{QStringLiteral("No offline copy of ") + info.fileName()};
+    const QDateTime downloaded = info.lastModified();
+    if (const Status copied = CopyFileSafely(copy, workFile); !copied)
+        return Error{copied.error()};
+    qCDebug(lcSettings) << "offline copy of" << workFile << "from" << downloaded << "put back";
+    return downloaded;
+}
+
+Status CopyFileSafely(const QString &from, const QString &to)
+{
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return CannotCopy(from, to, in.errorString());
+    // QSaveFile would write through a link to wherever it points; the link
+    // itself is replaced instead.
+    if (QFileInfo(to).isSymLink() && !QFile::remove(to))
+        return CannotCopy(from, to, QStringLiteral("a link stands in its place"));
+    QSaveFile out(to);
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly))
+        return CannotCopy(from, to, out.errorString());
+    for (;;) {
+        const QByteArray chunk = in.read(kChunk);
+        if (chunk.isEmpty()) {
+            if (in.error() != QFileDevice::NoError)
+                return CannotCopy(from, to, in.errorString());
+            break;
+        }
+        if (out.write(chunk) != chunk.size())
+            return CannotCopy(from, to, out.errorString());
+    }
+    if (!out.commit())
+        return CannotCopy(from, to, out.errorString());
+    return {};
+}
+
+QString OfflineDate(const QDateTime &when)
+{
+    // The program speaks English; the day is written as its texts write it.
+    return QLocale::c().toString(when.date(), QStringLiteral("d MMMM yyyy"));
+}
+
+} // namespace veldra::settings
