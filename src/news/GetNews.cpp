@@ -45,30 +45,39 @@ Status FetchAndShow(transfer::Channels &net, platform::RichTextBox &News)
     channel.setUrl(QString());
     if (const Status loaded = News.loadFile(path); !loaded)
         return loaded;
-    // A document that shows nothing but blanks or line breaks is as good as none.
-    if (News.text().trimmed().isEmpty())
-        News.setText(QStringLiteral("Could not retrieve news, please check you proxy settings!"));
     return {};
 }
 
 } // namespace
 
-void GetNews(transfer::Channels &net, platform::RichTextBox &News, platform::Progress &progress)
+NewsOutcome GetNews(transfer::Channels &net, platform::RichTextBox &News, platform::Progress &progress)
 {
     if (!IsOnline(net.state().ServerUrl)) {
         qCDebug(lcNews) << "offline: no news fetched";
         News.setText(QStringLiteral("No news to show , because you are offline.\r\n"
                                     "Select 'Get News' in the 'On-line' menu if you are online."));
-        return;
+        return NewsOutcome::Offline;
     }
     News.setText(QString());
     progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Download news from server..."), true,
                           false);
+    NewsOutcome outcome = NewsOutcome::Shown;
     if (const Status shown = FetchAndShow(net, News); !shown) {
         qCDebug(lcNews) << "news failed:" << shown.error();
-        News.setText(QStringLiteral("Unable to receive news: ") + shown.error());
+        outcome = ShowNewsFailure(News, shown.error());
+    } else if (News.text().trimmed().isEmpty()) {
+        // A document that shows nothing but blanks or line breaks is as good as none.
+        News.setText(QStringLiteral("Could not retrieve news, please check you proxy settings!"));
+        outcome = NewsOutcome::Blank;
     }
     progress.close();
+    return outcome;
+}
+
+NewsOutcome ShowNewsFailure(platform::RichTextBox &News, const QString &description)
+{
+    News.setText(QStringLiteral("Unable to receive news: ") + description);
+    return NewsOutcome::Failed;
 }
 
 } // namespace veldra::news

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace veldra::platform
 {
 class Progress;
@@ -13,9 +15,20 @@ class Channels;
 namespace veldra::news
 {
 
+// What GetNews left in the news panel.
+enum class NewsOutcome {
+    Shown,   // the document, downloaded whole
+    Blank,   // the server's document shows nothing
+    Offline, // no connection: no request was made
+    Failed,  // the download failed; the panel says why
+};
+
 // Downloads the news document into the program folder as "news.rtf" through the
 // HTTP channel and shows it in `News`; offline or on failure, `News` says why
 // instead. The progress display shows the download.
-void GetNews(transfer::Channels &net, platform::RichTextBox &News, platform::Progress &progress);
+NewsOutcome GetNews(transfer::Channels &net, platform::RichTextBox &News, platform::Progress &progress);
+
+// Shows in `News` why no news could be received, as a failed GetNews does.
+NewsOutcome ShowNewsFailure(platform::RichTextBox &News, const QString &description);
 
 } // namespace veldra::news

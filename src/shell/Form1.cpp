@@ -2,8 +2,10 @@
 
 #include "faq/ReaderPanel.h"
 #include "index/DownloadIndex.h"
+#include "index/OfflineIndex.h"
 #include "links/LinkHandlers.h"
 #include "news/GetNews.h"
+#include "news/OfflineNews.h"
 #include "platform/Events.h"
 #include "platform/ImageList.h"
 #include "platform/Reporter.h"
@@ -73,7 +75,10 @@ void Form1::Form_Load()
     m_state.LoadSettings();
     LoadForm5();
     qCDebug(lcShell) << "downloading the index from" << m_state.ServerUrl;
-    if (const Status index = index::DownloadIndex(*m_net, m_progress); !index && !m_closing)
+    const Status index = index::DownloadIndex(*m_net, m_progress);
+    m_offlineIndex = index::KeepOrRestoreIndex(index.ok(), m_state);
+    Label2->setText(m_offlineIndex);
+    if (!index && !m_closing)
         m_reporter.MsgBox(ConnectionErrorText(index.error()), MsgBoxStyle::Critical,
                           m_state.AppName + QStringLiteral(" - Error"));
     platform::DoEvents();
@@ -90,7 +95,7 @@ settings::Form5 &Form1::LoadForm5()
 
 void Form1::GetNews()
 {
-    news::GetNews(*m_net, *News, m_progress);
+    news::KeepOrShowOfflineNews(news::GetNews(*m_net, *News, m_progress), m_state, *News);
 }
 
 void Form1::SetTVNodes()
@@ -178,8 +183,12 @@ QString Form1::AboutText() const
 void Form1::cmdSearch_Click()
 {
     const index::SearchPanel ui{txtSearchText, cmdSearch, cmdRead, lstResults, Label2};
-    if (m_search.run(ui) == index::SearchOutcome::NoText)
+    const index::SearchOutcome outcome = m_search.run(ui);
+    if (outcome == index::SearchOutcome::NoText)
         m_reporter.MsgBox(QStringLiteral("No text to search for!"), MsgBoxStyle::Exclamation, m_state.AppName);
+    // The hits come from an old copy of the index; the count says so.
+    if (outcome == index::SearchOutcome::Listed && !m_offlineIndex.isEmpty())
+        Label2->setText(Label2->text() + QStringLiteral(" (") + m_offlineIndex + QLatin1Char(')'));
 }
 
 void Form1::cmdRead_Click()

@@ -95,6 +95,7 @@ private:
     QList<QTreeWidgetItem *> m_nodes; // in the order they were added
     bool m_reading = false;           // a Read is under way
     bool m_closing = false;           // the shutdown has begun
+    QString m_offlineIndex;           // the note on an old index put back, if any
 
     // Left column.
     QGroupBox *Frame2;

@@ -33,8 +33,10 @@ private slots:
 
 private:
     QString newsPath() const { return state.AppDir + QStringLiteral("news.rtf"); }
-    // GetNews from the library folder `base`, into `news`.
+    // GetNews from the library folder `base`, into `news`; what it says it left
+    // there is in `outcome`.
     void getNews(platform::RichTextBox &news, const QString &base);
+    news::NewsOutcome outcome = news::NewsOutcome::Shown;
     testsupport::TestServer server;
     QTemporaryDir appDir;
     settings::Module1 state;
@@ -70,7 +72,7 @@ void TestNews::cleanup()
 void TestNews::getNews(platform::RichTextBox &news, const QString &base)
 {
     state.ServerUrl = base;
-    news::GetNews(*net, news, progress);
+    outcome = news::GetNews(*net, news, progress);
 }
 
 void TestNews::rtfNewsIsStoredByteForByteAndShownFormatted()
@@ -97,6 +99,7 @@ void TestNews::rtfNewsIsStoredByteForByteAndShownFormatted()
         for (auto it = b.begin(); !it.atEnd(); ++it)
             bold = bold || it.fragment().charFormat().fontWeight() >= QFont::Bold;
     QVERIFY2(bold, "the sample news has bold text; it was shown unformatted");
+    QCOMPARE(outcome, news::NewsOutcome::Shown);
 }
 
 void TestNews::emptyOrBlankNewsSaysSo_data()
@@ -114,6 +117,7 @@ void TestNews::emptyOrBlankNewsSaysSo()
     platform::RichTextBox news;
     getNews(news, server.url(QStringLiteral("/")));
     QCOMPARE(news.text(), QStringLiteral("Could not retrieve news, please check you proxy settings!"));
+    QCOMPARE(outcome, news::NewsOutcome::Blank);
     QFile stored(newsPath());
     QVERIFY(stored.open(QIODevice::ReadOnly));
     QCOMPARE(stored.readAll(), document);
@@ -138,6 +142,7 @@ void TestNews::failuresAreReportedInThePanel()
     const QString text = news.text();
     QVERIFY2(text.startsWith(QStringLiteral("Unable to receive news: ")), qPrintable(text));
     QVERIFY2(text.contains(detail), qPrintable(text));
+    QCOMPARE(outcome, news::NewsOutcome::Failed);
     QVERIFY(!QFile::exists(newsPath()));
     // The window is closed after a failure too.
     QCOMPARE(progress.calls.last(), QStringLiteral("close"));
@@ -152,6 +157,7 @@ void TestNews::offlineShowsTheOfflineTextOnly()
     getNews(news, server.url(QStringLiteral("/")));
     QCOMPARE(news.text(), QStringLiteral("No news to show , because you are offline.\r\n"
                                          "Select 'Get News' in the 'On-line' menu if you are online."));
+    QCOMPARE(outcome, news::NewsOutcome::Offline);
     QVERIFY(!QFile::exists(newsPath()));
     QCOMPARE(server.requests().size(), before);
     QCOMPARE(net->HTTP().requestTimeout(), 60); // nothing was set up for a download

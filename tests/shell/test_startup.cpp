@@ -1,0 +1,208 @@
+// The start-up as the user meets it when the server is gone: the last good
+// index and news put back.
+#include "platform/Connectivity.h"
+#include "platform/RichTextBox.h"
+#include "settings/Module1.h"
+#include "shell/DesktopReporter.h"
+#include "shell/Form2.h"
+#include "support/Files.h"
+#include "support/MainWindow.h"
+#include "support/TestServer.h"
+#include "transfer/Channels.h"
+#include "transfer/TransferChannel.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace veldra;
+using testsupport::Child;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+namespace
+{
+
+const QByteArray kIndex = "old.faq=Proxy from the old index]\r\n\r\n";
+// A news document whose first paragraph has a look of its own.
+const QByteArray kNews = "{\\rtf1\\ansi\\qc Old headline\\par\\pard\\ql Old body\\par}";
+const QDateTime kKept(QDate(2026, 12, 5), QTime(9, 30));
+
+QStringList Lines(const platform::RichTextBox *box)
+{
+    return box->toPlainText().split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class TestStartUp : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void goodStartKeepsCopies();
+    void failedStartPutsCopiesBack();
+    void failedStartWithoutCopies();
+    void offlineMachineShowsTheCopy();
+    void blankNewsKeepsTheOldCopy();
+
+private:
+    // A main window on `serverUrl` with the same cache folder each time.
+    std::unique_ptr<testsupport::MainWindow> mainWindow(const QString &serverUrl);
+    void putCopies();
+    QString cached(const char *name) const { return m_cache->path() + QLatin1Char('/') + QLatin1String(name); }
+    QTemporaryDir m_config;
+    QTemporaryDir *m_cache = nullptr;
+    QTemporaryDir *m_appDir = nullptr;
+    testsupport::TestServer m_server;
+};
+
+void TestStartUp::initTestCase()
+{
+    for (const char *name : {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"})
+        qunsetenv(name);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+    QVERIFY(m_server.putFile(QStringLiteral("software/corvane/script.txt"), "new.faq=Proxy from the server]"));
+    QVERIFY(m_server.putFile(QStringLiteral("software/corvane/test.rtf"), "{\\rtf1 Fresh news\\par}"));
+    QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
+}
+
+void TestStartUp::init()
+{
+    m_cache = new QTemporaryDir;
+    m_appDir = new QTemporaryDir;
+}
+
+void TestStartUp::cleanup()
+{
+    platform::SetConnectivityOverride(-1);
+    delete m_appDir;
+    delete m_cache;
+}
+
+std::unique_ptr<testsupport::MainWindow> TestStartUp::mainWindow(const QString &serverUrl)
+{
+    return std::make_unique<testsupport::MainWindow>(m_appDir->path(), serverUrl, m_cache->path());
+}
+
+void TestStartUp::putCopies()
+{
+    for (const auto &[name, bytes] : {std::pair{"script.dat", kIndex}, std::pair{"news.rtf", kNews}}) {
+        QVERIFY(WriteFile(cached(name), bytes));
+        QFile f(cached(name));
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(kKept, QFileDevice::FileModificationTime));
+    }
+}
+
+void TestStartUp::goodStartKeepsCopies()
+{
+    putCopies();
+    auto w = mainWindow(m_server.url(QStringLiteral("/software/corvane/")));
+    w->form->Form_Load();
+
+    QCOMPARE(ReadFile(cached("script.dat")), QByteArray("new.faq=Proxy from the server]\r\n"));
+    QCOMPARE(ReadFile(cached("news.rtf")), QByteArray("{\\rtf1 Fresh news\\par}"));
+    QCOMPARE(w->child<QLabel>("Label2")->text(), QString());
+    QCOMPARE(w->child<platform::RichTextBox>("News")->text(), QStringLiteral("Fresh news"));
+    QVERIFY(w->reporter.boxes.isEmpty());
+}
+
+void TestStartUp::failedStartPutsCopiesBack()
+{
+    putCopies();
+    auto w = mainWindow(m_server.url(QStringLiteral("/_test/status/500/")));
+    w->form->Form_Load();
+
+    // The failure is still reported as it always was.
+    QStringList texts;
+    for (const auto &box : w->reporter.boxes)
+        texts << box.text;
+    QVERIFY2(texts.contains(shell::ConnectionErrorText(QStringLiteral("HTTP 500 Internal Server Error"))),
+             qPrintable(texts.join(QLatin1Char('|'))));
+    QCOMPARE(ReadFile(w->state.IndexFile), kIndex);
+    QCOMPARE(ReadFile(m_appDir->filePath(QStringLiteral("news.rtf"))), kNews);
+    auto *Label2 = w->child<QLabel>("Label2");
+    QCOMPARE(Label2->text(), QStringLiteral("Offline index of 5 December 2026"));
+
+    // The news panel says how old its news is and why, then shows the document
+    // as it looks.
+    auto *News = w->child<platform::RichTextBox>("News");
+    QCOMPARE(Lines(News), (QStringList{QStringLiteral("Offline: news of 5 December 2026"),
+                                       QStringLiteral("Unable to receive news: HTTP 500 Internal Server Error"),
+                                       QStringLiteral("Old headline"), QStringLiteral("Old body")}));
+    const QTextBlock note = News->document()->firstBlock();
+    QVERIFY(note.charFormat().fontWeight() >= QFont::Bold ||
+            note.begin().fragment().charFormat().fontWeight() >= QFont::Bold);
+    QCOMPARE(note.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    const QTextBlock headline = note.next().next();
+    QCOMPARE(headline.text(), QStringLiteral("Old headline"));
+    QCOMPARE(headline.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QVERIFY(headline.begin().fragment().charFormat().fontWeight() < QFont::Bold);
+
+    // The search runs on the old index, and its count keeps saying so.
+    w->form->TV_NodeClick(w->form->TVNode(3));
+    w->child<QLineEdit>("txtSearchText")->setText(QStringLiteral("proxy"));
+    w->form->cmdSearch_Click();
+    auto *list = w->child<QTreeWidget>("lstResults");
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Proxy from the old index"));
+    QCOMPARE(Label2->text(), QStringLiteral("Found: 1 (Offline index of 5 December 2026)"));
+}
+
+void TestStartUp::failedStartWithoutCopies()
+{
+    auto w = mainWindow(m_server.url(QStringLiteral("/_test/status/500/")));
+    w->form->Form_Load();
+
+    QCOMPARE(ReadFile(w->state.IndexFile), QByteArray());
+    QCOMPARE(w->child<QLabel>("Label2")->text(), QString());
+    QCOMPARE(w->child<platform::RichTextBox>("News")->text(),
+             QStringLiteral("Unable to receive news: HTTP 500 Internal Server Error"));
+    // A failed download is never kept.
+    QVERIFY(!QFile::exists(cached("script.dat")) && !QFile::exists(cached("news.rtf")));
+}
+
+void TestStartUp::offlineMachineShowsTheCopy()
+{
+    putCopies();
+    platform::SetConnectivityOverride(0);
+    auto w = mainWindow(m_server.url(QStringLiteral("/_test/status/500/")));
+    w->form->Form_Load();
+
+    // No download was tried, so there is no failure to tell; the offline text
+    // would say there is no news, which is no longer true.
+    QCOMPARE(Lines(w->child<platform::RichTextBox>("News")),
+             (QStringList{QStringLiteral("Offline: news of 5 December 2026"), QStringLiteral("Old headline"),
+                          QStringLiteral("Old body")}));
+    QCOMPARE(w->child<QLabel>("Label2")->text(), QStringLiteral("Offline index of 5 December 2026"));
+}
+
+void TestStartUp::blankNewsKeepsTheOldCopy()
+{
+    putCopies();
+    testsupport::TestServer blank;
+    QVERIFY(blank.putFile(QStringLiteral("software/corvane/script.txt"), "a.faq=A]"));
+    QVERIFY(blank.putFile(QStringLiteral("software/corvane/test.rtf"), "{\\rtf1  \\par}"));
+    QVERIFY2(blank.start(), qPrintable(blank.errorString()));
+    auto w = mainWindow(blank.url(QStringLiteral("/software/corvane/")));
+    w->form->Form_Load();
+
+    // The server answered: it is not offline, and a blank page is no good copy.
+    QCOMPARE(w->child<platform::RichTextBox>("News")->text(),
+             QStringLiteral("Could not retrieve news, please check you proxy settings!"));
+    QCOMPARE(ReadFile(cached("news.rtf")), kNews);
+    QCOMPARE(ReadFile(cached("script.dat")), QByteArray("a.faq=A]\r\n"));
+}
+
+QTEST_MAIN(TestStartUp)
+#include "test_startup.moc"
