@@ -56,6 +56,7 @@ Form1::Form1(settings::Module1 &state, platform::Reporter &reporter)
     move(TwipsToPixels(735), TwipsToPixels(570));
     BuildLayout();
     ConnectHandlers();
+    m_progress.setCancelHandler([this] { CancelDownload(); });
 }
 
 Form1::~Form1()
@@ -75,14 +76,21 @@ void Form1::Form_Load()
     m_state.LoadSettings();
     LoadForm5();
     qCDebug(lcShell) << "downloading the index from" << m_state.ServerUrl;
+    m_cancelled = false;
     const Status index = index::DownloadIndex(*m_net, m_progress);
+    // Whoever cancels the index download has given up on the server: the news
+    // would only wait for it again.
+    const bool cancelled = !index && m_cancelled;
     m_offlineIndex = index::KeepOrRestoreIndex(index.ok(), m_state);
     Label2->setText(m_offlineIndex);
     if (!index && !m_closing)
         m_reporter.MsgBox(ConnectionErrorText(index.error()), MsgBoxStyle::Critical,
                           m_state.AppName + QStringLiteral(" - Error"));
     platform::DoEvents();
-    GetNews();
+    if (cancelled)
+        news::KeepOrShowOfflineNews(news::ShowNewsFailure(*News, index.error()), m_state, *News);
+    else
+        GetNews();
     // Offline, no step above closes the progress window; it would cover the
     // main window, so start-up closes it.
     m_progress.close();
@@ -239,9 +247,19 @@ void Form1::cmdExtraFunctions_Click()
 
 void Form1::HTTP_StateChanged(transfer::TransferState State)
 {
+    m_progress.setCancelEnabled(State == transfer::TransferState::Requesting);
     if (State == transfer::TransferState::Error && !m_closing)
         m_reporter.MsgBox(QStringLiteral("Error while connecting to server using HTTP protocol: "),
                           MsgBoxStyle::Critical, m_state.AppName + QStringLiteral(" - Error"));
+}
+
+void Form1::CancelDownload()
+{
+    if (!m_net->busy())
+        return;
+    qCDebug(lcShell) << "download cancelled";
+    m_cancelled = true;
+    m_net->abortAll();
 }
 
 void Form1::FTP_StateChanged(transfer::TransferState State)

@@ -82,6 +82,9 @@ private:
     settings::Form5 &LoadForm5();
     void SelectNode(QTreeWidgetItem *node);
     void HTTP_StateChanged(transfer::TransferState State);
+    // Cancel on the progress window: the running download is aborted and fails
+    // as any failed download does.
+    void CancelDownload();
     void FTP_StateChanged(transfer::TransferState State);
 
     settings::Module1 &m_state;
@@ -95,6 +98,7 @@ private:
     QList<QTreeWidgetItem *> m_nodes; // in the order they were added
     bool m_reading = false;           // a Read is under way
     bool m_closing = false;           // the shutdown has begun
+    bool m_cancelled = false;         // the user cancelled a download
     QString m_offlineIndex;           // the note on an old index put back, if any
 
     // Left column.

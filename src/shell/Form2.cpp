@@ -4,8 +4,10 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 
 namespace veldra::shell
@@ -19,6 +21,13 @@ namespace
 // Title bar and borders of a standard window at 96 dots per inch: the outer
 // heights are given for the whole window, the client area is what we size.
 constexpr int kNonClientTwips = 405;
+constexpr int kClientTwips = 1260;
+// The row under the status line and bar that holds Cancel, and the button in it,
+// right-aligned with the bar.
+constexpr int kCancelRowTwips = 480;
+constexpr int kCancelWidthTwips = 1335;
+constexpr int kCancelHeightTwips = 375;
+constexpr int kCancelLeftTwips = 240 + 7335 - kCancelWidthTwips;
 } // namespace
 
 Form2::Form2(QWidget *owner)
@@ -26,7 +35,8 @@ Form2::Form2(QWidget *owner)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(TwipsToPixels(7635), TwipsToPixels(1260));
+    // The client area the layout gives, and the row for Cancel under it.
+    resize(TwipsToPixels(7635), TwipsToPixels(kClientTwips + kCancelRowTwips));
 
     Status = new QLabel(this);
     Status->setObjectName(QStringLiteral("Status"));
@@ -40,6 +50,12 @@ Form2::Form2(QWidget *owner)
     Prog->setRange(0, 100);
     Prog->setValue(0);
     Prog->setTextVisible(false);
+
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setEnabled(false);
+    connect(cmdCancel, &QPushButton::clicked, this, &Form2::cancelClicked);
+    placeCancel(kClientTwips);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
@@ -57,7 +73,30 @@ void Form2::closeEvent(QCloseEvent *event)
 void Form2::setOuterHeightTwips(int twips)
 {
     m_outerTwips = twips;
-    resize(width(), TwipsToPixels(twips - kNonClientTwips));
+    const int client = twips - kNonClientTwips;
+    resize(width(), TwipsToPixels(client + kCancelRowTwips));
+    placeCancel(client);
+}
+
+void Form2::placeCancel(int clientTwips)
+{
+    cmdCancel->setGeometry(TwipsRect(kCancelLeftTwips, clientTwips + (kCancelRowTwips - kCancelHeightTwips) / 2,
+                                     kCancelWidthTwips, kCancelHeightTwips));
+}
+
+void Form2::setCancelEnabled(bool enabled)
+{
+    cmdCancel->setEnabled(enabled);
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (cmdCancel->isEnabled())
+            cmdCancel->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form2::ShowProgress(const QString &caption, const QString &status, bool showStatus, bool showBar)

@@ -12,7 +12,27 @@ ProgressWindow::ProgressWindow(QWidget *owner)
 
 Form2 &ProgressWindow::load()
 {
-    return m_form2.get([this] { return new Form2(m_owner); });
+    return m_form2.get([this] {
+        auto *form = new Form2(m_owner);
+        form->setCancelEnabled(m_cancelEnabled);
+        QObject::connect(form, &Form2::cancelClicked, form, [this] {
+            if (m_cancel)
+                m_cancel();
+        });
+        return form;
+    });
+}
+
+void ProgressWindow::setCancelEnabled(bool enabled)
+{
+    m_cancelEnabled = enabled;
+    if (Form2 *f = existing())
+        f->setCancelEnabled(enabled);
+}
+
+void ProgressWindow::setCancelHandler(std::function<void()> handler)
+{
+    m_cancel = std::move(handler);
 }
 
 void ProgressWindow::ShowProgress(const QString &caption, const QString &status, bool showStatus, bool showBar)

@@ -4,6 +4,8 @@
 #include "shell/Form2.h"
 #include "shell/WindowSlot.h"
 
+#include <functional>
+
 class QIcon;
 class QWidget;
 
@@ -27,9 +29,16 @@ public:
     void setStatus(const QString &text, bool repaintNow = false) override;
     void close() override;
 
+    // Whether Cancel can be pressed, in this window and the ones that follow,
+    // and what pressing it does.
+    void setCancelEnabled(bool enabled);
+    void setCancelHandler(std::function<void()> handler);
+
 private:
     QWidget *m_owner;
     WindowSlot<Form2> m_form2;
+    bool m_cancelEnabled = false;
+    std::function<void()> m_cancel;
 };
 
 } // namespace veldra::shell

@@ -1,5 +1,5 @@
-// The start-up as the user meets it when the server is gone: the last good
-// index and news put back.
+// The start-up as the user meets it when the server is slow or gone: Cancel on
+// the progress window, and the last good index and news put back.
 #include "platform/Connectivity.h"
 #include "platform/RichTextBox.h"
 #include "settings/Module1.h"
@@ -55,6 +55,8 @@ private slots:
     void failedStartWithoutCopies();
     void offlineMachineShowsTheCopy();
     void blankNewsKeepsTheOldCopy();
+    void cancelEndsTheStartUp();
+    void cancelOnlyWhileDownloading();
 
 private:
     // A main window on `serverUrl` with the same cache folder each time.
@@ -202,6 +204,79 @@ void TestStartUp::blankNewsKeepsTheOldCopy()
              QStringLiteral("Could not retrieve news, please check you proxy settings!"));
     QCOMPARE(ReadFile(cached("news.rtf")), kNews);
     QCOMPARE(ReadFile(cached("script.dat")), QByteArray("a.faq=A]\r\n"));
+}
+
+void TestStartUp::cancelEndsTheStartUp()
+{
+    // Takes connections and never answers.
+    QTcpServer hung;
+    QVERIFY(hung.listen(QHostAddress::LocalHost));
+    int connections = 0;
+    connect(&hung, &QTcpServer::newConnection, this, [&] {
+        while (hung.hasPendingConnections())
+            hung.nextPendingConnection()->setParent(&hung);
+        ++connections;
+    });
+    auto w = mainWindow(QStringLiteral("http://127.0.0.1:%1/software/corvane/").arg(hung.serverPort()));
+
+    // The user presses Escape on the progress window as soon as Cancel can be pressed.
+    QElapsedTimer sinceCancel;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        shell::Form2 *form2 = w->form->progress().existing();
+        if (!form2 || !Child<QPushButton>(form2, "cmdCancel")->isEnabled())
+            return;
+        poll.stop();
+        sinceCancel.start();
+        QTest::keyClick(form2, Qt::Key_Escape);
+    });
+    poll.start(50);
+    w->form->Form_Load();
+
+    QVERIFY(sinceCancel.isValid());
+    QVERIFY2(sinceCancel.elapsed() < 2000, qPrintable(QString::number(sinceCancel.elapsed())));
+    // The index download failed as any failed download does; the news was not
+    // asked for from a server the user gave up on.
+    QStringList texts;
+    for (const auto &box : w->reporter.boxes)
+        texts << box.text;
+    QCOMPARE(texts, (QStringList{QStringLiteral("Error while connecting to server using HTTP protocol: "),
+                                 shell::ConnectionErrorText(QStringLiteral("The transfer was cancelled"))}));
+    QCOMPARE(w->child<platform::RichTextBox>("News")->text(),
+             QStringLiteral("Unable to receive news: The transfer was cancelled"));
+    QCOMPARE(connections, 1);
+    QVERIFY(!w->form->progress().existing());
+    QVERIFY(!w->form->channels().busy());
+}
+
+void TestStartUp::cancelOnlyWhileDownloading()
+{
+    auto w = mainWindow(m_server.url(QStringLiteral("/software/corvane/")));
+    shell::ProgressWindow &progress = w->form->progress();
+    // The search has no download to cancel.
+    progress.ShowProgress(QStringLiteral("Search"), QStringLiteral("Please wait, searching..."), true, true);
+    shell::Form2 *form2 = progress.existing();
+    auto *cancel = Child<QPushButton>(form2, "cmdCancel");
+    QVERIFY(cancel->isVisible());
+    QVERIFY(!cancel->isEnabled());
+    QTest::keyClick(form2, Qt::Key_Escape);
+    QVERIFY(progress.existing());
+
+    // While a request runs, Cancel can be pressed; when it is done, no longer.
+    bool enabledDuring = false;
+    QTimer::singleShot(0, this, [&] { enabledDuring = cancel->isEnabled(); });
+    QVERIFY(w->form->channels().HTTP().OpenURL(m_server.url(QStringLiteral("/_test/slow/0.3"))).ok());
+    QVERIFY(enabledDuring);
+    QVERIFY(!cancel->isEnabled());
+
+    // It lies in its own row below the bar, inside the window, whatever its height.
+    for (bool showBar : {true, false}) {
+        progress.ShowProgress(QStringLiteral("Please wait..."), QString(), true, showBar);
+        const QRect bar = Child<QProgressBar>(form2, "Prog")->geometry();
+        QVERIFY(cancel->geometry().top() > bar.bottom() || !showBar);
+        QVERIFY(form2->rect().contains(cancel->geometry()));
+    }
+    progress.close();
 }
 
 QTEST_MAIN(TestStartUp)
