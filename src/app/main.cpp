@@ -1,19 +1,83 @@
+#include "platform/Display.h"
 #include "platform/ImageList.h"
+#include "settings/CommandLine.h"
 #include "settings/Module1.h"
+#include "settings/ServerUrl.h"
 #include "shell/DesktopReporter.h"
 #include "shell/Form1.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QProcessEnvironment>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+
+void PrintLine(std::FILE *stream, const QString &text)
+{
+    std::fputs(qUtf8Printable(text), stream);
+    if (!text.endsWith(QLatin1Char('\n')))
+        std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+// While the application object connects to the display: a display that is
+// named but cannot be reached ends the program with one line and status 1,
+// where Qt would abort. Other messages go out as Qt would write them.
+void ConnectingHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        PrintLine(stderr, QStringLiteral("veldra: cannot start without a display: the display cannot be reached"));
+        std::exit(1);
+    }
+    PrintLine(stderr, qFormatLogMessage(type, context, message));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     using namespace veldra;
+    // Name and version first: the command line's version line uses them.
+    QCoreApplication::setApplicationName(QStringLiteral("Veldra"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Veldra"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELDRA_VERSION_STRING));
+
+    // Everything up to the display check works without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const settings::CommandLine options = settings::ParseCommandLine(arguments);
+    switch (options.action) {
+    case settings::CommandLine::Action::Help:
+    case settings::CommandLine::Action::Version:
+        PrintLine(stdout, options.text);
+        return 0;
+    case settings::CommandLine::Action::Refuse:
+        PrintLine(stderr, options.text);
+        return 1;
+    case settings::CommandLine::Action::Run:
+        break;
+    }
+    const Result<QString> library = settings::ChooseLibraryUrl(options.server);
+    if (!library) {
+        PrintLine(stderr, QStringLiteral("veldra: ") + library.error());
+        return 1;
+    }
+    if (const QString missing =
+            platform::MissingDisplay(options.platform, options.display, QProcessEnvironment::systemEnvironment());
+        !missing.isEmpty()) {
+        PrintLine(stderr, QStringLiteral("veldra: cannot start without a display: ") + missing);
+        return 1;
+    }
+
+    qInstallMessageHandler(ConnectingHandler);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Veldra"));
+    qInstallMessageHandler(nullptr);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.veldra.Veldra"));
-    QApplication::setOrganizationName(QStringLiteral("Veldra"));
-    QApplication::setApplicationVersion(QStringLiteral(VELDRA_VERSION_STRING));
     QApplication::setWindowIcon(platform::AppIcon());
     // The window is laid out to the pixel for an 8-point interface font.
     QFont font = QApplication::font();
@@ -23,7 +87,7 @@ int main(int argc, char *argv[])
     }
 
     // The shared state and the windows live until the event loop has ended.
-    settings::Module1 state;
+    settings::Module1 state(QString(), library.value());
     shell::DesktopReporter reporter;
     shell::Form1 main(state, reporter);
     main.Form_Load();
