@@ -112,8 +112,18 @@ class Session:
         self.wait_port(port)
         return port
 
-    def start_veldra(self):
-        self.app = self.spawn([os.path.join(self.prog, "veldra")], env=self.env, cwd=self.tmp)
+    def start_veldra(self, *options, log=None):
+        """Starts the program with the command-line options given; with `log`, its
+        diagnostics (all of them) go to that file."""
+        env = dict(self.env)
+        err = subprocess.DEVNULL
+        if log:
+            env["QT_LOGGING_RULES"] = "veldra.*.debug=true"
+            err = open(log, "w")
+            self.veldra_log = log
+        self.app = subprocess.Popen([os.path.join(self.prog, "veldra"), *options], env=env, cwd=self.tmp,
+                                    stdout=subprocess.DEVNULL, stderr=err)
+        self.procs.append(self.app)
 
     def stop_all(self):
         for p in reversed(self.procs):
@@ -368,6 +378,210 @@ def case_tour(s):
     s.key("alt+c")
 
 
+# --- start-up, offline copies, choosing the server, command line ----------
+# These cases serve on free ports and name the server with --server, so they
+# need no fixed port and can run beside the others.
+
+def serve_free(s, root, log=None):
+    """Serves `root` with the test server on a free loopback port; returns the port."""
+    cmd = [sys.executable, os.path.join(s.args.source, "tests", "support", "test_server.py"), "--root", root]
+    if log:
+        cmd += ["--log", log]
+    p = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    s.procs.append(p)
+    line = p.stdout.readline().strip()
+    if not line.isdigit():
+        raise Failure(f"the test server did not start (it said {line!r})")
+    return int(line)
+
+
+def hung_server(s):
+    """A server that takes connections and never answers; returns its port."""
+    sock = socket.socket()
+    sock.bind(("127.0.0.1", 0))
+    sock.listen(16)
+    s.hung = sock  # kept open for the whole case
+    return sock.getsockname()[1]
+
+
+def server_url(port, path="/"):
+    return f"http://127.0.0.1:{port}{path}"
+
+
+def dismiss_boxes_until_main(s, within, title="^Veldra - Error$"):
+    """Closes error boxes as a person would (Return) until the main window shows.
+    Each step (the first box, every next box, the main window) must come within
+    `within` seconds of the key before it. Returns the number of boxes."""
+    boxes = 0
+    last = time.time()
+    while True:
+        if s.xdo("search", "--onlyvisible", "--name", "^Veldra v2\\.0", check=False):
+            if time.time() - last > within:
+                raise Failure(f"the main window came {time.time() - last:.1f} s after the last key")
+            return boxes
+        box = s.xdo("search", "--onlyvisible", "--name", title, check=False)
+        if box:
+            if time.time() - last > within:
+                raise Failure(f"an error box came {time.time() - last:.1f} s after the last key")
+            boxes += 1
+            s.shot(f"error-box-{boxes}")
+            s.focus(box.split()[-1])
+            s.key("Return")
+            last = time.time()
+            continue
+        if s.app.poll() is not None:
+            raise Failure(f"veldra exited with {s.app.returncode}")
+        if time.time() - last > within:
+            raise Failure(f"nothing happened within {within} s of the last key")
+        time.sleep(0.05)
+
+
+def stop_veldra(s):
+    s.app.terminate()
+    s.app.wait(10)
+
+
+def served_index(s):
+    return s.read(s.served, "software", "corvane", "script.txt")
+
+
+def case_cancel_hung(s):
+    """A server that never answers: Cancel on the progress window (Alt+C; the
+    in-process tests press Escape) ends the wait at once, the failure is
+    reported as any failed download is, and the main window follows without a
+    second wait for the news."""
+    port = hung_server(s)
+    s.start_veldra("--server", server_url(port), log=os.path.join(s.tmp, "veldra.log"))
+    progress = s.find_window("^Please wait\\.\\.\\.$")
+    time.sleep(1)  # the index request is under way
+    s.shot("progress-with-cancel")
+    s.focus(progress)
+    s.key("alt+c")
+    boxes = dismiss_boxes_until_main(s, within=2)
+    s.expect(boxes >= 1, "the cancelled index download reported nothing")
+    s.shot("main-window-after-cancel")
+    # The news was not tried again: the progress window is gone for good.
+    time.sleep(1)
+    s.expect(not s.xdo("search", "--onlyvisible", "--name", "^Please wait", check=False),
+             "a progress window is still shown after Cancel")
+
+
+def case_offline_copy(s):
+    """A good start keeps the index and news in the cache; a start whose server
+    fails puts them back, says so, and the search finds the old hits."""
+    cache = os.path.join(s.tmp, "cache")
+    s.env["XDG_CACHE_HOME"] = cache
+    lib = os.path.join(s.served, "software", "corvane")
+    good = serve_free(s, s.served)
+    s.start_veldra("--server", server_url(good), log=os.path.join(s.tmp, "veldra-first.log"))
+    s.main_window()
+    kept = os.path.join(cache, "Veldra")
+    s.expect(s.read(kept, "script.dat") == served_index(s) + b"\r\n", "the index was not kept in the cache")
+    s.expect(s.read(kept, "news.rtf") == s.read(lib, "test.rtf"), "the news was not kept in the cache")
+    stop_veldra(s)
+
+    # The same folder on a server that answers every request with an error.
+    for name in ("script.dat", "news.rtf"):
+        os.remove(os.path.join(s.prog, name))
+    log = os.path.join(s.tmp, "veldra.log")
+    s.start_veldra("--server", server_url(good, "/_test/status/500/"), log=log)
+    dismiss_boxes_until_main(s, within=30)
+    win = s.main_window()
+    s.shot("offline-news")
+    s.expect(s.read(s.prog, "script.dat") == served_index(s) + b"\r\n", "the cached index was not put back")
+    s.expect(s.read(s.prog, "news.rtf") == s.read(lib, "test.rtf"), "the cached news was not put back")
+    # To the search panel and its box by keyboard: the tree has the focus.
+    s.focus(win)
+    s.key("Down")  # "Search Solution"
+    s.key("shift+Tab", "shift+Tab", "shift+Tab")  # list, Search button, search box
+    s.type("proxy")
+    s.key("Return")
+    time.sleep(1)
+    s.shot("offline-search")
+    text = open(log, errors="replace").read()
+    found = [line for line in text.splitlines() if 'search for "proxy" found' in line]
+    s.expect(found and not found[-1].endswith(" 0"), f"the search on the offline index found nothing: {found}")
+    for note in ("Offline index of ", "Offline: news of "):
+        s.expect(note in text, f"no sign of the note {note!r} in the program's diagnostics")
+
+
+def case_server_choice(s):
+    """The user's setting names one server, --server another: the option wins,
+    and without it the setting does."""
+    roots = {}
+    for name in ("setting", "option"):
+        root = os.path.join(s.tmp, f"served-{name}")
+        shutil.copytree(s.served, root)
+        with open(os.path.join(root, "software", "corvane", "script.txt"), "wb") as f:
+            f.write(f"{name}.faq=Served for the {name}]\r\n".encode())
+        roots[name] = root
+    logs = {name: os.path.join(s.tmp, f"requests-{name}.log") for name in roots}
+    ports = {name: serve_free(s, roots[name], logs[name]) for name in roots}
+    conf_dir = os.path.join(s.env["XDG_CONFIG_HOME"], "Veldra")
+    os.makedirs(conf_dir)
+    with open(os.path.join(conf_dir, "Veldra.conf"), "w") as f:
+        f.write(f"[Server]\nURL={server_url(ports['setting'])}\n")
+
+    s.start_veldra(log=os.path.join(s.tmp, "veldra-setting.log"))
+    s.main_window()
+    s.expect(s.read(s.prog, "script.dat") == b"setting.faq=Served for the setting]\r\n\r\n",
+             "without --server the index did not come from the server in the settings")
+    stop_veldra(s)
+
+    s.start_veldra("--server", server_url(ports["option"]), log=os.path.join(s.tmp, "veldra-option.log"))
+    s.main_window()
+    s.shot("started-with-server-option")
+    s.expect(s.read(s.prog, "script.dat") == b"option.faq=Served for the option]\r\n\r\n",
+             "--server did not win over the settings")
+    setting_requests = open(logs["setting"]).read().splitlines()
+    s.expect(len(setting_requests) == 2, f"the server in the settings was asked during the second run: "
+                                         f"{setting_requests}")
+    s.expect("GET /software/corvane/script.txt HTTP/1.1" in open(logs["option"]).read(),
+             "the library folder was not /software/corvane/ on the --server server")
+
+
+def run_veldra(s, *options, env=None):
+    r = subprocess.run([os.path.join(s.prog, "veldra"), *options], env=env or s.env, capture_output=True,
+                       text=True, timeout=30)
+    return r.returncode, r.stdout, r.stderr
+
+
+def case_command_line(s):
+    """--version, --help, refusals and a missing display: one line, a status, no abort."""
+    version = open(os.path.join(s.args.source, "CMakeLists.txt")).read()
+    for option in ("--version", "-v"):
+        code, out, err = run_veldra(s, option)
+        s.expect(code == 0 and out.strip().startswith("Veldra ") and out.strip().split()[1] in version,
+                 f"{option}: status {code}, output {out!r} {err!r}")
+    code, out, _ = run_veldra(s, "--help")
+    s.expect(code == 0 and "--server <URL>" in out and "--version" in out, f"--help: status {code}, {out!r}")
+
+    def refused(what, code, err, needle):
+        lines = err.strip().splitlines()
+        s.expect(code == 1 and len(lines) == 1 and lines[0].startswith("veldra: ") and needle in lines[0],
+                 f"{what}: status {code}, stderr {err!r}")
+
+    refused("unknown option", *run_veldra(s, "--bogus")[::2], "bogus")
+    refused("ftp server", *run_veldra(s, "--server", "ftp://faq.example.org/")[::2], "only http")
+    refused("no host", *run_veldra(s, "--server", "http:///software/corvane/")[::2], "no host")
+    conf_dir = os.path.join(s.env["XDG_CONFIG_HOME"], "Veldra")
+    os.makedirs(conf_dir, exist_ok=True)
+    with open(os.path.join(conf_dir, "Veldra.conf"), "w") as f:
+        f.write("[Server]\nURL=faq.example.org\n")
+    refused("server in the settings", *run_veldra(s)[::2], "Veldra.conf")
+    os.remove(os.path.join(conf_dir, "Veldra.conf"))
+
+    bare = {k: v for k, v in s.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    refused("no display", *run_veldra(s, env=bare)[::2], "DISPLAY")
+    code, out, _ = run_veldra(s, "--version", env=bare)
+    s.expect(code == 0 and out.startswith("Veldra "), f"--version without a display: status {code}")
+    # A display that is named but not there.
+    lost = dict(bare, DISPLAY=":4711", QT_QPA_PLATFORM="xcb")
+    code, _, err = run_veldra(s, env=lost)
+    s.expect(code == 1 and "veldra: cannot start without a display" in err,
+             f"an unreachable display: status {code}, stderr {err!r}")
+
+
 CASES = {
     "tour": case_tour,
     "start": case_start,
@@ -375,6 +589,10 @@ CASES = {
     "proxy": case_proxy,
     "search_read": case_search_read,
     "proxy_dialog": case_proxy_dialog,
+    "cancel_hung": case_cancel_hung,
+    "offline_copy": case_offline_copy,
+    "server_choice": case_server_choice,
+    "command_line": case_command_line,
 }
 
 
@@ -395,6 +613,9 @@ def main():
         except Exception:
             pass
         print(f"FAIL {args.case}: {e}")
+        log = getattr(s, "veldra_log", None)
+        if log and os.path.exists(log):
+            print("last lines of the program's diagnostics:\n" + "".join(open(log, errors="replace").readlines()[-20:]))
         return 1
     finally:
         s.stop_all()
