@@ -30,7 +30,8 @@ void PrintLine(std::FILE *stream, const QString &text)
 void ConnectingHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-        PrintLine(stderr, QStringLiteral("veldra: cannot start without a display: the display cannot be reached"));
+        PrintLine(stderr,
+                  QStringLiteral("veldra: cannot start without a display: the window system cannot be reached"));
         std::exit(1);
     }
     PrintLine(stderr, qFormatLogMessage(type, context, message));
