@@ -1,5 +1,6 @@
 #include "platform/Display.h"
 #include "platform/ImageList.h"
+#include "platform/MessageBox.h"
 #include "settings/CommandLine.h"
 #include "settings/Module1.h"
 #include "settings/ServerUrl.h"
@@ -64,20 +65,25 @@ int main(int argc, char *argv[])
         break;
     }
     const Result<QString> library = settings::ChooseLibraryUrl(options.server);
-    if (!library) {
+    if (!library)
         PrintLine(stderr, QStringLiteral("veldra: ") + library.error());
-        return 1;
-    }
     if (const QString missing =
             platform::MissingDisplay(options.platform, options.display, QProcessEnvironment::systemEnvironment());
         !missing.isEmpty()) {
-        PrintLine(stderr, QStringLiteral("veldra: cannot start without a display: ") + missing);
+        if (library)
+            PrintLine(stderr, QStringLiteral("veldra: cannot start without a display: ") + missing);
         return 1;
     }
 
     qInstallMessageHandler(ConnectingHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    if (!library) {
+        // Started from the desktop's menu, nobody reads the error output: the
+        // refused address is shown in a box as well.
+        platform::MsgBox(library.error(), platform::MsgBoxStyle::Critical, QStringLiteral("Veldra - Error"));
+        return 1;
+    }
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.veldra.Veldra"));
     QApplication::setWindowIcon(platform::AppIcon());
     // The window is laid out to the pixel for an 8-point interface font.

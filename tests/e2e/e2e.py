@@ -561,14 +561,34 @@ def case_command_line(s):
         s.expect(code == 1 and len(lines) == 1 and lines[0].startswith("veldra: ") and needle in lines[0],
                  f"{what}: status {code}, stderr {err!r}")
 
+    def refused_with_box(*options):
+        """A refused server address: the line on stderr and a box, which the user closes."""
+        p = subprocess.Popen([os.path.join(s.prog, "veldra"), *options], env=s.env, stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, text=True)
+        try:
+            end = time.time() + 20
+            box = ""
+            while not box and time.time() < end and p.poll() is None:
+                box = s.xdo("search", "--onlyvisible", "--name", "^Veldra - Error$", check=False)
+                time.sleep(0.2)
+            s.expect(box, f"no message box for the refused address {options}")
+            s.shot("refused-address")
+            s.xdo("windowfocus", "--sync", box.split()[-1], check=False)
+            s.key("Return")
+            out, err = p.communicate(timeout=10)
+        finally:
+            if p.poll() is None:
+                p.kill()
+        return p.returncode, out, err
+
     refused("unknown option", *run_veldra(s, "--bogus")[::2], "bogus")
-    refused("ftp server", *run_veldra(s, "--server", "ftp://faq.example.org/")[::2], "only http")
-    refused("no host", *run_veldra(s, "--server", "http:///software/corvane/")[::2], "no host")
+    refused("ftp server", *refused_with_box("--server", "ftp://faq.example.org/")[::2], "only http")
+    refused("no host", *refused_with_box("--server", "http:///software/corvane/")[::2], "no host")
     conf_dir = os.path.join(s.env["XDG_CONFIG_HOME"], "Veldra")
     os.makedirs(conf_dir, exist_ok=True)
     with open(os.path.join(conf_dir, "Veldra.conf"), "w") as f:
         f.write("[Server]\nURL=faq.example.org\n")
-    refused("server in the settings", *run_veldra(s)[::2], "Veldra.conf")
+    refused("server in the settings", *refused_with_box()[::2], "Veldra.conf")
     os.remove(os.path.join(conf_dir, "Veldra.conf"))
 
     bare = {k: v for k, v in s.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
