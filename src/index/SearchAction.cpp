@@ -4,6 +4,7 @@
 #include "index/Log.h"
 #include "platform/Events.h"
 #include "platform/ImageList.h"
+#include "platform/Layout.h"
 #include "platform/Progress.h"
 #include "platform/Twips.h"
 #include "text/Trim.h"
@@ -25,17 +26,20 @@ namespace
 constexpr qint64 kFrameMs = 16;
 
 // The list's columns were laid out in twips: "Subject" half the list's width
-// plus 2000, "Found at character" the list's width less 90.
+// plus 2000, "Found at character" the list's width less 90. The list is drawn
+// at its window's scale, which the twips are converted with.
 void SetResultColumns(QTreeWidget *list)
 {
-    const double widthTwips = double(list->width()) * platform::kTwipsPerPixel;
+    const int placed = platform::TwipsGeometry(list).width();
+    const double widthTwips = placed > 0 ? placed : double(list->width()) * platform::kTwipsPerPixel;
+    const double pixelsPerTwip = widthTwips > 0 ? list->width() / widthTwips : 1.0 / platform::kTwipsPerPixel;
     list->clear();
     list->setColumnCount(0);
     list->setHeaderLabels({QStringLiteral("Subject"), QStringLiteral("Found at character")});
     // Both columns keep their widths; the second is not stretched to the edge.
     list->header()->setStretchLastSection(false);
-    list->setColumnWidth(0, qRound((widthTwips / 2 + 2000) / platform::kTwipsPerPixel));
-    list->setColumnWidth(1, qRound((widthTwips - 90) / platform::kTwipsPerPixel));
+    list->setColumnWidth(0, qRound((widthTwips / 2 + 2000) * pixelsPerTwip));
+    list->setColumnWidth(1, qRound((widthTwips - 90) * pixelsPerTwip));
 }
 
 } // namespace

@@ -1,8 +1,14 @@
 #include "platform/ImageList.h"
 
-#include <QBitmap>
+#include "platform/Twips.h"
+
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
+#include <QWidget>
+
+#include <iterator>
 
 namespace veldra::platform
 {
@@ -10,23 +16,7 @@ namespace veldra::platform
 namespace
 {
 
-const QColor kSilver(192, 192, 192);
-
-QPixmap Masked(QPixmap pm)
-{
-    pm.setMask(pm.createMaskFromColor(kSilver, Qt::MaskInColor));
-    return pm;
-}
-
-template <typename Draw> QPixmap Draw16x15(Draw draw)
-{
-    QPixmap pm(16, 15);
-    pm.fill(kSilver);
-    QPainter p(&pm);
-    draw(p);
-    p.end();
-    return Masked(pm);
-}
+using DrawFn = void (*)(QPainter &);
 
 void Globe(QPainter &p)
 {
@@ -56,7 +46,7 @@ void Magnifier(QPainter &p)
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(200, 230, 255));
     p.drawEllipse(1, 1, 8, 8);
-    p.setPen(QPen(QColor(96, 64, 0), 2));
+    p.setPen(QPen(QColor(150, 100, 40), 2)); // a handle that shows on light and dark ground
     p.drawLine(9, 9, 14, 13);
 }
 
@@ -68,7 +58,7 @@ void Gear(QPainter &p)
     p.setBrush(QColor(96, 96, 96));
     p.drawRect(7, 0, 2, 14);
     p.drawRect(1, 6, 14, 2);
-    p.setBrush(kSilver.lighter(130));
+    p.setBrush(QColor(192, 192, 192).lighter(130));
     p.drawEllipse(6, 5, 4, 4);
 }
 
@@ -116,39 +106,92 @@ void Document(QPainter &p)
     p.drawLine(4, 10, 9, 10);
 }
 
-} // namespace
-
-QPixmap ImageList2(int index)
+// Paints one of the drawings into any rectangle. At whole multiples of the
+// grid the shapes are drawn without smoothing, so that every line stays as
+// sharp as in the 16 x 15 original.
+class DrawnIconEngine : public QIconEngine
 {
-    switch (index) {
-    case 1:
-        return Draw16x15(Document);
-    case 2:
-        return Draw16x15(Globe);
-    case 3:
-        return Draw16x15(Newspaper);
-    case 4:
-        return Draw16x15(Magnifier);
-    case 5:
-        return Draw16x15(Gear);
-    case 6:
-        return Draw16x15(Network);
-    case 7:
-        return Draw16x15(Book);
-    default:
-        return QPixmap();
+public:
+    explicit DrawnIconEngine(DrawFn draw)
+        : m_draw(draw)
+    {
     }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        const double sx = rect.width() / double(kImageListSize.width());
+        const double sy = rect.height() / double(kImageListSize.height());
+        const double device = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const bool whole =
+            qFuzzyCompare(sx * device, qRound(sx * device)) && qFuzzyCompare(sy * device, qRound(sy * device));
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, !whole);
+        painter->translate(rect.topLeft());
+        painter->scale(sx, sy);
+        if (mode == QIcon::Disabled)
+            painter->setOpacity(0.45);
+        m_draw(*painter);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    // `size` is in device pixels already; the caller sets the pixel ratio.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal) override
+    {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pm;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine *clone() const override { return new DrawnIconEngine(m_draw); }
+    QString key() const override { return QStringLiteral("veldra.drawn"); }
+
+private:
+    DrawFn m_draw;
+};
+
+QIcon Drawn(DrawFn draw)
+{
+    return QIcon(new DrawnIconEngine(draw));
 }
 
-QPixmap ImageList1(int index)
+} // namespace
+
+QIcon ImageList2(int index)
 {
-    return index == 1 ? Draw16x15(Document) : QPixmap();
+    static const DrawFn drawings[] = {Document, Globe, Newspaper, Magnifier, Gear, Network, Book};
+    if (index < 1 || index > int(std::size(drawings)))
+        return QIcon();
+    return Drawn(drawings[index - 1]);
+}
+
+QIcon ImageList1(int index)
+{
+    return index == 1 ? Drawn(Document) : QIcon();
+}
+
+QSize ImageListSize()
+{
+    const double growth = PixelsPerTwip() * kTwipsPerPixel;
+    return QSize(qRound(kImageListSize.width() * growth), qRound(kImageListSize.height() * growth));
+}
+
+QPixmap ImageListPixmap(const QIcon &icon, const QWidget *shownOn)
+{
+    return icon.pixmap(ImageListSize(), shownOn ? shownOn->devicePixelRatioF() : 1.0);
 }
 
 QIcon AppIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         QPixmap pm(size, size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);

@@ -48,6 +48,26 @@ RichTextBox::RichTextBox(QWidget *parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::IBeamCursor);
+    // Documents are written for a sheet of paper: their colours, and the blue
+    // of their links, are chosen for a light page. The page stays light in a
+    // dark desktop theme, where the theme's own text and link colours would
+    // vanish against it.
+    QPalette page = palette();
+    page.setColor(QPalette::Base, PaperColour());
+    page.setColor(QPalette::Text, InkColour());
+    page.setColor(QPalette::Link, QColor(0, 0, 255));
+    page.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    setPalette(page);
+}
+
+QColor RichTextBox::PaperColour()
+{
+    return QColor(255, 255, 255);
+}
+
+QColor RichTextBox::InkColour()
+{
+    return QColor(0, 0, 0);
 }
 
 void RichTextBox::setText(const QString &text)

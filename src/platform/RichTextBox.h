@@ -22,6 +22,10 @@ class RichTextBox : public QTextEdit
 public:
     explicit RichTextBox(QWidget *parent = nullptr);
 
+    // The page and the text without a colour of its own, whatever the theme.
+    static QColor PaperColour();
+    static QColor InkColour();
+
     // Whole text. Setting it drops all formatting; CR LF, a lone CR and a lone LF
     // each start a new line.
     void setText(const QString &text);

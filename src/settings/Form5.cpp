@@ -82,14 +82,14 @@ Form5::Form5(Module1 &state, QWidget *owner)
     connect(cmdCancel, &QPushButton::clicked, this, &Form5::cmdCancel_Click);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
     Form_Load();
 }
 
 void Form5::Form_Load()
 {
-    Picture1->setPixmap(platform::ImageList2(6));
+    Picture1->setPixmap(platform::ImageListPixmap(platform::ImageList2(6), Picture1));
     Picture1->setFrameShape(QFrame::NoFrame);
     FTP_PORT->setText(m_state.FtpProxyPort);
     FTP->setText(m_state.FtpProxy);

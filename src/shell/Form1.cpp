@@ -115,7 +115,7 @@ void Form1::SetTVNodes()
                 parent = item;
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(TV);
         item->setText(0, n.text);
-        item->setIcon(0, QIcon(platform::ImageList2(n.icon)));
+        item->setIcon(0, platform::ImageList2(n.icon));
         item->setData(0, kNodeKeyRole, n.key);
         item->setData(0, kNodeIconRole, n.icon);
         item->setData(0, kNodeTagRole, n.tag);
@@ -146,7 +146,8 @@ void Form1::TV_NodeClick(QTreeWidgetItem *Node)
     if (!Node)
         return;
     Label3->setText(Node->text(0));
-    Picture1->setPixmap(platform::ImageList2(Node->data(0, kNodeIconRole).toInt()));
+    Picture1->setPixmap(
+        platform::ImageListPixmap(platform::ImageList2(Node->data(0, kNodeIconRole).toInt()), Picture1));
     const QString tag = Node->data(0, kNodeTagRole).toString();
     const NavAction *action = FindNavAction(tag);
     if (!action)

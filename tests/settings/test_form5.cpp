@@ -139,7 +139,8 @@ void TestForm5::layout()
             QCOMPARE(button->text(), c.text);
     }
 
-    QCOMPARE(Child<QLabel>(dlg, "Picture1")->pixmap().toImage(), platform::ImageList2(6).toImage());
+    QCOMPARE(Child<QLabel>(dlg, "Picture1")->pixmap().toImage(),
+             platform::ImageListPixmap(platform::ImageList2(6), dlg).toImage());
     QCOMPARE(Child<QLabel>(dlg, "Picture1")->frameShape(), QFrame::NoFrame);
 
     // No length limit: a long text stays whole.
