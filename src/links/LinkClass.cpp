@@ -52,6 +52,13 @@ QString LinkActivationTarget(const QString &word)
     return QString();
 }
 
+QString HyperlinkToolTip(const QString &target)
+{
+    if (target.startsWith(kMailPrefix, Qt::CaseInsensitive))
+        return QLatin1String("Click here to send mail to ") + target.mid(kMailPrefix.size());
+    return QLatin1String("Click here to navigate at ") + target;
+}
+
 bool HoldsWebsite(const QString &fieldText)
 {
     return !text::IsAllSpaces(fieldText) && fieldText != QLatin1String("none") && fieldText != QLatin1String("?");

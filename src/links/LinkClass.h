@@ -18,6 +18,10 @@ QString LinkToolTip(const QString &word);
 // word for a bare address; empty when it is not a link.
 QString LinkActivationTarget(const QString &word);
 
+// The tooltip over a hyperlink of a document (its target is given, not read
+// from the text): where a click leads, or to whom it writes for "mailto:".
+QString HyperlinkToolTip(const QString &target);
+
 // Whether the website header field names a website: not when it is blank, and
 // not when it says exactly "none" or "?" (a capital or spaces make it a name).
 // Blank means nothing but spaces.

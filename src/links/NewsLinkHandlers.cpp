@@ -1,0 +1,84 @@
+#include "links/NewsLinkHandlers.h"
+
+#include "links/HandPointer.h"
+#include "links/LinkClass.h"
+#include "links/Log.h"
+#include "platform/Pointer.h"
+#include "platform/RichTextBox.h"
+#include "platform/ShellOpen.h"
+
+#include <QMouseEvent>
+#include <QToolTip>
+
+namespace veldra::links
+{
+
+using platform::PointerKind;
+
+NewsLinkHandlers::NewsLinkHandlers(platform::RichTextBox *box, const QString &appDir)
+    : QObject(box)
+    , m_box(box)
+    , m_appDir(appDir)
+{
+    box->viewport()->setMouseTracking(true);
+    box->viewport()->installEventFilter(this);
+}
+
+bool NewsLinkHandlers::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!m_box || watched != m_box->viewport())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        MouseMove(static_cast<const QMouseEvent *>(event));
+        break;
+    case QEvent::MouseButtonPress:
+        m_click.press(static_cast<const QMouseEvent *>(event));
+        break;
+    case QEvent::MouseButtonDblClick:
+        m_click.cancel();
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_click.release(static_cast<const QMouseEvent *>(event)))
+            Click();
+        break;
+    case QEvent::Leave:
+        m_currentLink.clear();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void NewsLinkHandlers::MouseMove(const QMouseEvent *e)
+{
+    platform::RichTextBox &box = *m_box;
+    const QString target = box.anchorAt(e->position().toPoint());
+    // A link the shell would refuse (a file, a program) is not shown as one.
+    m_currentLink = platform::ShellOpenUrl(target).isEmpty() ? QString() : target;
+    if (m_currentLink.isEmpty()) {
+        box.setToolTip(QString());
+        box.setMousePointer(PointerKind::Default);
+    } else {
+        box.setMousePointer(PointerKind::Custom, LoadHandPointer(m_appDir));
+        box.setToolTip(HyperlinkToolTip(m_currentLink));
+    }
+    // A tooltip already up would keep naming the link the pointer came from.
+    if (QToolTip::isVisible() && QToolTip::text() != box.toolTip()) {
+        if (box.toolTip().isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(e->globalPosition().toPoint(), box.toolTip(), box.viewport());
+    }
+}
+
+void NewsLinkHandlers::Click()
+{
+    if (m_currentLink.isEmpty())
+        return;
+    qCDebug(lcLinks) << "open news link" << m_currentLink;
+    platform::ShellOpen(m_currentLink);
+}
+
+} // namespace veldra::links
