@@ -8,7 +8,6 @@
 #include "shell/Form1.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QProcessEnvironment>
 
 #include <cstdio>
@@ -86,12 +85,6 @@ int main(int argc, char *argv[])
     }
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.veldra.Veldra"));
     QApplication::setWindowIcon(platform::AppIcon());
-    // The window is laid out to the pixel for an 8-point interface font.
-    QFont font = QApplication::font();
-    if (font.pointSizeF() > 8.25) {
-        font.setPointSizeF(8.25);
-        QApplication::setFont(font);
-    }
 
     // The shared state and the windows live until the event loop has ended.
     settings::Module1 state(QString(), library.value());

@@ -74,6 +74,23 @@ Form5::Form5(Module1 &state, QWidget *owner)
     Picture1 = Place(new QLabel(this), "Picture1", 360, 2280, 615, 495);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // What screen readers announce: the grid's row and column headings.
+    const struct {
+        QLineEdit *box;
+        QLabel *row, *column;
+        const char *description;
+    } boxes[] = {{HTTP, Label2, Label4, "Name or address of the proxy server for web downloads; empty for none"},
+                 {HTTP_Port, Label2, Label5, "Port of the HTTP proxy server; 0 for no proxy"},
+                 {FTP, Label6, Label4, "Name or address of the proxy server for FTP; empty for none"},
+                 {FTP_PORT, Label6, Label5, "Port of the FTP proxy server; 0 for no proxy"}};
+    for (const auto &b : boxes) {
+        b.box->setAccessibleName(b.row->text() + QLatin1String(" proxy ") + b.column->text().toLower());
+        b.box->setAccessibleDescription(QLatin1String(b.description));
+    }
+    Label2->setBuddy(HTTP);
+    Label6->setBuddy(FTP);
+    Picture1->setAccessibleName(QStringLiteral("Proxy settings"));
+
     const QList<QWidget *> order = {HTTP, HTTP_Port, FTP, FTP_PORT, cmdOK, cmdCancel};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);

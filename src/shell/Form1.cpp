@@ -10,7 +10,9 @@
 #include "platform/ImageList.h"
 #include "platform/Reporter.h"
 #include "platform/RichTextBox.h"
+#include "platform/TextZoom.h"
 #include "platform/Twips.h"
+#include "platform/TwipsCanvas.h"
 #include "settings/Form5.h"
 #include "settings/Module1.h"
 #include "shell/DesktopReporter.h"
@@ -18,6 +20,7 @@
 #include "shell/Form3.h"
 #include "shell/Log.h"
 #include "shell/NavTree.h"
+#include "shell/WindowPlacement.h"
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
@@ -31,6 +34,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace veldra::shell
 {
@@ -46,16 +50,27 @@ Form1::Form1(settings::Module1 &state, platform::Reporter &reporter)
     , m_net(new transfer::Channels(state, this))
     , m_progress(this)
     , m_search(state.IndexFile, m_progress)
+    , m_canvas(new platform::TwipsCanvas(QSize(10425, 6810), this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Veldra v%1.%2 - written by the Veldra contributors")
                        .arg(VELDRA_VERSION_MAJOR)
                        .arg(VELDRA_VERSION_MINOR));
     setWindowIcon(platform::AppIcon());
-    resize(TwipsToPixels(10425), TwipsToPixels(6810));
-    move(TwipsToPixels(735), TwipsToPixels(570));
+    // The controls lie on a canvas that scales them with the font and the
+    // window; the window opens at the canvas's own size.
+    auto *client = new QVBoxLayout(this);
+    client->setContentsMargins(0, 0, 0, 0);
+    client->addWidget(m_canvas);
+    m_canvas->setObjectName(QStringLiteral("Form1Canvas"));
     BuildLayout();
+    DescribeControls();
     ConnectHandlers();
+    ConnectKeys();
+    resize(m_canvas->naturalSize());
+    // Smaller than this the panels would be mostly scroll bars.
+    setMinimumSize(m_canvas->naturalSize() / 2);
+    move(TwipsToPixels(735), TwipsToPixels(570));
     m_progress.setCancelHandler([this] { CancelDownload(); });
 }
 
@@ -94,6 +109,17 @@ void Form1::Form_Load()
     // Offline, no step above closes the progress window; it would cover the
     // main window, so start-up closes it.
     m_progress.close();
+    PlaceWindow();
+}
+
+void Form1::PlaceWindow()
+{
+    const QPoint layoutPlace(TwipsToPixels(735), TwipsToPixels(570));
+    const QSize room = ClientRoom(this, layoutPlace);
+    resize(m_canvas->sizeToShow(room));
+    setMinimumSize(minimumSize().boundedTo(room));
+    RestorePlacement(this, m_state.AppName, layoutPlace);
+    m_placed = true;
 }
 
 settings::Form5 &Form1::LoadForm5()
@@ -104,6 +130,7 @@ settings::Form5 &Form1::LoadForm5()
 void Form1::GetNews()
 {
     news::KeepOrShowOfflineNews(news::GetNews(*m_net, *News, m_progress), m_state, *News);
+    m_newsZoom->apply();
 }
 
 void Form1::SetTVNodes()
@@ -143,6 +170,16 @@ void Form1::SelectNode(QTreeWidgetItem *node)
 
 void Form1::TV_NodeClick(QTreeWidgetItem *Node)
 {
+    NodeAction(Node, true);
+}
+
+void Form1::TV_NodeSelected(QTreeWidgetItem *Node)
+{
+    NodeAction(Node, false);
+}
+
+void Form1::NodeAction(QTreeWidgetItem *Node, bool openDialogs)
+{
     if (!Node)
         return;
     Label3->setText(Node->text(0));
@@ -159,14 +196,14 @@ void Form1::TV_NodeClick(QTreeWidgetItem *Node)
     if (action->infoFirst)
         ApplyPanels(*action, panels);
 
-    if (tag == QLatin1String("proxy")) {
+    if (tag == QLatin1String("proxy") && openDialogs) {
         settings::Form5 &dlg = LoadForm5();
         dlg.setWindowState(Qt::WindowNoState);
         dlg.setWindowModality(Qt::ApplicationModal);
         dlg.exec();
     } else if (tag == QLatin1String("reader")) {
         FillInFAQ();
-    } else if (tag == QLatin1String("about")) {
+    } else if (tag == QLatin1String("about") && openDialogs) {
         m_reporter.MsgBox(AboutText(), MsgBoxStyle::Plain);
     }
 }
@@ -236,6 +273,7 @@ void Form1::FillInFAQ()
     // the caret after the last link, which may be far down a long document.
     for (QLineEdit *e : {txtSubject, txtAuthor, txtVersion, txtWebsite})
         e->setCursorPosition(0);
+    m_readerZoom->apply();
     txtFAQ->verticalScrollBar()->setValue(0);
     txtFAQ->horizontalScrollBar()->setValue(0);
 }
@@ -276,6 +314,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             cmdSearch_Click();
+    } else if (watched == TV && TreeKey(event)) {
+        return true;
+    } else if (watched == lstResults && ResultListKey(event)) {
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -288,6 +330,8 @@ void Form1::closeEvent(QCloseEvent *event)
     // cancelled and reports nothing, and the event loops all end.
     qCDebug(lcShell) << "shutdown" << (m_net->busy() ? "during a download" : "");
     m_closing = true;
+    if (m_placed)
+        SavePlacement(this, m_state.AppName);
     m_progress.close();
     m_form3.destroy();
     m_form5.destroy();

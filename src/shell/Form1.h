@@ -19,6 +19,8 @@ namespace veldra::platform
 {
 class Reporter;
 class RichTextBox;
+class TextZoom;
+class TwipsCanvas;
 } // namespace veldra::platform
 namespace veldra::settings
 {
@@ -31,11 +33,14 @@ enum class TransferState;
 } // namespace veldra::transfer
 namespace veldra::links
 {
+class NewsLinkHandlers;
 class ReaderLinkHandlers;
-}
+} // namespace veldra::links
 
 namespace veldra::shell
 {
+
+class FindBar;
 
 // The main window: navigation tree and info box on the left, the news, search
 // and reader panels stacked on the right. It owns the two transfer channels
@@ -50,9 +55,16 @@ public:
 
     // The start-up sequence; run once before the window is first shown.
     void Form_Load();
+    // Its last step: the window where the user left it, or at the layout's
+    // place, inside the screen either way. Closing then remembers the place.
+    void PlaceWindow();
 
     void SetTVNodes();
+    // A click on a node, or Enter or Space on the selected one.
     void TV_NodeClick(QTreeWidgetItem *Node);
+    // The selection moved to a node by keyboard: it switches the panels as a
+    // click does, but opens no dialog.
+    void TV_NodeSelected(QTreeWidgetItem *Node);
     // The tree's node by its position in the order the nodes were added (from 1).
     QTreeWidgetItem *TVNode(int position) const;
     // Text of the about box.
@@ -69,6 +81,7 @@ public:
     ProgressWindow &progress() { return m_progress; }
     const index::SearchAction &search() const { return m_search; }
     const links::ReaderLinkHandlers &linkHandlers() const { return *m_links; }
+    const links::NewsLinkHandlers &newsLinkHandlers() const { return *m_newsLinks; }
     Form3 *existingForm3() const { return m_form3.existing(); }
     settings::Form5 *existingForm5() const { return m_form5.existing(); }
 
@@ -78,7 +91,15 @@ protected:
 
 private:
     void BuildLayout();
+    void DescribeControls();
     void ConnectHandlers();
+    void ConnectKeys();
+    void NodeAction(QTreeWidgetItem *Node, bool openDialogs);
+    bool ResultListKey(QEvent *event);
+    bool TreeKey(QEvent *event);
+    // The body of the panel on view (news or reader), its find bar and zoom.
+    FindBar *VisibleFindBar() const;
+    platform::TextZoom *VisibleZoom() const;
     settings::Form5 &LoadForm5();
     void SelectNode(QTreeWidgetItem *node);
     void HTTP_StateChanged(transfer::TransferState State);
@@ -93,6 +114,10 @@ private:
     ProgressWindow m_progress;
     index::SearchAction m_search;
     links::ReaderLinkHandlers *m_links = nullptr;
+    links::NewsLinkHandlers *m_newsLinks = nullptr;
+    platform::TwipsCanvas *m_canvas;
+    platform::TextZoom *m_newsZoom = nullptr, *m_readerZoom = nullptr;
+    FindBar *m_newsFind = nullptr, *m_readerFind = nullptr;
     WindowSlot<Form3> m_form3;
     WindowSlot<settings::Form5> m_form5;
     QList<QTreeWidgetItem *> m_nodes; // in the order they were added
@@ -100,6 +125,7 @@ private:
     bool m_closing = false;           // the shutdown has begun
     bool m_cancelled = false;         // the user cancelled a download
     QString m_offlineIndex;           // the note on an old index put back, if any
+    bool m_placed = false;            // the start-up put the window in its place
 
     // Left column.
     QGroupBox *Frame2;

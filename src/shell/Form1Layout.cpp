@@ -1,8 +1,13 @@
 // The main window's controls, where the layout puts them, and their wiring.
 #include "links/LinkHandlers.h"
+#include "links/NewsLinkHandlers.h"
+#include "platform/ImageList.h"
 #include "platform/Layout.h"
 #include "platform/RichTextBox.h"
+#include "platform/TextZoom.h"
+#include "platform/TwipsCanvas.h"
 #include "settings/Module1.h"
+#include "shell/FindBar.h"
 #include "shell/Form1.h"
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
@@ -28,43 +33,49 @@ QGroupBox *MakeFrame(QWidget *parent, const char *name, int l, int t, int w, int
     return Place(new QGroupBox(parent), name, l, t, w, h);
 }
 
+void Describe(QWidget *w, const QString &name, const QString &description)
+{
+    if (!name.isEmpty())
+        w->setAccessibleName(name);
+    w->setAccessibleDescription(description);
+}
+
 } // namespace
 
 void Form1::BuildLayout()
 {
+    QWidget *client = m_canvas->canvas();
     // Left column: navigation tree and info box.
-    Frame2 = MakeFrame(this, "Frame2", 120, 120, 2535, 6495);
+    Frame2 = MakeFrame(client, "Frame2", 120, 120, 2535, 6495);
     TV = Place(new QTreeWidget(Frame2), "TV", 120, 360, 2295, 4095);
     TV->setHeaderHidden(true);
     TV->setColumnCount(1);
-    TV->setIconSize(QSize(16, 15));
+    TV->setIconSize(platform::ImageListSize());
     TV->setRootIsDecorated(true);
-    TV->setIndentation(12);
+    TV->setIndentation(TV->fontMetrics().averageCharWidth() * 2);
     TV->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Frame1 = MakeFrame(Frame2, "Frame1", 120, 4680, 2295, 1695);
     Picture1 = Place(new QLabel(Frame1), "Picture1", 120, 240, 615, 375);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3 = MakeLabel(Frame1, "Label3", QString(), 720, 360, 1455, 255);
-    QFont bold(QStringLiteral("Arial"));
-    bold.setPointSizeF(8.25);
+    QFont bold = Label3->font();
     bold.setBold(true);
     Label3->setFont(bold);
     Info = MakeLabel(Frame1, "Info", QString(), 120, 720, 2055, 855);
-    Info->setFont(QFont(QStringLiteral("Arial"), 9));
     Info->setWordWrap(true);
 
     // News panel.
-    frameNews = MakeFrame(this, "frameNews", 2760, 120, 7575, 6615);
+    frameNews = MakeFrame(client, "frameNews", 2760, 120, 7575, 6615);
     News = Place(new platform::RichTextBox(frameNews), "News", 240, 360, 6975, 5895);
 
     // Search panel.
-    frameSearchOnline = MakeFrame(this, "frameSearchOnline", 2760, 120, 7575, 6615);
+    frameSearchOnline = MakeFrame(client, "frameSearchOnline", 2760, 120, 7575, 6615);
     Label1 = MakeLabel(frameSearchOnline, "Label1", QStringLiteral("Search on server for:"), 120, 360, 1485, 195);
     txtSearchText = Place(new QLineEdit(frameSearchOnline), "txtSearchText", 120, 600, 3615, 285);
     cmdSearch = Place(new QPushButton(QStringLiteral("&Search"), frameSearchOnline), "cmdSearch", 3840, 600, 1095, 255);
     lstResults = Place(new QTreeWidget(frameSearchOnline), "lstResults", 120, 960, 7455, 5055);
     lstResults->setRootIsDecorated(false);
-    lstResults->setIconSize(QSize(16, 15));
+    lstResults->setIconSize(platform::ImageListSize());
     lstResults->setColumnCount(0);
     // The hit count's place in the old layout lies inside the result list, where
     // the list would hide it; it stands beside the Read button instead.
@@ -73,7 +84,7 @@ void Form1::BuildLayout()
     cmdRead->setEnabled(false);
 
     // Reader panel.
-    frameReader = MakeFrame(this, "frameReader", 2760, 120, 7575, 6615);
+    frameReader = MakeFrame(client, "frameReader", 2760, 120, 7575, 6615);
     Label5 = MakeLabel(frameReader, "Label5", QStringLiteral("Subject:"), 240, 360, 585, 195);
     Label4 = MakeLabel(frameReader, "Label4", QStringLiteral("Author:"), 240, 720, 510, 195);
     Label6 = MakeLabel(frameReader, "Label6", QStringLiteral("Website:"), 240, 1080, 630, 195);
@@ -82,13 +93,20 @@ void Form1::BuildLayout()
     txtAuthor = Place(new QLineEdit(frameReader), "txtAuthor", 960, 720, 2895, 285);
     txtWebsite = Place(new QLineEdit(frameReader), "txtWebsite", 960, 1080, 2895, 285);
     txtVersion = Place(new QLineEdit(frameReader), "txtVersion", 960, 1440, 2895, 285);
-    // The header boxes take the menu colour so that they read as labels.
+    // The header boxes take the menu colour so that they read as labels. They
+    // show the document's header: it can be selected and copied, not edited.
     const QColor menuColour = QApplication::palette("QMenu").color(QPalette::Window);
     for (QLineEdit *e : {txtSubject, txtAuthor, txtWebsite, txtVersion}) {
         QPalette pal = e->palette();
         pal.setColor(QPalette::Base, menuColour);
         e->setPalette(pal);
+        e->setReadOnly(true);
     }
+    Label5->setBuddy(txtSubject);
+    Label4->setBuddy(txtAuthor);
+    Label6->setBuddy(txtWebsite);
+    Label7->setBuddy(txtVersion);
+    Label1->setBuddy(txtSearchText);
     cmdExtraFunctions = Place(new QPushButton(QStringLiteral("&Extra functions"), frameReader), "cmdExtraFunctions",
                               4080, 1440, 1455, 375);
     cmdExtraFunctions->setEnabled(false);
@@ -105,6 +123,47 @@ void Form1::BuildLayout()
         setTabOrder(order[i], order[i + 1]);
     for (QWidget *w : {static_cast<QWidget *>(News), static_cast<QWidget *>(txtFAQ)})
         w->setFocusPolicy(Qt::StrongFocus);
+
+    // Find bars and zoom of the two document bodies. The bars come last on
+    // the way through the controls.
+    m_newsFind = new FindBar(News, "newsFind");
+    m_readerFind = new FindBar(txtFAQ, "readerFind");
+    m_newsZoom = new platform::TextZoom(News);
+    m_readerZoom = new platform::TextZoom(txtFAQ);
+}
+
+// What screen readers announce for each control, beyond the captions of the
+// buttons and labels they read anyway.
+void Form1::DescribeControls()
+{
+    Describe(TV, QStringLiteral("Navigation"),
+             QStringLiteral("Moving the selection switches between the news, the search and the reader; "
+                            "Enter or Space on Proxy settings or About opens it"));
+    Describe(Picture1, QStringLiteral("Icon of the selected item"), QString());
+    Describe(Label3, QString(), QStringLiteral("The selected item"));
+    Describe(Info, QString(), QStringLiteral("What the selected item is for"));
+    Describe(News, QStringLiteral("Community news"),
+             QStringLiteral("Today's news from the server; links open in the browser or mail program"));
+    Describe(txtSearchText, QStringLiteral("Search on server for"),
+             QStringLiteral("Subject to look for in the library's index; Enter searches"));
+    Describe(cmdSearch, QString(), QStringLiteral("Searches the library's index for the subject"));
+    Describe(lstResults, QStringLiteral("Search results"),
+             QStringLiteral("Documents whose entry matches; Enter or a double-click reads the selected one"));
+    Describe(Label2, QString(), QStringLiteral("Number of matches found"));
+    Describe(cmdRead, QString(), QStringLiteral("Downloads the selected document and shows it in the reader"));
+    Describe(txtSubject, QStringLiteral("Subject"), QStringLiteral("Subject of the document in the reader"));
+    Describe(txtAuthor, QStringLiteral("Author"), QStringLiteral("Author of the document in the reader"));
+    Describe(txtWebsite, QStringLiteral("Website"),
+             QStringLiteral("Website of the document's author; a click opens it in the browser"));
+    Describe(txtVersion, QStringLiteral("Version"), QStringLiteral("Version of the document in the reader"));
+    Describe(cmdExtraFunctions, QString(), QStringLiteral("Further functions for the document in the reader"));
+    Describe(txtFAQ, QStringLiteral("Document"),
+             QStringLiteral("Text of the document in the reader; links open in the browser or mail program"));
+    frameNews->setAccessibleName(QStringLiteral("News panel"));
+    frameSearchOnline->setAccessibleName(QStringLiteral("Search panel"));
+    frameReader->setAccessibleName(QStringLiteral("Reader panel"));
+    Frame2->setAccessibleName(QStringLiteral("Navigation column"));
+    Frame1->setAccessibleName(QStringLiteral("Selected item"));
 }
 
 void Form1::ConnectHandlers()
@@ -113,19 +172,31 @@ void Form1::ConnectHandlers()
     connect(&m_net->FTP(), &transfer::TransferChannel::StateChanged, this, &Form1::FTP_StateChanged);
     connect(TV, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { TV_NodeClick(item); });
     connect(TV, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
-        // Keyboard moves select a node as a click does; mouse clicks arrive as
-        // itemClicked, so they are not handled twice.
+        // The selection moved by keyboard (arrows, type-ahead); a mouse click
+        // arrives as itemClicked and is not handled twice.
         if (item && QApplication::mouseButtons() == Qt::NoButton && TV->hasFocus())
-            TV_NodeClick(item);
+            TV_NodeSelected(item);
     });
     connect(cmdSearch, &QPushButton::clicked, this, &Form1::cmdSearch_Click);
     txtSearchText->installEventFilter(this);
+    TV->installEventFilter(this);
+    lstResults->installEventFilter(this);
+    // A result selected by keyboard counts as much as a clicked one.
     connect(lstResults, &QTreeWidget::itemClicked, this, [this] { cmdRead->setEnabled(true); });
+    connect(lstResults, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (!lstResults->selectedItems().isEmpty())
+            cmdRead->setEnabled(true);
+    });
+    connect(lstResults, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (cmdRead->isEnabled())
+            cmdRead_Click();
+    });
     connect(cmdRead, &QPushButton::clicked, this, &Form1::cmdRead_Click);
     connect(cmdExtraFunctions, &QPushButton::clicked, this, &Form1::cmdExtraFunctions_Click);
 
     m_links = new links::ReaderLinkHandlers({frameReader, txtFAQ, txtWebsite, txtAuthor, txtSubject, txtVersion},
                                             m_state.AppDir);
+    m_newsLinks = new links::NewsLinkHandlers(News, m_state.AppDir);
 }
 
 } // namespace veldra::shell

@@ -1,4 +1,7 @@
+#include "platform/Layout.h"
 #include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+#include "platform/TwipsCanvas.h"
 #include "settings/Form5.h"
 #include "shell/Form2.h"
 #include "shell/Form3.h"
@@ -21,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QtMath>
 
 using namespace veldra;
 using platform::MsgBoxStyle;
@@ -42,7 +46,7 @@ private slots:
     void aboutBoxText();
     void proxyNodeOpensDialogModallyEachTime();
     void proxyDialogIsFreshAfterEachClose();
-    void layoutMatchesTwipsTable();
+    void layoutScalesTheTwipsTable();
     void progressWindowStates();
     void progressWindowClosedByUserStaysClosedForOperation();
     void functionsMenu();
@@ -213,17 +217,49 @@ void TestShell::proxyDialogIsFreshAfterEachClose()
     QCOMPARE(shown, QStringLiteral("after"));
 }
 
-void TestShell::layoutMatchesTwipsTable()
+void TestShell::layoutScalesTheTwipsTable()
 {
-    // Twips at 15 to the pixel.
-    QCOMPARE(f->size(), QSize(695, 454));
-    QCOMPARE(child<QTreeWidget>("TV")->geometry(), QRect(8, 24, 153, 273));
-    const QRect panel = child<QGroupBox>("frameReader")->geometry();
-    QCOMPARE(panel, QRect(184, 8, 505, 441));
-    QCOMPARE(child<QGroupBox>("frameNews")->geometry(), panel);
-    QCOMPARE(child<QGroupBox>("frameSearchOnline")->geometry(), panel);
-    QCOMPARE(child<QTreeWidget>("lstResults")->geometry(), QRect(8, 64, 497, 337));
-    QCOMPARE(child<platform::RichTextBox>("txtFAQ")->geometry(), QRect(16, 128, 473, 305));
+    // The window opens at the layout's size in twips, drawn at the scale of
+    // the font and screen, and every control where the layout puts it.
+    const double s = platform::PixelsPerTwip();
+    auto *canvas = Child<platform::TwipsCanvas>(f, "Form1Canvas");
+    QCOMPARE(f->size(), QSize(qCeil(10425 * s), qCeil(6810 * s)));
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    const struct {
+        const char *name;
+        QRect twips;
+    } controls[] = {
+        {"Frame2", {120, 120, 2535, 6495}},       {"TV", {120, 360, 2295, 4095}},
+        {"Frame1", {120, 4680, 2295, 1695}},      {"frameNews", {2760, 120, 7575, 6615}},
+        {"News", {240, 360, 6975, 5895}},         {"frameSearchOnline", {2760, 120, 7575, 6615}},
+        {"txtSearchText", {120, 600, 3615, 285}}, {"cmdSearch", {3840, 600, 1095, 255}},
+        {"lstResults", {120, 960, 7455, 5055}},   {"cmdRead", {240, 6120, 1935, 375}},
+        {"frameReader", {2760, 120, 7575, 6615}}, {"txtSubject", {960, 360, 4095, 285}},
+        {"txtWebsite", {960, 1080, 2895, 285}},   {"cmdExtraFunctions", {4080, 1440, 1455, 375}},
+        {"txtFAQ", {240, 1920, 7095, 4575}},
+    };
+    const auto check = [&](const char *when) {
+        const double sx = canvas->pixelsPerTwipX(), sy = canvas->pixelsPerTwipY();
+        for (const auto &c : controls)
+            QVERIFY2(Child<QWidget>(f, c.name)->geometry() == platform::ScaleTwipsRect(c.twips, sx, sy),
+                     qPrintable(QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(when)));
+    };
+    QVERIFY(qAbs(canvas->pixelsPerTwipX() - s) < 0.001 && qAbs(canvas->pixelsPerTwipY() - s) < 0.001);
+    check("at the window's own size");
+    // A larger window draws the layout larger, in proportion.
+    f->resize(f->size() * 3 / 2);
+    QTRY_VERIFY(qAbs(canvas->pixelsPerTwipX() - s * 1.5) < 0.001);
+    QVERIFY(qAbs(canvas->pixelsPerTwipY() - s * 1.5) < 0.001);
+    check("one and a half times as large");
+    // Labels sized to their text keep their place and hold their text.
+    for (const char *name : {"Label1", "Label5", "Label4", "Label6", "Label7"}) {
+        auto *label = Child<QLabel>(f, name);
+        QVERIFY2(label->width() >= label->sizeHint().width(), name);
+        QCOMPARE(label->pos(), platform::ScaleTwipsRect(platform::TwipsGeometry(label), canvas->pixelsPerTwipX(),
+                                                        canvas->pixelsPerTwipY())
+                                   .topLeft());
+    }
     QCOMPARE(child<QPushButton>("cmdRead")->text(), QStringLiteral("&Read"));
     QCOMPARE(child<QPushButton>("cmdSearch")->text(), QStringLiteral("&Search"));
     QCOMPARE(child<QPushButton>("cmdExtraFunctions")->text(), QStringLiteral("&Extra functions"));
@@ -243,7 +279,7 @@ void TestShell::progressWindowStates()
     QVERIFY(p && p->isVisible());
     QCOMPARE(p->parentWidget(), f);
     QCOMPARE(p->outerHeightTwips(), 1665);
-    QCOMPARE(p->width(), 509);
+    QCOMPARE(p->width(), platform::TwipsToPixels(7635));
     auto *status = Child<QLabel>(p, "Status");
     auto *bar = Child<QProgressBar>(p, "Prog");
     progress.setMaximum(7);
