@@ -4,7 +4,8 @@
 set -euo pipefail
 pkgs=(cmake g++ make qt6-base-dev qt6-image-formats-plugins python3 xvfb xauth x11-utils tinyproxy unrtf
       imagemagick xdotool clang libclang-rt-14-dev appstream dpkg-dev file desktop-file-utils
-      fonts-dejavu-core librsvg2-bin lintian man-db)
+      fonts-dejavu-core librsvg2-bin lintian man-db
+      dbus at-spi2-core python3-pyatspi qt6ct)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,9 +3,14 @@
 
 Runs inside an X server (xvfb-run). Starts real servers on loopback, starts a copy
 of build/bin/veldra in a scratch program folder, drives it with xdotool and checks
-what a person and the disk see. Screenshots of each step go to <build>/e2e/<case>/.
+what a person and the disk see. Controls are found as a screen reader finds them,
+through AT-SPI on a private session bus, so the cases hold at any scale and font.
+Screenshots of each step go to <build>/e2e/<case>/.
+
+Needs Debian's python3 with python3-pyatspi (at-spi2-core).
 """
 import argparse
+import collections
 import os
 import shutil
 import signal
@@ -15,16 +20,7 @@ import sys
 import tempfile
 import time
 
-# Geometry of the main window in pixels. Without a window manager it sits exactly
-# where it places itself, so the controls are at fixed screen positions.
-WIN_X, WIN_Y = 49, 38
-PANEL_X, PANEL_Y = WIN_X + 184, WIN_Y + 8
-NODE_X = WIN_X + 8 + 8 + 60  # over the texts of the tree's child nodes
-
-
-def node_y(position):
-    """Screen y of the tree's node at a position (1-based, all nodes expanded)."""
-    return WIN_Y + 8 + 24 + 9 + (position - 1) * 17
+pyatspi = None  # imported once the session bus is up
 
 
 class Failure(Exception):
@@ -40,6 +36,8 @@ class Session:
         self.shots = os.path.join(args.build, "e2e", args.case)
         self.procs = []
         self.step = 0
+        self.app = None
+        self.bus_pid = None
         os.makedirs(self.prog)
         shutil.rmtree(self.shots, ignore_errors=True)
         os.makedirs(self.shots)
@@ -55,8 +53,8 @@ class Session:
             os.makedirs(path, mode=0o700, exist_ok=True)
             self.env[var] = path
         self.env["QT_QPA_PLATFORM"] = "xcb"
-        self.env.pop("http_proxy", None)
-        self.env.pop("HTTP_PROXY", None)
+        for var in ("http_proxy", "HTTP_PROXY", "QT_SCALE_FACTOR", "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE"):
+            self.env.pop(var, None)
         # The desktop's opener is a stand-in that notes what it was asked to open.
         self.opened = os.path.join(self.tmp, "opened.txt")
         bindir = os.path.join(self.tmp, "bin")
@@ -66,12 +64,23 @@ class Session:
             f.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{self.opened}"\n')
         os.chmod(opener, 0o755)
         self.env["PATH"] = bindir + os.pathsep + self.env.get("PATH", "")
+        self.start_session_bus()
 
     # --- processes -------------------------------------------------------
     def spawn(self, cmd, **kw):
         p = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw)
         self.procs.append(p)
         return p
+
+    def start_session_bus(self):
+        """A session bus of our own, on which the accessibility bus starts."""
+        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+                             capture_output=True, text=True, env=self.env, check=True).stdout.split()
+        self.bus_pid = int(out[1])
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = out[0]
+        # Qt offers its accessibility tree without waiting for a screen reader.
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
 
     def wait_port(self, port, timeout=10):
         end = time.time() + timeout
@@ -112,10 +121,10 @@ class Session:
         self.wait_port(port)
         return port
 
-    def start_veldra(self, *options, log=None):
-        """Starts the program with the command-line options given; with `log`, its
-        diagnostics (all of them) go to that file."""
-        env = dict(self.env)
+    def start_veldra(self, *options, log=None, **extra_env):
+        """Starts the program with the command-line options given and the extra
+        environment; with `log`, its diagnostics (all of them) go to that file."""
+        env = dict(self.env, **extra_env)
         err = subprocess.DEVNULL
         if log:
             env["QT_LOGGING_RULES"] = "veldra.*.debug=true"
@@ -133,6 +142,11 @@ class Session:
                     p.wait(5)
                 except subprocess.TimeoutExpired:
                     p.kill()
+        if self.bus_pid:
+            try:
+                os.kill(self.bus_pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
 
     # --- the screen --------------------------------------------------------
     def xdo(self, *words, check=True):
@@ -152,13 +166,25 @@ class Session:
             time.sleep(0.2)
         raise Failure(f"no window named '{name_regex}' within {timeout} s")
 
+    def window_shown(self, name_regex):
+        return bool(self.xdo("search", "--onlyvisible", "--name", name_regex, check=False))
+
     def window_gone(self, name_regex, timeout=10):
         end = time.time() + timeout
         while time.time() < end:
-            if not self.xdo("search", "--onlyvisible", "--name", name_regex, check=False):
+            if not self.window_shown(name_regex):
                 return
             time.sleep(0.2)
         raise Failure(f"window '{name_regex}' still shown after {timeout} s")
+
+    def geometry(self, wid):
+        """x, y, width, height of a window on the screen."""
+        geo = dict(line.split("=") for line in self.xdo("getwindowgeometry", "--shell", wid).splitlines())
+        return int(geo["X"]), int(geo["Y"]), int(geo["WIDTH"]), int(geo["HEIGHT"])
+
+    def screen_size(self):
+        w, h = self.xdo("getdisplaygeometry").split()
+        return int(w), int(h)
 
     def shot(self, what):
         self.step += 1
@@ -167,8 +193,20 @@ class Session:
         subprocess.run(["import", "-window", "root", path], check=True)
         return path
 
+    def keep_window(self, name, wid, out, margin=4):
+        """A screenshot cropped to a window and a margin round it, kept as out/name.png."""
+        x, y, w, h = self.geometry(wid)
+        sw, sh = self.screen_size()
+        left, top = max(0, x - margin), max(0, y - margin)
+        right, bottom = min(sw, x + w + margin), min(sh, y + h + margin)
+        os.makedirs(out, exist_ok=True)
+        path = os.path.join(out, name + ".png")
+        subprocess.run(["convert", self.shot(name), "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
+                        "+repage", path], check=True)
+        return path
+
     def click(self, x, y):
-        self.xdo("mousemove", "--sync", x, y)
+        self.xdo("mousemove", "--sync", int(x), int(y))
         self.xdo("click", 1)
         time.sleep(0.3)
 
@@ -182,6 +220,110 @@ class Session:
 
     def type(self, text):
         self.xdo("type", "--delay", 30, text)
+
+    # --- what a screen reader sees ------------------------------------------
+    def a11y_app(self, timeout=30):
+        """The program's accessible application, once it shows its main window."""
+        global pyatspi
+        if pyatspi is None:
+            try:
+                import pyatspi as module
+            except ImportError:
+                raise Failure("python3-pyatspi is missing (scripts/deps.sh installs it)")
+            pyatspi = module
+        end = time.time() + timeout
+        while time.time() < end:
+            for app in pyatspi.Registry.getDesktop(0):
+                try:
+                    if app is not None and app.get_process_id() == self.app.pid and app.childCount:
+                        return app
+                except Exception:
+                    pass
+            time.sleep(0.2)
+        raise Failure("the program does not show up on the accessibility bus")
+
+    def control(self, name, role=None, within=None, showing=True, timeout=10):
+        """The first control with this accessible name (and role), shown on the screen."""
+        end = time.time() + timeout
+        while True:
+            root = within or self.a11y_app()
+
+            def wanted(a):
+                try:
+                    return (a.name == name and (role is None or a.getRoleName() == role)
+                            and (not showing or a.getState().contains(pyatspi.STATE_SHOWING)))
+                except Exception:
+                    return False
+
+            found = pyatspi.findDescendant(root, wanted)
+            if found is not None:
+                return found
+            if time.time() > end:
+                raise Failure(f"no {'shown ' if showing else ''}control named '{name}'"
+                              f"{' (' + role + ')' if role else ''}")
+            time.sleep(0.2)
+
+    def extents(self, acc):
+        return acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+
+    def centre(self, acc):
+        e = self.extents(acc)
+        return e.x + e.width // 2, e.y + e.height // 2
+
+    def click_on(self, name, role=None, within=None):
+        self.click(*self.centre(self.control(name, role, within)))
+
+    def node(self, text):
+        """An item of the navigation tree, by its text."""
+        return self.control(text, within=self.control("Navigation", "tree"))
+
+    def click_node(self, text):
+        self.click(*self.centre(self.node(text)))
+
+    def text_of(self, name):
+        t = self.control(name, "text", showing=False).queryText()
+        return t.getText(0, -1)
+
+    def text_point(self, name, words, index=0):
+        """Screen point on the character `index` of `words` in a text control."""
+        t = self.control(name, "text").queryText()
+        at = t.getText(0, -1).find(words)
+        if at < 0:
+            raise Failure(f"'{words}' is not in {name}")
+        x, y, w, h = t.getCharacterExtents(at + index, pyatspi.DESKTOP_COORDS)
+        return x + w // 2, y + h // 2
+
+    def scroll_to_end(self, name):
+        """Clicks into a text control's first line and moves its caret to the end."""
+        x, y, w, h = self.extents(self.control(name, "text"))
+        self.click(x + w // 2, y + 8)
+        self.key("ctrl+End")
+        time.sleep(0.3)
+
+    def text_range(self, name, words):
+        """Screen rectangle of `words` in a text control: x, y, width, height."""
+        t = self.control(name, "text").queryText()
+        at = t.getText(0, -1).find(words)
+        if at < 0:
+            raise Failure(f"'{words}' is not in {name}")
+        return tuple(t.getRangeExtents(at, at + len(words), pyatspi.DESKTOP_COORDS))
+
+    def focused(self):
+        """The accessible names of the controls that report the keyboard focus: a
+        control, and within a tree or list the item that has it."""
+        app = self.a11y_app()
+        found = []
+        pyatspi.findAllDescendants(app, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED) and
+                                   found.append(a.name))
+        return found
+
+    def enabled(self, name, role="push button"):
+        return self.control(name, role).getState().contains(pyatspi.STATE_ENABLED)
+
+    def result_rows(self):
+        """The subject cells of the result list, in order."""
+        table = self.control("Search results").queryTable()
+        return [table.getAccessibleAt(row, 0) for row in range(table.nRows)]
 
     # --- what the disk shows -------------------------------------------------
     def read(self, *parts):
@@ -200,10 +342,17 @@ class Session:
         if not cond:
             raise Failure(message)
 
+    def wait_for(self, cond, message, timeout=10):
+        end = time.time() + timeout
+        while not cond():
+            if time.time() > end:
+                raise Failure(message)
+            time.sleep(0.2)
+
     def search(self, text):
         """Opens the search panel, types the text and presses Enter."""
-        self.click(NODE_X, node_y(3))  # "Search Solution"
-        self.click(PANEL_X + 8 + 100, PANEL_Y + 40 + 9)
+        self.click_node("Search Solution")
+        self.click_on("Search on server for", "text")
         self.key("ctrl+a")
         self.type(text)
         self.key("Return")
@@ -219,8 +368,10 @@ class Session:
             time.sleep(0.1)
 
     def read_first_result(self):
-        self.click(PANEL_X + 8 + 80, PANEL_Y + 64 + 30)
-        self.click(PANEL_X + 16 + 60, PANEL_Y + 408 + 12)  # Read
+        rows = self.result_rows()
+        self.expect(rows, "the search listed nothing")
+        self.click(*self.centre(rows[0]))
+        self.click_on("Read", "push button")
         time.sleep(2)
 
     def main_window(self):
@@ -232,6 +383,9 @@ class Session:
                     "script.dat is not the served index followed by CR LF")
         self.expect(self.read(self.prog, "news.rtf") == self.read(lib, "test.rtf"),
                     "news.rtf differs from the served news")
+
+    def downloaded(self):
+        return [n for n in os.listdir(self.prog) if n not in ("veldra", "hand.cur", "script.dat", "news.rtf")]
 
 
 def case_start(s):
@@ -305,8 +459,7 @@ def case_search_read(s):
     s.search("proxy")
     s.shot("search-results")
     s.read_first_result()
-    downloaded = [n for n in os.listdir(s.prog) if n not in ("veldra", "hand.cur", "script.dat", "news.rtf")]
-    s.expect(downloaded, f"Read downloaded nothing into the program folder: {os.listdir(s.prog)}")
+    s.expect(s.downloaded(), f"Read downloaded nothing into the program folder: {os.listdir(s.prog)}")
     s.shot("reader")
     s.expect(not s.opened_targets(1, timeout=0), "something was opened before any link was clicked")
 
@@ -316,15 +469,16 @@ def case_search_read(s):
     s.search("links for the pointer")
     s.read_first_result()
     s.shot("reader-links")
-    s.xdo("mousemove", "--sync", PANEL_X + 16 + 30, PANEL_Y + 128 + 10)
+    x, y = s.text_point("Document", "www.example.org/first", 2)
+    s.xdo("mousemove", "--sync", x - 4, y + 1)
     time.sleep(0.5)
-    s.xdo("mousemove", "--sync", PANEL_X + 16 + 34, PANEL_Y + 128 + 11)
+    s.xdo("mousemove", "--sync", x, y)
     time.sleep(0.5)
     s.shot("reader-hover")
     s.xdo("click", 1)
     opened = s.opened_targets(1)
     s.expect(opened == ["http://www.example.org/first"], f"a click on the body's link opened {opened}")
-    s.click(PANEL_X + 64 + 60, PANEL_Y + 72 + 9)  # the website field
+    s.click_on("Website", "text")
     opened = s.opened_targets(2)
     s.expect(opened[1:] == ["http://www.example.org/author"], f"a click on the website field opened {opened[1:]}")
 
@@ -334,7 +488,7 @@ def case_proxy_dialog(s):
     s.start_veldra()
     win = s.main_window()
     s.focus(win)
-    s.click(NODE_X, node_y(6))  # "Proxy settings"
+    s.click_node("Proxy settings")
     dlg = s.find_window("^Edit Proxy Settings$")
     s.focus(dlg)
     s.shot("proxy-dialog")
@@ -351,29 +505,219 @@ def case_proxy_dialog(s):
              f"the settings file does not hold what OK wrote:\n{conf}")
 
 
+def case_keyboard(s):
+    """Search, choose and read a document without the mouse."""
+    s.serve_library()
+    s.start_veldra()
+    s.focus(s.main_window())
+    s.wait_for(lambda: "Navigation" in s.focused(), f"the tree does not have the focus at start ({s.focused()})")
+    s.key("Down")  # from "Community News" to "Search Solution"
+    s.control("Search on server for", "text")  # the search panel is shown
+    s.key("Tab")
+    s.wait_for(lambda: "Search on server for" in s.focused(), f"Tab went to {s.focused()}, not the search box")
+    s.type("proxy")
+    s.key("Return")
+    s.wait_for(lambda: len(s.result_rows()) > 1, "the search listed less than two results")
+    s.expect(not s.enabled("Read"), "Read is enabled before a result was chosen")
+    second = s.result_rows()[1].name
+    s.key("Tab", "Tab")
+    s.wait_for(lambda: "Search results" in s.focused(), f"Tab went to {s.focused()}, not the results")
+    s.expect(s.enabled("Read"), "coming to the results by keyboard did not enable Read")
+    s.key("Down")
+    s.shot("second-result-chosen")
+    s.key("Return")
+    s.wait_for(lambda: s.text_of("Subject") == second, f"the reader does not show '{second}'", timeout=20)
+    s.expect(s.downloaded(), "Enter on a result downloaded nothing")
+    s.shot("read-by-keyboard")
+
+
+def case_tree_keys(s):
+    """Arrowing and typing through the tree opens no dialog; Enter and Space do."""
+    s.serve_library()
+    s.start_veldra()
+    s.focus(s.main_window())
+    s.wait_for(lambda: "Navigation" in s.focused(), "the tree does not have the focus at start")
+    dialogs = ("^Edit Proxy Settings$", "^Veldra$")
+    seen = []
+    for keys in (["Down"] * 9, ["Up"] * 9, ["End"], ["Home"], ["a"], ["p"], ["a"]):
+        for k in keys:
+            s.key(k)
+            seen += [d for d in dialogs if s.window_shown(d)]
+    s.shot("tree-after-arrows")
+    s.expect(not seen, f"moving through the tree opened {seen}")
+    # "a" selected "About...": Space opens the about box, Enter closes it.
+    s.key("space")
+    box = s.find_window("^Veldra$", timeout=10)
+    s.shot("about-by-space")
+    s.focus(box)
+    s.key("Return")
+    s.window_gone("^Veldra$")
+    s.focus(s.main_window())
+    s.key("p")  # "Proxy settings"
+    s.key("Return")
+    dlg = s.find_window("^Edit Proxy Settings$", timeout=10)
+    s.focus(dlg)
+    s.key("alt+c")
+    s.window_gone("^Edit Proxy Settings$")
+
+
+def case_accessibility(s):
+    """What a screen reader reads out for every input of the main window."""
+    s.serve_library()
+    s.start_veldra()
+    s.main_window()
+    expected = {
+        "Navigation": "tree", "Community news": "text", "Search on server for": "text", "Search": "push button",
+        "Search results": None, "Read": "push button", "Subject": "text", "Author": "text", "Website": "text",
+        "Version": "text", "Extra functions": "push button", "Document": "text",
+    }
+    missing = []
+    for name, role in expected.items():
+        try:
+            acc = s.control(name, role, showing=False, timeout=2)
+        except Failure as e:
+            missing.append(str(e))
+            continue
+        if not acc.description:
+            missing.append(f"'{name}' has no description")
+    s.expect(not missing, "; ".join(missing))
+    # The tree's items read as their texts, the news as its text.
+    for text in ("Community News", "Search Solution", "FAQ-Reader", "Proxy settings", "About..."):
+        s.node(text)
+    s.expect("Veldra community news" in s.text_of("Community news"), "the news body reads no news")
+    s.click_node("Proxy settings")
+    s.find_window("^Edit Proxy Settings$")
+    for name in ("HTTP proxy server", "HTTP proxy port", "FTP proxy server", "FTP proxy port"):
+        s.control(name, "text")
+    s.key("alt+c")
+
+
+def check_inside_screen(s, what):
+    win = s.main_window()
+    time.sleep(1)
+    x, y, w, h = s.geometry(win)
+    sw, sh = s.screen_size()
+    s.shot(what)
+    s.expect(x >= 0 and y >= 0 and x + w <= sw and y + h <= sh,
+             f"the window {w}x{h}+{x}+{y} does not lie inside the {sw}x{sh} screen")
+    s.expect(w >= sw // 2 and h >= sh // 2, f"the window {w}x{h} is small for the {sw}x{sh} screen")
+    return win
+
+
+def case_scale_1_5(s):
+    s.serve_library()
+    s.start_veldra(QT_SCALE_FACTOR="1.5")
+    check_inside_screen(s, "at-1.5")
+
+
+def case_scale_2(s):
+    """At twice the scale: inside the screen, and (with --shots) the reader for the README."""
+    s.serve_library()
+    s.start_veldra(QT_SCALE_FACTOR="2")
+    win = check_inside_screen(s, "at-2")
+    if s.args.shots:
+        s.focus(win)
+        s.search("proxy")
+        s.read_first_result()
+        s.keep_window("reader-2x", win, s.args.shots)
+
+
+def pixels(path, x, y, w, h):
+    """The RGB pixels of a rectangle of a screenshot."""
+    raw = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8", "rgb:-"],
+                         capture_output=True, check=True).stdout
+    return [tuple(raw[i:i + 3]) for i in range(0, len(raw) - 2, 3)]
+
+
+def luminance(rgb):
+    def channel(v):
+        v /= 255
+        return v / 12.92 if v <= 0.03928 else ((v + 0.055) / 1.055) ** 2.4
+    r, g, b = rgb
+    return 0.2126 * channel(r) + 0.7152 * channel(g) + 0.0722 * channel(b)
+
+
+def contrast(a, b):
+    la, lb = luminance(a), luminance(b)
+    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
+
+
+def text_contrast(path, rect):
+    """Background (the commonest colour) and the strongest contrast of the text on it."""
+    px = pixels(path, *rect)
+    ground = collections.Counter(px).most_common(1)[0][0]
+    return ground, max(contrast(p, ground) for p in px)
+
+
+def case_dark_theme(s):
+    """A dark desktop theme (qt6ct's "darker"): the news stays readable, links too."""
+    conf = os.path.join(s.env["XDG_CONFIG_HOME"], "qt6ct")
+    os.makedirs(conf)
+    with open(os.path.join(conf, "qt6ct.conf"), "w") as f:
+        f.write("[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\n"
+                "style=Fusion\n\n[Fonts]\ngeneral=\"Sans Serif,9,-1,5,400,0,0,0,0,0,0,0,0,0,0,1\"\n")
+    s.serve_library()
+    s.start_veldra(QT_QPA_PLATFORMTHEME="qt6ct")
+    win = s.main_window()
+    s.focus(win)
+    time.sleep(1)
+    s.scroll_to_end("Community news")  # where the links are
+    path = s.shot("news-dark")
+    tree = s.extents(s.control("Navigation", "tree"))
+    ground = collections.Counter(pixels(path, tree.x + 2, tree.y + tree.height - 20, tree.width - 4, 16)) \
+        .most_common(1)[0][0]
+    s.expect(luminance(ground) < 0.1, f"the theme is not dark: the tree's ground is {ground}")
+    for what, words in (("text", "Read the full release notes"), ("link", "www.example.org/veldra/news/2.0.3.html")):
+        page, best = text_contrast(path, s.text_range("Community news", words))
+        s.expect(best >= 4.5, f"the news {what} has a contrast of {best:.2f} on {page}")
+        print(f"news {what}: contrast {best:.2f} on {page}")
+    if s.args.shots:
+        s.keep_window("news-dark", win, s.args.shots)
+
+
+def case_news_link(s):
+    """A click on a link in the news reaches the desktop's opener."""
+    s.serve_library()
+    s.start_veldra()
+    s.focus(s.main_window())
+    s.scroll_to_end("Community news")
+    x, y = s.text_point("Community news", "www.example.org/veldra/news/2.0.3.html", 3)
+    s.xdo("mousemove", "--sync", x - 5, y + 1)
+    time.sleep(0.3)
+    s.xdo("mousemove", "--sync", x, y)
+    time.sleep(0.5)
+    s.shot("news-link-hover")
+    s.xdo("click", 1)
+    opened = s.opened_targets(1)
+    s.expect(opened == ["http://www.example.org/veldra/news/2.0.3.html"], f"a click on the news link opened {opened}")
+    x, y = s.text_point("Community news", "news@example.org", 2)
+    s.xdo("mousemove", "--sync", x - 5, y + 1)
+    s.xdo("mousemove", "--sync", x, y)
+    time.sleep(0.3)
+    s.xdo("click", 1)
+    opened = s.opened_targets(2)
+    s.expect(opened[1:] == ["mailto:news@example.org"], f"a click on the news mail link opened {opened[1:]}")
+    # Plain text next to it opens nothing.
+    s.click(*s.text_point("Community news", "Read the full release notes", 2))
+    s.expect(len(s.opened_targets(3, timeout=1)) == 2, "a click on plain news text opened something")
+
+
 def case_tour(s):
-    """Screenshots of each panel for the README, cropped to the main window."""
+    """Screenshots of each panel for the README, cropped to the window."""
     s.serve_library()
     s.start_veldra()
     win = s.main_window()
     s.focus(win)
-    out = s.args.shots
-    os.makedirs(out, exist_ok=True)
-
-    def keep(name, box="703x462+45+34"):
-        subprocess.run(["convert", s.shot(name), "-crop", box, "+repage", os.path.join(out, name + ".png")],
-                       check=True)
-
-    keep("news")
+    out = s.args.shots or s.shots
+    s.keep_window("news", win, out)
     s.search("proxy")
-    s.click(PANEL_X + 8 + 80, PANEL_Y + 64 + 30)
-    keep("search")
+    s.click(*s.centre(s.result_rows()[0]))
+    s.keep_window("search", win, out)
     s.read_first_result()
-    keep("reader")
-    s.click(NODE_X, node_y(6))
+    s.keep_window("reader", win, out)
+    s.click_node("Proxy settings")
     dlg = s.find_window("^Edit Proxy Settings$")
-    geo = dict(line.split("=") for line in s.xdo("getwindowgeometry", "--shell", dlg).splitlines())
-    keep("proxy", f"{int(geo['WIDTH']) + 8}x{int(geo['HEIGHT']) + 8}+{int(geo['X']) - 4}+{int(geo['Y']) - 4}")
+    s.keep_window("proxy", dlg, out)
     s.focus(dlg)
     s.key("alt+c")
 
@@ -613,6 +957,13 @@ CASES = {
     "offline_copy": case_offline_copy,
     "server_choice": case_server_choice,
     "command_line": case_command_line,
+    "keyboard": case_keyboard,
+    "tree_keys": case_tree_keys,
+    "accessibility": case_accessibility,
+    "scale_1_5": case_scale_1_5,
+    "scale_2": case_scale_2,
+    "dark_theme": case_dark_theme,
+    "news_link": case_news_link,
 }
 
 
@@ -622,7 +973,7 @@ def main():
     ap.add_argument("--build", required=True)
     ap.add_argument("--source", required=True)
     ap.add_argument("--port", type=int, required=True)
-    ap.add_argument("--shots", help="with --case tour: where the cropped screenshots go")
+    ap.add_argument("--shots", help="with tour, scale_2 or dark_theme: where the README's screenshots go")
     args = ap.parse_args()
     s = Session(args)
     try:
