@@ -8,8 +8,9 @@ namespace veldra::platform
 
 // The client area of a window laid out in twips (see Twips.h and Layout.h).
 // Its controls are drawn at the scale the user's font and screen ask for; a
-// larger window draws them larger, in proportion, and a window too small for
-// that scale keeps it and scrolls instead of cutting controls off.
+// larger window draws them larger, in proportion. A window a little too small
+// squeezes the layout a little; one smaller than that keeps the scale and
+// scrolls instead of cutting controls off.
 class TwipsCanvas : public QScrollArea
 {
     Q_OBJECT
@@ -21,6 +22,9 @@ public:
     QWidget *canvas() const { return m_canvas; }
     // The client area at the scale of the font and screen, before any resizing.
     QSize naturalSize() const;
+    // The smallest client area that shows all controls without scrolling: a
+    // little narrower and lower than the natural size.
+    QSize smallestSize() const;
     // The client area to open with in `room`: the natural size where it fits,
     // else as much as fits, with room for the scroll bar this then needs.
     QSize sizeToShow(const QSize &room) const;

@@ -137,12 +137,21 @@ void TestScaling::canvasGrowsInProportionAndScrollsWhenSmall()
     QVERIFY(qAbs(button->x() - area.width() / 4) <= 1 && qAbs(button->width() - area.width() / 2) <= 1);
     QVERIFY(qAbs(button->y() - area.height() / 5) <= 1 && qAbs(button->height() - area.height() * 2 / 5) <= 1);
 
+    // A little too small: squeezed, a little across and more top to bottom,
+    // nothing scrolls.
+    const QSize natural = area.naturalSize();
+    QCOMPARE(area.smallestSize(), QSize(qCeil(6000 * s * 0.96), qCeil(3000 * s * 0.85)));
+    area.resize((natural + area.smallestSize()) / 2);
+    QTRY_COMPARE(area.canvas()->size(), area.size());
+    QVERIFY(!area.horizontalScrollBar()->isVisible() && !area.verticalScrollBar()->isVisible());
+    QVERIFY(area.pixelsPerTwipX() < s && area.pixelsPerTwipX() >= s * 0.96);
+    QVERIFY(area.pixelsPerTwipY() < s && area.pixelsPerTwipY() >= s * 0.85);
+
     // Smaller than the font needs: the controls keep their size and the area scrolls.
-    area.resize(area.naturalSize() / 2);
+    area.resize(natural / 2);
     QTRY_VERIFY(area.verticalScrollBar()->isVisible());
     QVERIFY(area.horizontalScrollBar()->isVisible());
-    QCOMPARE(area.canvas()->size(), area.naturalSize());
-    QCOMPARE(button->size(), ScaleTwipsRect(QRect(1500, 600, 3000, 1200), s, s).size());
+    QCOMPARE(area.canvas()->size(), area.smallestSize());
     area.verticalScrollBar()->setValue(area.verticalScrollBar()->maximum());
     QVERIFY(area.canvas()->geometry().bottom() <= area.viewport()->height());
 }
@@ -152,10 +161,14 @@ void TestScaling::sizeToShowLeavesRoomForTheScrollBar()
     TwipsCanvas area(QSize(6000, 3000));
     const QSize natural = area.naturalSize();
     QCOMPARE(area.sizeToShow(natural * 2), natural);
-    // Too low for the screen: as high as there is room, and wider by the scroll
-    // bar down the side, so that no scroll bar across is needed.
-    const QSize low = area.sizeToShow(QSize(natural.width() + 100, natural.height() - 50));
-    QCOMPARE(low.height(), natural.height() - 50);
+    // A little too small for the screen: the room there is, squeezed.
+    const QSize smallest = area.smallestSize();
+    QCOMPARE(area.sizeToShow(smallest + QSize(5, 5)), smallest + QSize(5, 5));
+    // Lower still: wider by the scroll bar down the side, so that no scroll
+    // bar across is needed.
+    const int squeezed = smallest.height();
+    const QSize low = area.sizeToShow(QSize(natural.width() + 100, squeezed - 50));
+    QCOMPARE(low.height(), squeezed - 50);
     QCOMPARE(low.width(), natural.width() + area.verticalScrollBar()->sizeHint().width());
     // Too small both ways: all the room there is.
     QCOMPARE(area.sizeToShow(natural / 2), natural / 2);
