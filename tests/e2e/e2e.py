@@ -38,6 +38,9 @@ class Session:
         self.step = 0
         self.app = None
         self.bus_pid = None
+        # Qt 6.4 tells AT-SPI its positions in logical pixels; at a scale factor
+        # they are turned into the screen's.
+        self.scale = 1.0
         os.makedirs(self.prog)
         shutil.rmtree(self.shots, ignore_errors=True)
         os.makedirs(self.shots)
@@ -125,6 +128,7 @@ class Session:
         """Starts the program with the command-line options given and the extra
         environment; with `log`, its diagnostics (all of them) go to that file."""
         env = dict(self.env, **extra_env)
+        self.scale = float(env.get("QT_SCALE_FACTOR", 1))
         err = subprocess.DEVNULL
         if log:
             env["QT_LOGGING_RULES"] = "veldra.*.debug=true"
@@ -263,12 +267,17 @@ class Session:
                               f"{' (' + role + ')' if role else ''}")
             time.sleep(0.2)
 
+    def on_screen(self, x, y, w=0, h=0):
+        return tuple(round(v * self.scale) for v in (x, y, w, h))
+
     def extents(self, acc):
-        return acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        """x, y, width, height of a control on the screen."""
+        e = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return self.on_screen(e.x, e.y, e.width, e.height)
 
     def centre(self, acc):
-        e = self.extents(acc)
-        return e.x + e.width // 2, e.y + e.height // 2
+        x, y, w, h = self.extents(acc)
+        return x + w // 2, y + h // 2
 
     def click_on(self, name, role=None, within=None):
         self.click(*self.centre(self.control(name, role, within)))
@@ -290,7 +299,7 @@ class Session:
         at = t.getText(0, -1).find(words)
         if at < 0:
             raise Failure(f"'{words}' is not in {name}")
-        x, y, w, h = t.getCharacterExtents(at + index, pyatspi.DESKTOP_COORDS)
+        x, y, w, h = self.on_screen(*t.getCharacterExtents(at + index, pyatspi.DESKTOP_COORDS))
         return x + w // 2, y + h // 2
 
     def scroll_to_end(self, name):
@@ -306,7 +315,7 @@ class Session:
         at = t.getText(0, -1).find(words)
         if at < 0:
             raise Failure(f"'{words}' is not in {name}")
-        return tuple(t.getRangeExtents(at, at + len(words), pyatspi.DESKTOP_COORDS))
+        return self.on_screen(*t.getRangeExtents(at, at + len(words), pyatspi.DESKTOP_COORDS))
 
     def focused(self):
         """The accessible names of the controls that report the keyboard focus: a
@@ -663,9 +672,8 @@ def case_dark_theme(s):
     time.sleep(1)
     s.scroll_to_end("Community news")  # where the links are
     path = s.shot("news-dark")
-    tree = s.extents(s.control("Navigation", "tree"))
-    ground = collections.Counter(pixels(path, tree.x + 2, tree.y + tree.height - 20, tree.width - 4, 16)) \
-        .most_common(1)[0][0]
+    x, y, w, h = s.extents(s.control("Navigation", "tree"))
+    ground = collections.Counter(pixels(path, x + 2, y + h - 20, w - 4, 16)).most_common(1)[0][0]
     s.expect(luminance(ground) < 0.1, f"the theme is not dark: the tree's ground is {ground}")
     for what, words in (("text", "Read the full release notes"), ("link", "www.example.org/veldra/news/2.0.3.html")):
         page, best = text_contrast(path, s.text_range("Community news", words))
