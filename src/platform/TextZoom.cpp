@@ -65,7 +65,8 @@ void TextZoom::setPercent(int percent)
 void TextZoom::apply()
 {
     const qreal z = m_percent / 100.0;
-    if (m_basePointSize > 0) {
+    // A new font lays the whole document out again: only when it changes.
+    if (m_basePointSize > 0 && !qFuzzyCompare(m_box->font().pointSizeF(), m_basePointSize * z)) {
         QFont font = m_box->font();
         font.setPointSizeF(m_basePointSize * z);
         m_settingFont = true;

@@ -67,10 +67,18 @@ FindBar::FindBar(platform::RichTextBox *body, const char *name)
     connect(m_next, &QPushButton::clicked, this, &FindBar::findNext);
     connect(m_previous, &QPushButton::clicked, this, &FindBar::findPrevious);
     connect(m_close, &QPushButton::clicked, this, &FindBar::close);
-    // Another document in the body, or a change to its text, changes the matches.
+    // Another document in the body, or a change to its text, changes the
+    // matches. A document arrives in many pieces: they are counted once it is
+    // all there, when the program next waits for events.
+    m_recount.setSingleShot(true);
+    m_recount.setInterval(0);
+    connect(&m_recount, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            recount();
+    });
     connect(body->document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (isVisible() && removed != added)
-            recount();
+            m_recount.start();
     });
     hide();
 }

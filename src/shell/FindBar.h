@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QTimer>
 #include <QVector>
 #include <QWidget>
 
@@ -58,6 +59,7 @@ private:
     QVector<int> m_matches;
     int m_current = -1; // index into m_matches
     int m_matchLength = 0;
+    QTimer m_recount;
 };
 
 } // namespace veldra::shell

@@ -308,6 +308,12 @@ void TestKeyboard::findAndZoomKeysWorkOnTheVisibleBody()
     key(QApplication::focusWidget(), Qt::Key_Return, Qt::ShiftModifier);
     QCOMPARE(newsFind->countText(), QStringLiteral("2 of 2"));
 
+    // Another text in the body is counted again once it is all in.
+    News->setText(QStringLiteral("news, news\r\nand news"));
+    QCOMPARE(newsFind->countText(), QStringLiteral("2 of 2")); // not yet
+    QTRY_COMPARE(newsFind->countText(), QStringLiteral("3 matches"));
+    QCOMPARE(News->extraSelections().size(), 3);
+
     // Zoom: Ctrl++ (or Ctrl+=), Ctrl+-, Ctrl+0 on the news.
     const qreal size = News->font().pointSizeF();
     key(News, Qt::Key_Plus, Qt::ControlModifier);
