@@ -23,6 +23,12 @@ import time
 pyatspi = None  # imported once the session bus is up
 
 
+def free_port():
+    with socket.socket() as sock:
+        sock.bind(("127.0.0.1", 0))
+        return sock.getsockname()[1]
+
+
 class Failure(Exception):
     pass
 
@@ -38,6 +44,8 @@ class Session:
         self.step = 0
         self.app = None
         self.bus_pid = None
+        # Each session serves on a port of its own, so cases run side by side.
+        self.port = args.port or free_port()
         # Qt 6.4 tells AT-SPI its positions in logical pixels; at a scale factor
         # they are turned into the screen's.
         self.scale = 1.0
@@ -96,7 +104,7 @@ class Session:
         raise Failure(f"nothing listens on 127.0.0.1:{port}")
 
     def serve_library(self):
-        port = self.args.port
+        port = self.port
         try:
             socket.create_connection(("127.0.0.1", port), 0.2).close()
             raise Failure(f"port {port} is already in use; stop whatever serves it (./run?)")
@@ -124,9 +132,12 @@ class Session:
         self.wait_port(port)
         return port
 
-    def start_veldra(self, *options, log=None, **extra_env):
+    def start_veldra(self, *options, log=None, own_server=True, **extra_env):
         """Starts the program with the command-line options given and the extra
-        environment; with `log`, its diagnostics (all of them) go to that file."""
+        environment; with `log`, its diagnostics (all of them) go to that file.
+        Unless told otherwise, the program's server is this session's port."""
+        if own_server and "--server" not in options:
+            options = ("--server", f"http://127.0.0.1:{self.port}/", *options)
         env = dict(self.env, **extra_env)
         self.scale = float(env.get("QT_SCALE_FACTOR", 1))
         err = subprocess.DEVNULL
@@ -441,7 +452,7 @@ def case_proxy(s):
     s.shot("started-through-proxy")
     s.check_start_downloads()
     log = open(s.proxy_log, errors="replace").read()
-    base = f"http://127.0.0.1:{s.args.port}/software/corvane/"
+    base = f"http://127.0.0.1:{s.port}/software/corvane/"
     for doc in ("script.txt", "test.rtf"):
         s.expect(base + doc in log, f"the proxy's log does not show the request for {doc}:\n{log}")
 
@@ -874,7 +885,7 @@ def case_server_choice(s):
     with open(os.path.join(conf_dir, "Veldra.conf"), "w") as f:
         f.write(f"[Server]\nURL={server_url(ports['setting'])}\n")
 
-    s.start_veldra(log=os.path.join(s.tmp, "veldra-setting.log"))
+    s.start_veldra(log=os.path.join(s.tmp, "veldra-setting.log"), own_server=False)
     s.main_window()
     s.expect(s.read(s.prog, "script.dat") == b"setting.faq=Served for the setting]\r\n\r\n",
              "without --server the index did not come from the server in the settings")
@@ -980,7 +991,7 @@ def main():
     ap.add_argument("--case", required=True, choices=sorted(CASES))
     ap.add_argument("--build", required=True)
     ap.add_argument("--source", required=True)
-    ap.add_argument("--port", type=int, required=True)
+    ap.add_argument("--port", type=int, default=0, help="the port to serve the library on (default: a free one)")
     ap.add_argument("--shots", help="with tour, scale_2 or dark_theme: where the README's screenshots go")
     args = ap.parse_args()
     s = Session(args)
