@@ -4,11 +4,13 @@
 #include "platform/RichTextBox.h"
 #include "settings/Module1.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
 #include <cstdio>
@@ -82,6 +84,11 @@ int main(int argc, char **argv)
     window.show();
     QApplication::processEvents();
 
+    // Both widgets go on laying out the rest of a long text in the background
+    // after the measured part. That is finished, untimed, before the other one
+    // is measured: the reader lets events run while it works, and would
+    // otherwise be timed against the other widget's layout.
+    const auto finishLayout = [](QTextEdit *edit) { edit->document()->documentLayout()->documentSize(); };
     double best = 1e9, bestAnchor = 1e9;
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer t;
@@ -89,11 +96,13 @@ int main(int argc, char **argv)
         anchor.setPlainText(plain);
         QApplication::processEvents();
         bestAnchor = std::min(bestAnchor, Seconds(t));
+        finishLayout(&anchor);
 
         t.restart();
         veldra::faq::FillInFAQ(ui, state);
         QApplication::processEvents();
         best = std::min(best, Seconds(t));
+        finishLayout(ui.txtFAQ);
     }
     std::fprintf(stderr, "FillInFAQ %.3f s, setPlainText %.3f s, body %d bytes\n", best, bestAnchor, int(body.size()));
     std::printf("fillinfaq_ratio_vs_setplaintext=%.2f\n", best / bestAnchor);
