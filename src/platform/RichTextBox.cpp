@@ -1,5 +1,6 @@
 #include "platform/RichTextBox.h"
 
+#include "platform/BoxDocument.h"
 #include "rtf/RtfReader.h"
 #include "text/CodePage.h"
 
@@ -15,30 +16,6 @@
 
 namespace veldra::platform
 {
-
-namespace
-{
-
-// Splits text at CR LF, lone CR and lone LF into paragraphs separated by "\n",
-// which QTextDocument turns into blocks.
-QString NormaliseLineBreaks(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r')) {
-            out += QLatin1Char('\n');
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-} // namespace
 
 RichTextBox::RichTextBox(QWidget *parent)
     : QTextEdit(parent)
@@ -104,18 +81,7 @@ int RichTextBox::textLength() const
 
 void RichTextBox::appendText(const QString &text)
 {
-    QTextCursor c(document());
-    c.movePosition(QTextCursor::End);
-    // The new text does not continue a link that ends the box.
-    QTextCharFormat plain = c.charFormat();
-    if (plain.boolProperty(kLinkUnderline))
-        plain.setFontUnderline(false);
-    plain.clearProperty(kLinkUnderline);
-    plain.clearProperty(kLinkAttribute);
-    plain.setAnchor(false);
-    plain.clearProperty(QTextFormat::AnchorHref);
-    plain.clearForeground();
-    c.insertText(NormaliseLineBreaks(text), plain);
+    AppendPlainText(*document(), text);
 }
 
 Status RichTextBox::loadFile(const QString &path)
@@ -274,26 +240,8 @@ void RichTextBox::setRangeLink(int start, int end, bool on, const QColor &colour
             const int to = qMin(end, frag.position() + frag.length());
             if (from >= to)
                 continue;
-            QTextCharFormat f = frag.charFormat();
-            if (on) {
-                if (!f.fontUnderline()) {
-                    f.setFontUnderline(true);
-                    f.setProperty(kLinkUnderline, true);
-                }
-                f.setProperty(kLinkAttribute, true);
-                f.setAnchor(true);
-                f.setAnchorHref(href);
-                if (colour.isValid())
-                    f.setForeground(colour);
-            } else {
-                if (f.boolProperty(kLinkUnderline))
-                    f.setFontUnderline(false);
-                f.clearProperty(kLinkUnderline);
-                f.clearProperty(kLinkAttribute);
-                f.setAnchor(false);
-                f.clearProperty(QTextFormat::AnchorHref);
-            }
-            pieces.push_back({from, to, f});
+            pieces.push_back(
+                {from, to, on ? WithLink(frag.charFormat(), colour, href) : WithoutLink(frag.charFormat())});
         }
     }
     for (const Piece &p : pieces) {

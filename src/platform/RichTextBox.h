@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LinkFormat.h"
 #include "platform/Pointer.h"
 #include "text/Result.h"
 
@@ -84,8 +85,8 @@ public:
 
     // Character properties: the link attribute set by setSelLink, and the
     // underline it added to characters that had none.
-    static constexpr int kLinkAttribute = QTextFormat::UserProperty + 1;
-    static constexpr int kLinkUnderline = QTextFormat::UserProperty + 2;
+    static constexpr int kLinkAttribute = platform::kLinkAttribute;
+    static constexpr int kLinkUnderline = platform::kLinkUnderline;
 
 private:
     void showPlain(const QString &text);
