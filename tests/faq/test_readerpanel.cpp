@@ -99,6 +99,9 @@ void TestReaderPanel::highlight_data()
     QTest::newRow("no links") << QStringLiteral("nothing here") << QStringLiteral("................");
     QTest::newRow("no-break space inside link")
         << QStringLiteral("see www.a\u00A0b c") << QStringLiteral("....#######......");
+    QTest::newRow("overlapping matches make one link")
+        << QStringLiteral("a www.www.x b") << QStringLiteral("..#########......");
+    QTest::newRow("www inside a word") << QStringLiteral("xwww.y z") << QStringLiteral(".#####......");
 }
 
 void TestReaderPanel::highlight()
@@ -120,6 +123,10 @@ void TestReaderPanel::caretAfterLastLink()
     HighlightLinks(box, QStringLiteral("www."));
     QCOMPARE(box.selStart(), 17);
     QCOMPARE(box.selLength(), 0);
+    // The last match counts, also inside a link that began earlier.
+    box.setText(QStringLiteral("a www.www.x b"));
+    HighlightLinks(box, QStringLiteral("www."));
+    QCOMPARE(box.selStart(), 7);
 }
 
 void TestReaderPanel::linkAfterEmptyFirstLine()

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/LinkFormat.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+class QTextDocument;
+
+namespace veldra::faq
+{
+
+// The links that start with one prefix, as the link colouring finds them: every
+// place where the prefix occurs (letter case ignored, the very first character
+// of the text never looked at), each running from there to the next space or
+// the end of its line. Matches that overlap, as in "www.www.", are all found;
+// where their links overlap they form one range.
+struct LinkScan {
+    std::vector<platform::LinkRange> ranges; // positions, ascending and apart
+    int lastMatch = -1;                      // the position of the last match, or -1
+};
+
+// Both run in time in proportion to the text, however many matches overlap.
+// In the paragraphs of a document, in document positions:
+LinkScan ScanLinks(const QTextDocument &doc, const QString &prefix);
+// In plain text whose paragraphs end in "\n", in positions of the text: the
+// positions of a document that holds just this text. The prefix holds no line
+// break.
+LinkScan ScanLinks(QStringView text, const QString &prefix);
+
+// The ranges that lie in `a` or in `b`, ascending and apart.
+std::vector<platform::LinkRange> UniteRanges(const std::vector<platform::LinkRange> &a,
+                                             const std::vector<platform::LinkRange> &b);
+
+} // namespace veldra::faq
