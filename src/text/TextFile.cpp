@@ -26,9 +26,14 @@ Status TextFileReader::open(const QString &path)
 
 QString TextFileReader::readField()
 {
+    return DecodeAnsi(readRawField());
+}
+
+QByteArrayView TextFileReader::readRawField()
+{
     const FieldSpan f = NextField(m_data.constData(), m_data.size(), m_pos);
     m_pos = f.next;
-    return DecodeAnsi(QByteArrayView(m_data).sliced(f.begin, f.end - f.begin));
+    return QByteArrayView(m_data).sliced(f.begin, f.end - f.begin);
 }
 
 bool WriteTextLine(QIODevice &file, const QString &text)

@@ -3,6 +3,7 @@
 #include "text/Result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 class QIODevice;
@@ -29,6 +30,10 @@ public:
     qsizetype position() const { return m_pos; }
 
     QString readField();
+    // The next field's bytes as the file holds them (quotes removed), not
+    // decoded: for readers that decode only the fields they need. Valid while
+    // the reader lives.
+    QByteArrayView readRawField();
 
 private:
     QByteArray m_data;

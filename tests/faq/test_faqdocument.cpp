@@ -2,7 +2,10 @@
 #include "faq/LoadFaqBody.h"
 #include "platform/RichTextBox.h"
 #include "support/Files.h"
+#include "text/CodePage.h"
+#include "text/TextFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -35,6 +38,9 @@ private slots:
     void bodyOfUnreadableDocumentLeavesBoxEmpty();
     void bodyWhenWorkFileCannotBeMade();
     void staleWorkFileIsReplaced();
+    void workFileLinkIsNotFollowed_data();
+    void workFileLinkIsNotFollowed();
+    void workFileHoldsTheDocumentsBytes();
 
 private:
     QString document(const QByteArray &bytes);
@@ -256,6 +262,56 @@ void TestFaqDocument::staleWorkFileIsReplaced()
     LoadFaqBody(path, box);
     QCOMPARE(box.text(), QStringLiteral("fresh"));
     QVERIFY(!QFile::exists(path + QStringLiteral(".tmp")));
+}
+
+void TestFaqDocument::workFileLinkIsNotFollowed_data()
+{
+    QTest::addColumn<bool>("targetExists");
+    QTest::newRow("link to a file") << true;
+    QTest::newRow("link to nothing yet") << false;
+}
+
+void TestFaqDocument::workFileLinkIsNotFollowed()
+{
+    // Another program plants a symbolic link where the work file goes, pointing
+    // out of the program folder. The body is still shown, and what the link
+    // points to is neither written nor made.
+    QFETCH(bool, targetExists);
+    QTemporaryDir outside;
+    const QString target = outside.filePath(QStringLiteral("precious.txt"));
+    if (targetExists)
+        QVERIFY(WriteFile(target, "keep me\r\n"));
+    QString path = document("[body]\r\nshown anyway\r\n[/body]\r\n");
+    QVERIFY(QFile::link(target, path + QStringLiteral(".tmp")));
+    platform::RichTextBox box;
+    LoadFaqBody(path, box);
+    QCOMPARE(box.text(), QStringLiteral("shown anyway"));
+    QCOMPARE(QFileInfo::exists(target), targetExists);
+    if (targetExists)
+        QCOMPARE(ReadFile(target), QByteArray("keep me\r\n"));
+    QVERIFY(!QFileInfo(path + QStringLiteral(".tmp")).isSymLink());
+    QVERIFY(!QFileInfo::exists(path + QStringLiteral(".tmp")));
+}
+
+void TestFaqDocument::workFileHoldsTheDocumentsBytes()
+{
+    // Each body field goes to the work file as the line writer writes its text:
+    // every byte of the code page comes back as it was.
+    QByteArray line;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        line += char(b);
+    line += " plain";
+    QString path = document("[body]\r\n" + line + "\r\n[/body]\r\n");
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    QVERIFY(text::WriteTextLine(written, text::DecodeAnsi(line)));
+    QByteArray workFile;
+    QTimer::singleShot(0, this, [&] { workFile = ReadFile(path + QStringLiteral(".tmp")); });
+    platform::RichTextBox box;
+    LoadFaqBody(path, box);
+    QCOMPARE(workFile, written.data());
+    QCOMPARE(workFile, line + "\r\n");
+    QCOMPARE(box.text(), text::DecodeAnsi(line));
 }
 
 QTEST_MAIN(TestFaqDocument)

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,6 +33,7 @@ private slots:
     void unreadableDocumentIsReportedInTwoBoxes();
     void secondReadWhileDownloadingIgnored();
     void closingDuringDownloadEndsTheProgram();
+    void plantedWorkFileLinkIsNotFollowed();
 
 private:
     void startServer(double delaySeconds);
@@ -206,6 +208,30 @@ void TestReaderFlow::closingDuringDownloadEndsTheProgram()
     QVERIFY(w->state.FaqFile.isEmpty());
     QVERIFY(!QFile::exists(w->state.AppDir + QStringLiteral("faq17.txt")));
     QVERIFY(!f->progress().existing());
+}
+
+void TestReaderFlow::plantedWorkFileLinkIsNotFollowed()
+{
+    // A link planted at the work file's place, pointing out of the program
+    // folder, before the document is read: the server's text must not end up in
+    // the file it points to.
+    WriteFile(dir->filePath(QStringLiteral("www/software/corvane/doc.faq")),
+              "Subject=Planted\r\n[body]\r\nThe server's text: see www.example.org\r\n[/body]\r\n");
+    const QString outside = dir->filePath(QStringLiteral("outside.txt"));
+    WriteFile(outside, "the user's own file\r\n");
+    const QString workFile = w->state.AppDir + QStringLiteral("doc.faq.tmp");
+    QVERIFY(QFile::link(outside, workFile));
+    startServer(0);
+    selectResult(QStringLiteral("doc.faq"));
+    QTest::mouseClick(readButton(), Qt::LeftButton);
+
+    QCOMPARE(testsupport::ReadFile(outside), QByteArray("the user's own file\r\n"));
+    auto *txtFAQ = w->child<platform::RichTextBox>("txtFAQ");
+    QCOMPARE(txtFAQ->text(), QStringLiteral("The server's text: see www.example.org    "));
+    QVERIFY(txtFAQ->isLinkAt(23));
+    QCOMPARE(w->child<QLineEdit>("txtSubject")->text(), QStringLiteral("Planted"));
+    QVERIFY(!QFileInfo(workFile).isSymLink() && !QFileInfo::exists(workFile));
+    QVERIFY(w->reporter.boxes.isEmpty());
 }
 
 QTEST_MAIN(TestReaderFlow)
