@@ -2,6 +2,7 @@
 
 #include "text/CodePage.h"
 #include "text/TextFile.h"
+#include "text/Trim.h"
 
 namespace veldra::faq
 {
@@ -40,6 +41,33 @@ private:
     bool m_inBody = false;
 };
 
+// Whether a field may start with a key name once its blanks are trimmed. Every
+// key name starts with S, A or V, and a plain ASCII byte decodes to itself; a
+// field that starts with any other ASCII character carries no key and need not
+// be decoded.
+bool MayCarryKey(QByteArrayView field)
+{
+    qsizetype i = 0;
+    while (i < field.size() && text::IsBlank(field[i]))
+        ++i;
+    if (i == field.size())
+        return false;
+    const auto c = static_cast<unsigned char>(field[i]);
+    if (c >= 0x80)
+        return true;
+    switch (c) {
+    case 'S':
+    case 's':
+    case 'A':
+    case 'a':
+    case 'V':
+    case 'v':
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 QByteArray ReadBodyLines(text::TextFileReader &doc)
@@ -48,6 +76,29 @@ QByteArray ReadBodyLines(text::TextFileReader &doc)
     while (!doc.atEnd())
         body.take(doc.readRawField());
     return body.lines();
+}
+
+Result<FaqDocument> ReadFaqDocument(QString &path)
+{
+    path = text::TrimBlanks(path);
+    FaqDocument read;
+    if (path.isEmpty()) {
+        read.header.ErrorText = QStringLiteral("Error, no file!");
+        return read;
+    }
+    text::TextFileReader file;
+    if (const Status opened = file.open(path); !opened)
+        return Error{opened.error()};
+    BodyCollector body;
+    while (!file.atEnd()) {
+        const QByteArrayView field = file.readRawField();
+        if (MayCarryKey(field))
+            StoreHeaderField(read.header, text::TrimBlanks(text::DecodeAnsi(field)));
+        body.take(field);
+    }
+    read.header.FileName = path;
+    read.bodyLines = body.lines();
+    return read;
 }
 
 } // namespace veldra::faq

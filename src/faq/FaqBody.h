@@ -1,6 +1,10 @@
 #pragma once
 
+#include "faq/FaqHeader.h"
+#include "text/Result.h"
+
 #include <QByteArray>
+#include <QString>
 
 namespace veldra::text
 {
@@ -15,5 +19,16 @@ namespace veldra::faq
 // ignored; the marker fields themselves never), sections one after the other,
 // each field followed by CR LF, in the document's own Windows-1252 bytes.
 QByteArray ReadBodyLines(text::TextFileReader &doc);
+
+// A document as the reader shows it, read in one pass: the header as
+// ReadFaqHeader gives it and the body as ReadBodyLines gives it.
+struct FaqDocument {
+    FaqHeader header;
+    QByteArray bodyLines;
+};
+
+// Trims `path` in the caller's variable, then reads the document. When the file
+// cannot be opened or read, the error is the system's description.
+Result<FaqDocument> ReadFaqDocument(QString &path);
 
 } // namespace veldra::faq

@@ -43,6 +43,14 @@ QString DetectHeaderKey(const QString &field)
     return key ? QString(key->reported) : QString();
 }
 
+bool StoreHeaderField(FaqHeader &header, const QString &field)
+{
+    const HeaderKey *key = FindKey(field);
+    if (key)
+        header.*(key->field) = TrimBlanks(QStringView(field).sliced(key->name.size()));
+    return key != nullptr;
+}
+
 Result<FaqHeader> ReadFaqHeader(QString &path)
 {
     // Spaces and tabs count alike, as they do before a field.
@@ -55,11 +63,8 @@ Result<FaqHeader> ReadFaqHeader(QString &path)
     text::TextFileReader file;
     if (const Status opened = file.open(path); !opened)
         return Error{opened.error()};
-    while (!file.atEnd()) {
-        const QString field = TrimBlanks(ReadTextField(file));
-        if (const HeaderKey *key = FindKey(field))
-            header.*(key->field) = TrimBlanks(QStringView(field).sliced(key->name.size()));
-    }
+    while (!file.atEnd())
+        StoreHeaderField(header, TrimBlanks(ReadTextField(file)));
     header.FileName = path;
     return header;
 }

@@ -22,6 +22,10 @@ struct FaqHeader {
 // "authorwebsite"), or empty text.
 QString DetectHeaderKey(const QString &field);
 
+// Stores the value of a header field (with its blanks already trimmed) in the
+// record, in the place of its key; false when the field carries no key.
+bool StoreHeaderField(FaqHeader &header, const QString &field);
+
 // Trims `path` in the caller's variable, then reads the header of that file.
 // Every field of the file counts, body lines included. When the file cannot be
 // opened or read, the error is the system's description.

@@ -1,5 +1,6 @@
 #include "faq/LoadFaqBody.h"
 
+#include "faq/BodyDocument.h"
 #include "faq/FaqBody.h"
 #include "faq/Log.h"
 #include "faq/WorkFile.h"
@@ -7,7 +8,11 @@
 #include "platform/RichTextBox.h"
 #include "text/TextFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
+#include <QTextDocument>
+#include <QThread>
 
 namespace veldra::faq
 {
@@ -18,16 +23,40 @@ void LoadFaqBody(QString &path, platform::RichTextBox &box)
     text::TextFileReader doc;
     if (!doc.open(path))
         return;
+    ShowFaqBody(path, ReadBodyLines(doc), box, {});
+}
+
+void ShowFaqBody(const QString &path, QByteArray bodyLines, platform::RichTextBox &box, const QStringList &linkPrefixes)
+{
+    // The document shown before is freed while the new one is made.
+    std::unique_ptr<QTextDocument> previous = box.clearAndTakeDocument();
     const QString workFile = path + QStringLiteral(".tmp");
-    if (const Status written = WriteWorkFile(workFile, ReadBodyLines(doc)); !written) {
+    if (const Status written = WriteWorkFile(workFile, bodyLines); !written) {
         qCDebug(lcFaq) << "no work file" << workFile << ":" << written.error();
         return;
     }
-    if (const Status loaded = box.loadFile(workFile); !loaded) {
-        qCDebug(lcFaq) << "body not loaded:" << loaded.error();
-        return;
+
+    // The box shows what the work file holds. The document is made from the
+    // bytes just written rather than read back by name, which a file put in the
+    // work file's place meanwhile could answer.
+    const QPointer<platform::RichTextBox> guard(&box);
+    const int generation = box.contentGeneration();
+    const platform::DocumentSettings settings = platform::SettingsOf(*box.document());
+    QThread *const windows = QThread::currentThread();
+    BodyDocument body;
+    platform::RunOffThread(
+        [&] {
+            body = BuildBodyDocument(bodyLines, settings, linkPrefixes);
+            bodyLines.clear();
+            body.doc->moveToThread(windows);
+        },
+        [&previous] { previous.reset(); });
+    if (guard && box.contentGeneration() == generation) {
+        box.showDocument(std::move(body.doc), body.caret);
+        platform::DoEvents();
+    } else {
+        qCDebug(lcFaq) << "body of" << path << "left unshown: the box shows something newer";
     }
-    platform::DoEvents();
     QFile::remove(workFile);
 }
 

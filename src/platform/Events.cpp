@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QThread>
+
+#include <memory>
 
 namespace veldra::platform
 {
@@ -15,6 +18,20 @@ void DoEvents()
 void WaitForEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void RunOffThread(const std::function<void()> &work, const std::function<void()> &meanwhile)
+{
+    const std::unique_ptr<QThread> thread(QThread::create(work));
+    QEventLoop loop;
+    // Queued from the worker, so the loop below sees it even when the work
+    // ends before the loop starts.
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
+    if (meanwhile)
+        meanwhile();
+    loop.exec();
+    thread->wait();
 }
 
 } // namespace veldra::platform

@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -54,6 +55,7 @@ void RichTextBox::setText(const QString &text)
 
 void RichTextBox::showPlain(const QString &text)
 {
+    ++m_generation;
     // A text edit gives new plain text the format at its caret; the formatting
     // of a document shown before must not carry over.
     document()->clear();
@@ -81,6 +83,7 @@ int RichTextBox::textLength() const
 
 void RichTextBox::appendText(const QString &text)
 {
+    ++m_generation;
     AppendPlainText(*document(), text);
 }
 
@@ -92,6 +95,7 @@ Status RichTextBox::loadFile(const QString &path)
     const QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return Error{f.errorString()};
+    ++m_generation;
     if (data.startsWith("{\\rtf")) {
         rtf::ReadRtf(data, document());
     } else {
@@ -105,6 +109,52 @@ Status RichTextBox::loadFile(const QString &path)
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     return {};
+}
+
+void RichTextBox::showDocument(std::unique_ptr<QTextDocument> doc, int caretPosition)
+{
+    ++m_generation;
+    // The text edit deletes the document it made itself; the ones it was given
+    // are the box's to delete.
+    const QPointer<QTextDocument> previous = document();
+    // The caret is placed before the box lays the document out: a cursor placed
+    // in a document that is being laid out has the layout done up to it first.
+    QTextCursor caret(doc.get());
+    caret.setPosition(qBound(0, caretPosition, doc->characterCount() - 1));
+    // Without a page size a document is not laid out; the text edit sets one
+    // once it has taken the document, which lays out the first lines once
+    // rather than once for every setting it takes over.
+    doc->setPageSize(QSizeF(0, 0));
+    doc->setUndoRedoEnabled(false);
+    doc->setParent(this);
+    setDocument(doc.release());
+    if (caret.block().layout()->lineCount() > 0) {
+        setTextCursor(caret);
+    } else {
+        // Setting the caret also scrolls to it, and finding where it lies on
+        // the screen would lay out everything before it at once. Placed while
+        // there is no page size, it is not looked for; the layout starts again.
+        const QSizeF page = document()->pageSize();
+        document()->setPageSize(QSizeF(0, 0));
+        setTextCursor(caret);
+        document()->setPageSize(page);
+    }
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    if (previous && previous->parent() == this)
+        delete previous;
+}
+
+std::unique_ptr<QTextDocument> RichTextBox::clearAndTakeDocument()
+{
+    QTextDocument *shown = document();
+    if (shown->parent() != this) {
+        setText(QString());
+        return nullptr;
+    }
+    shown->setParent(nullptr);
+    showDocument(NewDocument(SettingsOf(*shown)), 0);
+    return std::unique_ptr<QTextDocument>(shown);
 }
 
 int RichTextBox::indexToPosition(int index) const

@@ -10,6 +10,8 @@
 #include <QTextEdit>
 #include <QTextFormat>
 
+#include <memory>
+
 namespace veldra::platform
 {
 
@@ -41,6 +43,21 @@ public:
     // Windows-1252 text, one line per line. A file that cannot be read leaves the
     // box as it was; the error is the system's description.
     Status loadFile(const QString &path);
+
+    // Shows a finished document in one go, in place of the one shown before, with
+    // the caret at `caretPosition` (a document position) and the view at the top.
+    // The box takes the document over; it lays it out bit by bit as it is shown.
+    void showDocument(std::unique_ptr<QTextDocument> doc, int caretPosition);
+
+    // Empties the box as setText(QString()) does, and hands over the document it
+    // showed when that is one it was given (else null): freeing a long document
+    // takes a while, which the caller can spend where it costs nothing.
+    std::unique_ptr<QTextDocument> clearAndTakeDocument();
+
+    // Counts the changes of the box's text (set, appended, loaded, shown). Work
+    // that lets events run before it shows its result compares the count to see
+    // whether something newer has been shown meanwhile.
+    int contentGeneration() const { return m_generation; }
 
     // Finds `what` in the text between `start` and `end` (end -1 = to the end),
     // ignoring case, not limited to whole words. Selects the match and returns
@@ -92,6 +109,7 @@ private:
     void showPlain(const QString &text);
 
     PointerKind m_pointerKind = PointerKind::Default;
+    int m_generation = 0;
 };
 
 } // namespace veldra::platform

@@ -3,13 +3,17 @@
 #include "platform/RichTextBox.h"
 #include "settings/Module1.h"
 #include "support/Files.h"
+#include "text/CodePage.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 
 using namespace veldra;
 using namespace veldra::faq;
@@ -30,6 +34,10 @@ private slots:
     void missingWebsiteEmptiesBox();
     void deletedDocumentReported();
     void longBodyShownFromItsStart();
+    void linksOfLargeBodyFollowTheRules();
+    void overlappingLinksInLinearTime();
+    void richTextBodyKeepsItsFormattingUnderLinks();
+    void newerFillWins();
 
 private:
     QString writeFaq(const QByteArray &bytes);
@@ -80,6 +88,61 @@ static QString LinkMask(const platform::RichTextBox &box)
         mask += link && coloured ? QLatin1Char('#') : (!link && !coloured ? QLatin1Char('.') : QLatin1Char('?'));
     }
     return mask;
+}
+
+// The same mask read from the document itself, fragment by fragment: fast
+// enough for bodies of hundreds of kilobytes. Each block separator stands for
+// the CR LF of the box's text.
+static QString FastLinkMask(const platform::RichTextBox &box)
+{
+    const QColor blue(0, 0, 255);
+    QString mask;
+    mask.reserve(box.textLength());
+    for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next()) {
+        if (b != box.document()->begin())
+            mask += QLatin1String("..");
+        for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            const bool link = f.isAnchor() && f.boolProperty(platform::kLinkAttribute) && f.fontUnderline();
+            const bool coloured = f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().color() == blue;
+            const QChar c =
+                link && coloured ? QLatin1Char('#') : (!link && !coloured ? QLatin1Char('.') : QLatin1Char('?'));
+            mask += QString(it.fragment().length(), c);
+        }
+    }
+    return mask;
+}
+
+// The link colouring as its rules read, applied to plain text in the box's
+// terms (CR LF line breaks, indexes from 0): for each prefix, two spaces are
+// appended; the prefix is found from index 1 on, again and again from one
+// character after the last match; each match is coloured from there to the
+// nearer of the next space and the next CR LF. The caret ends one character
+// after the last match of the last prefix that had one.
+struct ReferenceLinks {
+    QString text;
+    QString mask;
+    int caret = 0;
+};
+
+static ReferenceLinks ColourByTheRules(QString text, const QStringList &prefixes)
+{
+    ReferenceLinks r;
+    for (const QString &prefix : prefixes) {
+        text += QStringLiteral("  ");
+        r.mask.resize(text.size(), QLatin1Char('.'));
+        for (qsizetype m = text.indexOf(prefix, 1, Qt::CaseInsensitive); m > 0;
+             m = text.indexOf(prefix, m + 1, Qt::CaseInsensitive)) {
+            const qsizetype space = text.indexOf(QLatin1Char(' '), m);
+            const qsizetype lineEnd = text.indexOf(QLatin1String("\r\n"), m);
+            const qsizetype end = lineEnd >= 0 ? qMin(space, lineEnd) : space;
+            for (qsizetype i = m; i < end; ++i)
+                r.mask[i] = QLatin1Char('#');
+            r.caret = int(m) + 1;
+        }
+    }
+    r.text = text;
+    return r;
 }
 
 void TestReaderPanel::highlight_data()
@@ -233,6 +296,118 @@ void TestReaderPanel::longBodyShownFromItsStart()
     QVERIFY(box.document()->isLayoutEnabled());
     QVERIFY(box.updatesEnabled());
     QVERIFY(box.document()->size().height() > 10000);
+}
+
+void TestReaderPanel::linksOfLargeBodyFollowTheRules()
+{
+    // Every kind of line the rules treat specially, over and over, far beyond
+    // index 32767; the first line starts with a link that is never looked for.
+    // A line with commas is written in quotes so that it stays one line.
+    const QList<QByteArray> lines = {
+        "see www.a%1.com, now",
+        "go http://www.x%1.org/ ok",
+        "x WWW.CAPS%1.COM y hTTp://mixed%1.case",
+        "www.at.line.start%1",
+        "a www.www.www.x%1 b http:http:%1",
+        "tab\twww.a%1\tb and a no-break space www.n%1\xA0"
+        "b",
+        "",
+        "trailing www.t%1.org",
+        "   indented www.i%1.org",
+        "nothing here %1",
+        "mail me@www.m%1.org or (www.bracket%1.org)",
+    };
+    QByteArray doc = "Subject=Links\r\n[body]\r\nwww.first.org starts the body\r\n";
+    QByteArray body = "www.first.org starts the body\r\n";
+    for (int i = 0; doc.size() < 300000; ++i) {
+        const QByteArray line = QByteArray(lines[i % lines.size()]).replace("%1", QByteArray::number(i));
+        doc += (line.contains(',') ? '"' + line + '"' : line) + "\r\n";
+        body += line.trimmed() + "\r\n"; // the reader skips blanks before a field
+    }
+    doc += "last www.end.org\r\n[/body]\r\n";
+    body += "last www.end.org";
+    state.FaqFile = writeFaq(doc);
+    QVERIFY(FillInFAQ(ui, state).ok());
+
+    const ReferenceLinks expected =
+        ColourByTheRules(text::DecodeAnsi(body), {QStringLiteral("www."), QStringLiteral("http:")});
+    QCOMPARE(ui.txtFAQ->text().size(), expected.text.size());
+    QVERIFY(ui.txtFAQ->text() == expected.text);
+    const QString mask = FastLinkMask(*ui.txtFAQ);
+    QCOMPARE(mask.size(), expected.mask.size());
+    for (qsizetype i = 0; i < mask.size(); ++i)
+        if (mask[i] != expected.mask[i])
+            QFAIL(qPrintable(QStringLiteral("index %1: %2 instead of %3 in \"%4\"")
+                                 .arg(i)
+                                 .arg(mask[i])
+                                 .arg(expected.mask[i])
+                                 .arg(expected.text.mid(qMax<qsizetype>(0, i - 30), 60))));
+    QCOMPARE(ui.txtFAQ->selStart(), expected.caret);
+    QVERIFY(expected.mask.count(QLatin1Char('#')) > 100000);
+}
+
+void TestReaderPanel::overlappingLinksInLinearTime()
+{
+    // One word of 25,000 overlapping matches. Formatted again for every match,
+    // this took about a minute and gigabytes of memory.
+    const QByteArray word = QByteArray("www.").repeated(25000);
+    state.FaqFile = writeFaq("Subject=Long word\r\n[body]\r\n" + word + "\r\n[/body]\r\n");
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(FillInFAQ(ui, state).ok());
+    QApplication::processEvents();
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    // Index 0 is never looked at and "ww." at 1 to 3 is no match: the link runs
+    // from the second "www." to the end of the word.
+    QCOMPARE(ui.txtFAQ->text(), QString::fromLatin1(word) + QStringLiteral("    "));
+    QCOMPARE(FastLinkMask(*ui.txtFAQ),
+             QStringLiteral("....") + QString(word.size() - 4, QLatin1Char('#')) + QStringLiteral("...."));
+    QCOMPARE(ui.txtFAQ->selStart(), word.size() - 3);
+}
+
+void TestReaderPanel::richTextBodyKeepsItsFormattingUnderLinks()
+{
+    state.FaqFile = writeFaq("Subject=Rich\r\n[body]\r\n"
+                             "{\\rtf1 see {\\b www.bold.org} and {\\ul http://under.org} end}\r\n[/body]\r\n");
+    QVERIFY(FillInFAQ(ui, state).ok());
+    platform::RichTextBox &box = *ui.txtFAQ;
+    QCOMPARE(box.text(), QStringLiteral("see www.bold.org and http://under.org end    "));
+    QCOMPARE(LinkMask(box), QStringLiteral("....############.....################........"));
+    const auto formatAt = [&box](int index) {
+        QTextCursor c(box.document());
+        c.setPosition(box.indexToPosition(index) + 1);
+        return c.charFormat();
+    };
+    QCOMPARE(formatAt(5).fontWeight(), int(QFont::Bold));
+    // The document's own underline is not the link's: it stays when the link
+    // attribute goes.
+    QVERIFY(formatAt(5).boolProperty(platform::kLinkUnderline));
+    QVERIFY(!formatAt(22).boolProperty(platform::kLinkUnderline));
+    QCOMPARE(box.selStart(), 22);
+}
+
+void TestReaderPanel::newerFillWins()
+{
+    // Filling the reader lets events run; a fill started meanwhile (another
+    // Read, a click on the reader node) shows the newer document, and the older
+    // fill must not overwrite it when it resumes.
+    const QString older = writeFaq("Subject=Older\r\nVersion=1\r\n[body]\r\nold www.old.org\r\n[/body]\r\n");
+    const QString newer = state.AppDir + QStringLiteral("newer.txt");
+    testsupport::WriteFile(newer, "Subject=Newer\r\nVersion=2\r\n[body]\r\nnew www.new.org\r\n[/body]\r\n");
+    state.FaqFile = older;
+    bool nested = false;
+    QTimer::singleShot(0, this, [&] {
+        state.FaqFile = newer;
+        nested = FillInFAQ(ui, state).ok();
+    });
+    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(nested);
+    QCOMPARE(ui.txtSubject->text(), QStringLiteral("Newer"));
+    QCOMPARE(ui.txtVersion->text(), QStringLiteral("2"));
+    QCOMPARE(ui.txtFAQ->text(), QStringLiteral("new www.new.org    "));
+    QCOMPARE(state.FaqFile, newer);
+    QVERIFY(!QFile::exists(older + QStringLiteral(".tmp")));
+    QVERIFY(!QFile::exists(newer + QStringLiteral(".tmp")));
 }
 
 QTEST_MAIN(TestReaderPanel)

@@ -3,10 +3,14 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QPixmap>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 
 using veldra::platform::PointerKind;
 using veldra::platform::RichTextBox;
@@ -32,11 +36,23 @@ private slots:
     void loadFileRtfAndPlainText();
     void loadFileFailureLeavesTheBox();
     void mousePointerKinds();
+    void showDocumentTakesItOverWithTheCaret();
 
 private:
     QString writeFile(const QString &name, const QByteArray &data);
     QTemporaryDir m_dir;
 };
+
+// A document of `lines` lines, ready to be shown.
+static std::unique_ptr<QTextDocument> LongDocument(int lines)
+{
+    QString text;
+    for (int i = 0; i < lines; ++i)
+        text += QStringLiteral("Line %1 of a long document, long enough to wrap in a narrow box\n").arg(i);
+    auto doc = std::make_unique<QTextDocument>();
+    QTextCursor(doc.get()).insertText(text);
+    return doc;
+}
 
 QString TestRichTextBox::writeFile(const QString &name, const QByteArray &data)
 {
@@ -348,6 +364,34 @@ void TestRichTextBox::mousePointerKinds()
     QCOMPARE(box.viewport()->cursor().shape(), Qt::IBeamCursor);
     box.setToolTip(QStringLiteral("Click here to navigate at www.x.org"));
     QCOMPARE(box.toolTip(), QStringLiteral("Click here to navigate at www.x.org"));
+}
+
+void TestRichTextBox::showDocumentTakesItOverWithTheCaret()
+{
+    RichTextBox box;
+    box.resize(300, 200);
+    box.show();
+    std::unique_ptr<QTextDocument> first = LongDocument(20000);
+    const int nearEnd = first->characterCount() - 10;
+    const QPointer<QTextDocument> shown = first.get();
+    const int before = box.contentGeneration();
+    box.showDocument(std::move(first), nearEnd);
+    QCOMPARE(box.document(), shown.data());
+    QVERIFY(box.contentGeneration() != before);
+    QCOMPARE(box.textCursor().position(), nearEnd);
+    QCOMPARE(box.selLength(), 0);
+    QCOMPARE(box.verticalScrollBar()->value(), 0);
+    // The caret was placed without laying out the document up to it.
+    QCOMPARE(shown->lastBlock().layout()->lineCount(), 0);
+    QVERIFY(shown->firstBlock().layout()->lineCount() > 0);
+    // Like the box's own document, it keeps no undo steps of the program's edits.
+    QVERIFY(!shown->isUndoRedoEnabled());
+
+    // The next one replaces it; the one before is gone.
+    box.showDocument(LongDocument(3), 0);
+    QVERIFY(shown.isNull());
+    QVERIFY(box.text().startsWith(QLatin1String("Line 0 of")));
+    QCOMPARE(box.selStart(), 0);
 }
 
 QTEST_MAIN(TestRichTextBox)

@@ -1,0 +1,82 @@
+#include "faq/BodyDocument.h"
+
+#include "faq/HighlightLinks.h"
+#include "faq/LinkScan.h"
+#include "platform/RichTextBox.h"
+
+#include <QTextDocument>
+#include <QThread>
+
+namespace veldra::faq
+{
+
+namespace
+{
+
+const QColor &LinkColour()
+{
+    static const QColor colour = platform::RichTextBox::ColorFromBgr(kLinkColor);
+    return colour;
+}
+
+// Rich text: read, then searched paragraph by paragraph, the spaces appended
+// before each prefix's search as HighlightLinks appends them.
+void BuildRich(BodyDocument &body, QByteArrayView bytes, const QStringList &linkPrefixes)
+{
+    QTextDocument &doc = *body.doc;
+    platform::FillDocument(doc, bytes);
+    std::vector<platform::LinkRange> links;
+    for (const QString &prefix : linkPrefixes) {
+        platform::AppendPlainText(doc, QStringLiteral("  "));
+        const LinkScan scan = ScanLinks(doc, prefix);
+        links = UniteRanges(links, scan.ranges);
+        if (scan.lastMatch >= 0)
+            body.caret = scan.lastMatch + 1;
+    }
+    platform::MarkLinks(doc, links, LinkColour());
+}
+
+// Plain text, the bulk of the bodies: searched as one string before it goes
+// into the document, where its positions are the document's. The end of the
+// text ends a link as the appended spaces would, and the prefixes cannot match
+// in those spaces.
+void BuildPlain(BodyDocument &body, QByteArrayView bytes, const QStringList &linkPrefixes)
+{
+    std::vector<platform::LinkRange> links;
+    {
+        const QString text = platform::PlainTextOf(bytes);
+        // The search runs beside the filling of the document, which takes
+        // longer; both only read the text.
+        const std::unique_ptr<QThread> search(QThread::create([&] {
+            for (const QString &prefix : linkPrefixes) {
+                Q_ASSERT(!prefix.contains(u' '));
+                const LinkScan scan = ScanLinks(text, prefix);
+                links = UniteRanges(links, scan.ranges);
+                if (scan.lastMatch >= 0)
+                    body.caret = scan.lastMatch + 1;
+            }
+        }));
+        search->start();
+        platform::SetPlainText(*body.doc, text);
+        search->wait();
+    }
+    for (qsizetype i = 0; i < linkPrefixes.size(); ++i)
+        platform::AppendPlainText(*body.doc, QStringLiteral("  "));
+    platform::MarkPlainLinks(*body.doc, links, LinkColour());
+}
+
+} // namespace
+
+BodyDocument BuildBodyDocument(QByteArrayView workFileBytes, const platform::DocumentSettings &settings,
+                               const QStringList &linkPrefixes)
+{
+    BodyDocument body{platform::NewDocument(settings)};
+    if (platform::IsRichText(workFileBytes))
+        BuildRich(body, workFileBytes, linkPrefixes);
+    else
+        BuildPlain(body, workFileBytes, linkPrefixes);
+    platform::KeepLongWordsUnwrapped(*body.doc);
+    return body;
+}
+
+} // namespace veldra::faq
