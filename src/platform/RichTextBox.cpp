@@ -36,6 +36,7 @@ RichTextBox::RichTextBox(QWidget *parent)
     page.setColor(QPalette::Link, QColor(0, 0, 255));
     page.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
     setPalette(page);
+    m_pacer.watch(document());
 }
 
 QColor RichTextBox::PaperColour()
@@ -128,6 +129,7 @@ void RichTextBox::showDocument(std::unique_ptr<QTextDocument> doc, int caretPosi
     doc->setUndoRedoEnabled(false);
     doc->setParent(this);
     setDocument(doc.release());
+    m_pacer.watch(document());
     if (caret.block().layout()->lineCount() > 0) {
         setTextCursor(caret);
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LayoutPacer.h"
 #include "platform/LinkFormat.h"
 #include "platform/Pointer.h"
 #include "text/Result.h"
@@ -109,6 +110,7 @@ private:
     void showPlain(const QString &text);
 
     PointerKind m_pointerKind = PointerKind::Default;
+    LayoutPacer m_pacer;
     int m_generation = 0;
 };
 

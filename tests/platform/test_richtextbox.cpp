@@ -37,6 +37,7 @@ private slots:
     void loadFileFailureLeavesTheBox();
     void mousePointerKinds();
     void showDocumentTakesItOverWithTheCaret();
+    void shownDocumentIsLaidOutInTheBackground();
 
 private:
     QString writeFile(const QString &name, const QByteArray &data);
@@ -392,6 +393,22 @@ void TestRichTextBox::showDocumentTakesItOverWithTheCaret()
     QVERIFY(shown.isNull());
     QVERIFY(box.text().startsWith(QLatin1String("Line 0 of")));
     QCOMPARE(box.selStart(), 0);
+}
+
+void TestRichTextBox::shownDocumentIsLaidOutInTheBackground()
+{
+    // The box lays a long document out in slices between events. The layout
+    // must still reach the end, and the scroll bar must follow it there.
+    RichTextBox box;
+    box.resize(300, 200);
+    box.show();
+    box.showDocument(LongDocument(20000), 0);
+    QTextDocument *doc = box.document();
+    QTRY_VERIFY_WITH_TIMEOUT(doc->lastBlock().layout()->lineCount() > 0, 30000);
+    const int height = int(doc->documentLayout()->documentSize().height());
+    QVERIFY(height > 100000);
+    QTRY_VERIFY(box.verticalScrollBar()->maximum() >= height - box.viewport()->height() - 10);
+    QCOMPARE(box.verticalScrollBar()->value(), 0);
 }
 
 QTEST_MAIN(TestRichTextBox)
