@@ -9,6 +9,7 @@
 #include "../tests/support/MainWindow.h"
 #include "../tests/support/TestServer.h"
 #include "index/SearchAction.h"
+#include "platform/Memory.h"
 #include "platform/RichTextBox.h"
 
 #include <QApplication>
@@ -239,6 +240,8 @@ int MeasureBareTextEdit(const QString &path)
 // "bench_read_big" measures the reader, "bench_read_big bare" a bare text edit.
 int main(int argc, char **argv)
 {
+    // As the program's main does.
+    veldra::platform::KeepLargeBuffersApart();
     Application app(argc, argv);
     QTemporaryDir dir;
     const QString www = dir.filePath(QStringLiteral("www/software/corvane"));

@@ -1,5 +1,6 @@
 #include "platform/Display.h"
 #include "platform/ImageList.h"
+#include "platform/Memory.h"
 #include "platform/MessageBox.h"
 #include "settings/CommandLine.h"
 #include "settings/Module1.h"
@@ -74,6 +75,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    platform::KeepLargeBuffersApart();
     qInstallMessageHandler(ConnectingHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
