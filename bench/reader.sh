@@ -2,8 +2,10 @@
 # The reader's costs: one pointer move over a large body against a small one;
 # filling the reader with a large document against a plain text load; reading a
 # 3.8 MB document with 80,000 links through the main window (longest hold-up of
-# the event loop, peak memory) with a bare text edit for comparison. Every figure
-# but the hover's is the median of several runs, with their spread as a comment.
+# the event loop, peak memory) with a bare text edit for comparison; start-up to
+# the main window against a bare window, under an X server of its own. Every
+# figure but the hover's is the median of several runs, with their spread as a
+# comment.
 set -euo pipefail
 build=${VELDRA_BUILD_DIR:-$(cd "$(dirname "$0")/.." && pwd)/build}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -38,4 +40,9 @@ if [ -x "$build/bench/bench_read_big" ]; then
   repeat "$build/bench/bench_read_big" bare
 else
   echo "# bench_read_big not built" >&2
+fi
+if [ -x "$build/bench/bench_startup" ] && command -v xvfb-run >/dev/null; then
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/bench_startup" 11 2>/dev/null
+else
+  echo "# bench_startup not built or no xvfb-run" >&2
 fi
