@@ -29,6 +29,11 @@ import urllib.parse
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
+    # Headers and body go out in separate writes; with Nagle's algorithm the
+    # body of a second answer on a kept-alive connection waits for the
+    # client's delayed acknowledgement of the headers (40 ms), which real
+    # servers do not make their clients wait.
+    disable_nagle_algorithm = True
     log_path = None
     delay = 0.0
     log_lock = threading.Lock()
