@@ -47,7 +47,7 @@ void BuildPlain(BodyDocument &body, QByteArrayView bytes, const QStringList &lin
         const QString text = platform::PlainTextOf(bytes);
         // The search runs beside the filling of the document, which takes
         // longer; both only read the text.
-        const std::unique_ptr<QThread> search(QThread::create([&] {
+        const auto searchLinks = [&] {
             for (const QString &prefix : linkPrefixes) {
                 Q_ASSERT(!prefix.contains(u' '));
                 const LinkScan scan = ScanLinks(text, prefix);
@@ -55,10 +55,15 @@ void BuildPlain(BodyDocument &body, QByteArrayView bytes, const QStringList &lin
                 if (scan.lastMatch >= 0)
                     body.caret = scan.lastMatch + 1;
             }
-        }));
+        };
+        const std::unique_ptr<QThread> search(QThread::create(searchLinks));
         search->start();
+        const bool beside = search->isRunning() || search->isFinished();
         platform::SetPlainText(*body.doc, text);
-        search->wait();
+        if (beside)
+            search->wait();
+        else
+            searchLinks(); // no thread to be had: one after the other
     }
     for (qsizetype i = 0; i < linkPrefixes.size(); ++i)
         platform::AppendPlainText(*body.doc, QStringLiteral("  "));

@@ -28,6 +28,13 @@ void RunOffThread(const std::function<void()> &work, const std::function<void()>
     // ends before the loop starts.
     QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
     thread->start();
+    if (!thread->isRunning() && !thread->isFinished()) {
+        // No thread to be had (the system's limit): the work runs here.
+        work();
+        if (meanwhile)
+            meanwhile();
+        return;
+    }
     if (meanwhile)
         meanwhile();
     loop.exec();
