@@ -25,8 +25,13 @@ void RunOffThread(const std::function<void()> &work, const std::function<void()>
     const std::unique_ptr<QThread> thread(QThread::create(work));
     QEventLoop loop;
     // Queued from the worker, so the loop below sees it even when the work
-    // ends before the loop starts.
-    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    // ends before the loop starts; `meanwhile` may run events and take the
+    // news first, which the flag keeps.
+    bool done = false;
+    QObject::connect(thread.get(), &QThread::finished, &loop, [&] {
+        done = true;
+        loop.quit();
+    });
     thread->start();
     if (!thread->isRunning() && !thread->isFinished()) {
         // No thread to be had (the system's limit): the work runs here.
@@ -37,7 +42,8 @@ void RunOffThread(const std::function<void()> &work, const std::function<void()>
     }
     if (meanwhile)
         meanwhile();
-    loop.exec();
+    if (!done)
+        loop.exec();
     thread->wait();
 }
 
