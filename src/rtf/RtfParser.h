@@ -54,8 +54,15 @@ private:
     void skipGroup();
     int readParameter(bool *has);
 
-    // actions
+    // control words, by group
     void keyword(const RtfKeywordInfo &kw, int param, bool hasParam);
+    void destinationKeyword(const RtfKeywordInfo &kw, int param);
+    void documentKeyword(const RtfKeywordInfo &kw, int param, bool hasParam);
+    void characterKeyword(const RtfKeywordInfo &kw, int param, bool hasParam);
+    void paragraphKeyword(const RtfKeywordInfo &kw, int param);
+    void breakKeyword(const RtfKeywordInfo &kw);
+
+    // text
     void unicodeChar(int value);
     void textByte(char b);
     void flushBytes();
