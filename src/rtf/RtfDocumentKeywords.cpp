@@ -6,7 +6,8 @@ namespace veldra::rtf
 {
 
 // Words that set up how the document's bytes are read: the code page, the
-// entries of the font and colour tables, and Unicode characters.
+// entries of the font and colour tables, Unicode characters, and how notes
+// are numbered.
 void RtfParser::documentKeyword(const RtfKeywordInfo &kw, int param, bool hasParam)
 {
     switch (kw.keyword) {
@@ -58,6 +59,15 @@ void RtfParser::documentKeyword(const RtfKeywordInfo &kw, int param, bool hasPar
         break;
     case RtfKeyword::UnicodeSkip:
         m_cur.uc = hasParam ? std::clamp(param, 0, 0xFFFF) : 1;
+        break;
+    case RtfKeyword::NoteFormat:
+        m_noteFormat[kw.ch >= 100 ? 1 : 0] = kw.ch % 100;
+        break;
+    case RtfKeyword::NoteStart:
+        m_noteStart[kw.ch ? 1 : 0] = std::clamp(param, 0, 32767);
+        break;
+    case RtfKeyword::Endnote:
+        m_noteIsEndnote = true;
         break;
     default:
         break;

@@ -43,13 +43,24 @@ inline bool IsPlainAscii(char c)
 RtfParser::RtfParser(QByteArrayView data, QTextDocument *doc)
     : m_data(data)
     , m_out(doc, m_tables)
+    , m_pictures(doc)
 {
 }
 
-void RtfParser::run()
+bool RtfParser::run(qint64 budgetMs)
 {
+    if (m_finished)
+        return true;
+    m_clock.start();
     const qsizetype n = m_data.size();
+    int tokens = 0;
     while (m_pos < n && !m_ended) {
+        // The clock is read now and then: reading it costs more than a token.
+        if (budgetMs >= 0 && ++tokens == 2048) {
+            tokens = 0;
+            if (m_clock.elapsed() >= budgetMs)
+                return false;
+        }
         switch (m_data[m_pos]) {
         case '{':
             ++m_pos;
@@ -73,7 +84,15 @@ void RtfParser::run()
     }
     flushBytes();
     flushSurrogate();
+    // Groups left open by a truncated document end here, so that what they
+    // hold (a table, a note, a picture) is not lost.
+    while (m_stack.size() > 1 && m_flattened == 0 && closeGroup()) {
+    }
+    flushBytes();
+    flushMark();
     m_out.finish(m_cur.para);
+    m_finished = true;
+    return true;
 }
 
 void RtfParser::openGroup()
@@ -86,6 +105,8 @@ void RtfParser::openGroup()
         return;
     }
     m_stack.push_back(m_cur);
+    m_cur.opensDest = false;
+    m_cur.opensNote = false;
 }
 
 bool RtfParser::closeGroup()
@@ -102,8 +123,15 @@ bool RtfParser::closeGroup()
         m_ended = true;
         return false;
     }
+    if (!m_cur.opensDest && !m_cur.opensNote) {
+        m_cur = m_stack.back();
+        m_stack.pop_back();
+        return true;
+    }
+    const Group closed = m_cur;
     m_cur = m_stack.back();
     m_stack.pop_back();
+    endDestination(closed);
     return true;
 }
 
@@ -154,16 +182,19 @@ void RtfParser::controlWord()
         length <= kMaxWordLength ? LookupRtfKeyword(std::string_view(m_data.data() + start, length)) : RtfKeywordInfo{};
     if (kw.keyword == RtfKeyword::Binary) {
         // Raw bytes of a picture or object: never text, whatever they contain.
-        const qsizetype count = hasParam ? std::max(param, 0) : 0;
-        m_pos += std::min(count, n - m_pos);
+        const qsizetype count = std::min<qsizetype>(hasParam ? std::max(param, 0) : 0, n - m_pos);
+        if (m_cur.dest == Dest::Picture)
+            m_picture.appendBytes(m_data.sliced(m_pos, count));
+        m_pos += count;
         if (m_skip > 0)
             --m_skip;
         return;
     }
     if (m_star) {
+        // Only destinations the reader knows are read after "\*".
         m_star = false;
-        if (kw.keyword != RtfKeyword::FieldInstruction && kw.keyword != RtfKeyword::FieldResult &&
-            kw.keyword != RtfKeyword::UnicodePart && kw.keyword != RtfKeyword::RowProperties) {
+        if (RtfKeywordGroupOf(kw.keyword) != RtfKeywordGroup::Destination ||
+            kw.keyword == RtfKeyword::SkipDestination) {
             skipGroup();
             return;
         }
@@ -329,7 +360,7 @@ void RtfParser::keyword(const RtfKeywordInfo &kw, int param, bool hasParam)
     case RtfKeywordGroup::None:
         break;
     case RtfKeywordGroup::Destination:
-        destinationKeyword(kw, param);
+        destinationKeyword(kw);
         break;
     case RtfKeywordGroup::Document:
         documentKeyword(kw, param, hasParam);
@@ -339,6 +370,15 @@ void RtfParser::keyword(const RtfKeywordInfo &kw, int param, bool hasParam)
         break;
     case RtfKeywordGroup::Paragraph:
         paragraphKeyword(kw, param);
+        break;
+    case RtfKeywordGroup::Table:
+        tableKeyword(kw, param);
+        break;
+    case RtfKeywordGroup::List:
+        listKeyword(kw, param);
+        break;
+    case RtfKeywordGroup::Picture:
+        pictureKeyword(kw, param);
         break;
     case RtfKeywordGroup::Break:
         breakKeyword(kw);

@@ -39,7 +39,7 @@ void RtfParser::textByte(char b)
     const int cp = codePage();
     bool symbol = false;
     bool wingdings = false;
-    if (m_cur.dest == Dest::Text) {
+    if (m_cur.dest == Dest::Text || m_cur.dest == Dest::ListText) {
         const auto it = m_tables.fonts.find(m_cur.chr.font);
         if (it != m_tables.fonts.end() && it->second.symbol) {
             symbol = true;
@@ -85,6 +85,12 @@ void RtfParser::flushBytes()
 
 void RtfParser::unicodeChar(int value)
 {
+    if (m_cur.dest == Dest::LevelText) {
+        // Characters below 9 stand for level numbers there.
+        if (value >= 0 && value <= 0xFFFF && m_level.text.size() < 256)
+            m_level.text += QChar(char16_t(value));
+        return;
+    }
     if (value < 0x20 || value == 0x2028 || value == 0x2029) {
         // Line ends written as characters break the paragraph like \par; other
         // control characters show nothing.
@@ -120,7 +126,7 @@ void RtfParser::unicodeChar(int value)
         routeText(s);
         return;
     }
-    if (value >= 0xF000 && value <= 0xF0FF && m_cur.dest == Dest::Text) {
+    if (value >= 0xF000 && value <= 0xF0FF && (m_cur.dest == Dest::Text || m_cur.dest == Dest::ListText)) {
         // Symbol fonts put their pictures on U+F0xx in Unicode text as well.
         const auto it = m_tables.fonts.find(m_cur.chr.font);
         if (it != m_tables.fonts.end() && it->second.symbol) {
@@ -159,9 +165,14 @@ void RtfParser::emitLatin1(QLatin1String s)
     if (m_cur.dest == Dest::Text) {
         if (m_cur.hidden)
             return;
+        beginContent();
         startCell();
         m_rowEnded = false;
         m_out.text(s, m_cur.chr);
+        return;
+    }
+    if (m_cur.dest == Dest::Picture) {
+        m_picture.appendHex(QByteArrayView(s.data(), s.size()));
         return;
     }
     routeText(QString(s));
@@ -173,7 +184,26 @@ void RtfParser::startCell()
         return;
     const QString tabs(m_pendingCells, QLatin1Char('\t'));
     m_pendingCells = 0;
-    m_out.text(tabs, m_cur.chr);
+    m_out.text(QStringView(tabs), m_cur.chr);
+}
+
+void RtfParser::beginContent()
+{
+    if (m_markPending && m_noteDepth == 0)
+        flushMark();
+    m_out.setLevel(m_cur.para.tableLevel);
+    if (!m_paraStarted) {
+        m_paraStarted = true;
+        listLabel();
+    }
+}
+
+void RtfParser::endParagraphState()
+{
+    if (m_cur.para.list == 0 && m_cur.para.pn < 0)
+        m_lists.plainParagraph();
+    m_paraStarted = false;
+    m_listTextShown = false;
 }
 
 void RtfParser::routeText(QStringView s)
@@ -182,6 +212,7 @@ void RtfParser::routeText(QStringView s)
     case Dest::Text:
         if (m_cur.hidden)
             return;
+        beginContent();
         startCell();
         m_rowEnded = false;
         m_out.text(s, m_cur.chr);
@@ -216,8 +247,34 @@ void RtfParser::routeText(QStringView s)
         if (m_cur.field >= 0)
             m_fields[size_t(m_cur.field)].instruction += s;
         break;
+    case Dest::ListText:
+        if (m_cur.hidden)
+            return;
+        if (!m_listText.empty() && m_listText.back().second == m_cur.chr)
+            m_listText.back().first += s;
+        else
+            m_listText.emplace_back(s.toString(), m_cur.chr);
+        break;
+    case Dest::LevelText:
+        for (const QChar c : s)
+            unicodeChar(c.unicode());
+        break;
+    case Dest::PnText: {
+        QString &t = m_cur.pnText ? m_pn.after : m_pn.before;
+        if (t.size() < 32)
+            t += s.left(32);
+        break;
+    }
+    case Dest::Picture:
+        m_picture.appendHex(s);
+        break;
     case Dest::Hidden:
     case Dest::RowProperties:
+    case Dest::ListTable:
+    case Dest::List:
+    case Dest::ListLevel:
+    case Dest::ListOverride:
+    case Dest::Pn:
         break;
     }
 }
@@ -225,11 +282,19 @@ void RtfParser::routeText(QStringView s)
 void RtfParser::paragraph()
 {
     flushSurrogate();
+    if (m_cur.dest == Dest::ListText) {
+        // A writer that puts the whole paragraph into its label group.
+        flushListText();
+        m_cur.dest = Dest::Text;
+    }
     if (m_cur.dest != Dest::Text || m_cur.hidden)
         return;
+    flushMark();
     startCell();
     m_rowEnded = false;
+    m_out.setLevel(m_cur.para.tableLevel);
     m_out.paragraph(m_cur.para);
+    endParagraphState();
 }
 
 } // namespace veldra::rtf

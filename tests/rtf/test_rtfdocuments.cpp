@@ -2,6 +2,8 @@
 
 #include <QTest>
 #include <QTextBlock>
+#include <QTextFrame>
+#include <QTextTable>
 
 using veldra::platform::RichTextBox;
 
@@ -44,20 +46,32 @@ void TestRtfDocuments::wordDocument()
     const QStringList lines = box.text().split(QStringLiteral("\r\n"));
     const QStringList expected = {
         QStringLiteral("Veldra News"),
-        QStringLiteral("Version 2.0 brings bold, italic and red text, highlighted words and a price: 12\u00A0€."),
+        QStringLiteral("Version 2.0 brings bold, italic and red text, highlighted words and a price: 12\u00A0€.1"),
         QStringLiteral("Russian: Привет, Czech: Český, Japanese: 日本語"),
         QStringLiteral("•\tFirst point"),
         QStringLiteral("•\tSecond point"),
         QStringLiteral("Read more on the project page."),
-        QStringLiteral("Product\tPrice"),
-        QStringLiteral("Reader\t€ 10"),
-        QStringLiteral("Logo:  end of news."),
+        QStringLiteral("Product"),
+        QStringLiteral("Price"),
+        QStringLiteral("Reader"),
+        QStringLiteral("€ 10"),
+        QStringLiteral("Logo: \uFFFC end of news."),
+        QString(), // the rule above the notes
+        QStringLiteral("1 Footnote text."),
     };
     QCOMPARE(lines, expected);
-    // Header, footer, footnote, field codes, style sheet, pictures and the
+    // Header, footer, field codes, style sheet, the pictures' data and the
     // document's hidden tables show nothing.
-    for (const char *hidden : {"Header", "Page", "Footnote", "HYPERLINK", "Normal", "Editor", "89504e47", "504b03"})
+    for (const char *hidden : {"Header", "Page", "HYPERLINK", "Normal", "Editor", "89504e47", "504b03"})
         QVERIFY2(!box.text().contains(QLatin1String(hidden)), hidden);
+    // The table: two rows of two cells, as wide as their \cellx say.
+    const auto *table = qobject_cast<QTextTable *>(box.document()->rootFrame()->childFrames().value(0));
+    QVERIFY(table);
+    QCOMPARE(table->rows(), 2);
+    QCOMPARE(table->columns(), 2);
+    QCOMPARE(table->format().columnWidthConstraints().value(0).rawValue(), (4423 + 108) / 15.0);
+    QCOMPARE(table->cellAt(1, 1).firstCursorPosition().block().text(), QStringLiteral("€ 10"));
+    QCOMPARE(table->cellAt(0, 0).format().toTableCellFormat().topBorder(), 1.0);
 
     const QTextCharFormat title = formatAt(box, QStringLiteral("Veldra News"));
     QVERIFY(title.font().bold());
