@@ -4,13 +4,17 @@
 #include "text/CodePage.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QEventLoop>
 #include <QFile>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 
+#include <memory>
 #include <vector>
 
 namespace veldra::platform
@@ -18,6 +22,9 @@ namespace veldra::platform
 
 namespace
 {
+
+// The longest stretch a document load keeps the window's events waiting.
+constexpr qint64 kLoadSliceMs = 40;
 
 // Splits text at CR LF, lone CR and lone LF into paragraphs separated by "\n",
 // which QTextDocument turns into blocks.
@@ -48,6 +55,13 @@ RichTextBox::RichTextBox(QWidget *parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::IBeamCursor);
+    watchDocument();
+}
+
+void RichTextBox::watchDocument()
+{
+    m_index.setDocument(document());
+    connect(document(), &QTextDocument::contentsChange, this, [this] { m_index.invalidate(); });
 }
 
 void RichTextBox::setText(const QString &text)
@@ -59,6 +73,7 @@ void RichTextBox::showPlain(const QString &text)
 {
     // A text edit gives new plain text the format at its caret; the formatting
     // of a document shown before must not carry over.
+    ++m_generation;
     document()->clear();
     setCurrentCharFormat(QTextCharFormat());
     setPlainText(text);
@@ -66,24 +81,17 @@ void RichTextBox::showPlain(const QString &text)
 
 QString RichTextBox::text() const
 {
-    QString out;
-    out.reserve(textLength());
-    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-        if (b != document()->begin())
-            out += QLatin1String("\r\n");
-        out += b.text();
-    }
-    return out;
+    return m_index.text();
 }
 
 int RichTextBox::textLength() const
 {
-    const QTextDocument *doc = document();
-    return doc->characterCount() - 1 + doc->blockCount() - 1;
+    return m_index.length();
 }
 
 void RichTextBox::appendText(const QString &text)
 {
+    ++m_generation;
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
     // The new text does not continue a link that ends the box.
@@ -107,7 +115,8 @@ Status RichTextBox::loadFile(const QString &path)
     if (f.error() != QFileDevice::NoError)
         return Error{f.errorString()};
     if (data.startsWith("{\\rtf")) {
-        rtf::ReadRtf(data, document());
+        if (const Status loaded = loadRtf(data); !loaded)
+            return loaded;
     } else {
         QString t = NormaliseLineBreaks(text::DecodeAnsi(data));
         if (t.endsWith(QLatin1Char('\n')))
@@ -121,31 +130,61 @@ Status RichTextBox::loadFile(const QString &path)
     return {};
 }
 
+// The document is built off the widget and handed over complete: the text edit
+// then lays it out a piece at a time, from the top, as it does with any new
+// document, instead of all of it at once.
+Status RichTextBox::loadRtf(const QByteArray &data)
+{
+    const quint64 generation = ++m_generation;
+    auto doc = std::make_unique<QTextDocument>();
+    doc->setUndoRedoEnabled(false);
+    doc->setDefaultFont(document()->defaultFont());
+    doc->setDefaultTextOption(document()->defaultTextOption());
+    doc->setDocumentMargin(document()->documentMargin());
+    rtf::RtfLoader loader(data, doc.get());
+    if (!loader.read(kLoadSliceMs)) {
+        QPointer<RichTextBox> self(this);
+        QEventLoop loop;
+        QTimer slices;
+        connect(&slices, &QTimer::timeout, &loop, [&] {
+            if (!self || self->m_generation != generation || loader.read(kLoadSliceMs))
+                loop.quit();
+        });
+        slices.start(0);
+        loop.exec();
+        if (!self)
+            return Error{QStringLiteral("The box was closed while the document was loading.")};
+        if (!loader.done())
+            return Error{QStringLiteral("The document load was stopped.")};
+    }
+    if (m_generation != generation)
+        return Error{QStringLiteral("Newer text replaced the document while it was loading.")};
+    adopt(doc.release());
+    return {};
+}
+
+void RichTextBox::adopt(QTextDocument *doc)
+{
+    // The first document belongs to the text edit, which drops it itself;
+    // the loaded ones are the box's.
+    QTextDocument *old = document();
+    const bool ours = old->parent() == this;
+    doc->setParent(this);
+    setDocument(doc);
+    if (ours)
+        delete old;
+    watchDocument();
+    setCurrentCharFormat(QTextCharFormat());
+}
+
 int RichTextBox::indexToPosition(int index) const
 {
-    const QTextDocument *doc = document();
-    if (index <= 0)
-        return 0;
-    // Binary search for the last block whose CR LF index start is <= index.
-    int lo = 0, hi = doc->blockCount() - 1;
-    while (lo < hi) {
-        const int mid = (lo + hi + 1) / 2;
-        const QTextBlock b = doc->findBlockByNumber(mid);
-        if (b.position() + mid <= index)
-            lo = mid;
-        else
-            hi = mid - 1;
-    }
-    const QTextBlock b = doc->findBlockByNumber(lo);
-    const int pos = index - lo;
-    const int blockEnd = b.position() + b.length() - 1; // position of the separator
-    return qMin(pos, qMin(blockEnd, doc->characterCount() - 1));
+    return m_index.toPosition(index);
 }
 
 int RichTextBox::positionToIndex(int position) const
 {
-    const QTextBlock b = document()->findBlock(position);
-    return position + (b.isValid() ? b.blockNumber() : qMax(0, document()->blockCount() - 1));
+    return m_index.toIndex(position);
 }
 
 int RichTextBox::find(const QString &what, int start, int end)
@@ -336,10 +375,7 @@ int RichTextBox::charFromPos(const QPoint &viewportPos) const
 
 QString RichTextBox::lineAt(int index, int *lineStart) const
 {
-    const QTextBlock b = document()->findBlock(indexToPosition(index));
-    if (lineStart)
-        *lineStart = b.isValid() ? positionToIndex(b.position()) : 0;
-    return b.isValid() ? b.text() : QString();
+    return m_index.lineAt(index, lineStart);
 }
 
 void RichTextBox::setMousePointer(PointerKind kind, const QCursor &custom)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Pointer.h"
+#include "platform/TextIndex.h"
 #include "text/Result.h"
 
 #include <QColor>
@@ -14,8 +15,10 @@ namespace veldra::platform
 
 // The rich-text box: a QTextEdit that behaves like the word-processor control the
 // program was designed around. Its plain text counts every line break as the two
-// characters CR LF, and every index it reports or takes (find, caret,
-// character-from-point) counts the same way.
+// characters CR LF (a paragraph's end and a line break inside a paragraph alike),
+// and every index it reports or takes (find, caret, character-from-point) counts
+// the same way. Tables and notes are paragraphs like any other there: each cell's
+// paragraph is a line.
 class RichTextBox : public QTextEdit
 {
     Q_OBJECT
@@ -35,6 +38,9 @@ public:
     // as rich text and shown formatted, any other file is shown as plain
     // Windows-1252 text, one line per line. A file that cannot be read leaves the
     // box as it was; the error is the system's description.
+    // A large rich-text document is read in slices while the window's events go
+    // on; the box shows it, complete, when the call returns. Changing the box's
+    // text in the meantime, or closing it, drops the load with an error.
     Status loadFile(const QString &path);
 
     // Finds `what` in the text between `start` and `end` (end -1 = to the end),
@@ -85,8 +91,13 @@ public:
 
 private:
     void showPlain(const QString &text);
+    Status loadRtf(const QByteArray &data);
+    void adopt(QTextDocument *doc);
+    void watchDocument();
 
     PointerKind m_pointerKind = PointerKind::Default;
+    TextIndex m_index;
+    quint64 m_generation = 0; // counts the changes of the whole text
 };
 
 } // namespace veldra::platform
