@@ -47,13 +47,14 @@ public:
     }
 
     // Length of the link at `at` (found just before): up to the next space in
-    // its paragraph, or to the paragraph's end, where the box's text has CR LF.
+    // its paragraph, or to the next line break or the paragraph's end, where
+    // the box's text has CR LF.
     int linkLength(int at) const
     {
         const int from = at - m_blockPosition;
-        qsizetype end = m_text.indexOf(QLatin1Char(' '), from);
-        if (end < 0)
-            end = m_text.size();
+        qsizetype end = from;
+        while (end < m_text.size() && m_text.at(end) != QLatin1Char(' ') && m_text.at(end) != QChar::LineSeparator)
+            ++end;
         return int(end) - from;
     }
 
