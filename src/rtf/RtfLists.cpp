@@ -135,27 +135,30 @@ QString RtfLists::nextLabel(int ls, int level, int *left, int *first)
         levels = list->second.levels;
     else if (!over.hasOwnLevel)
         return QString();
+    level = std::clamp(level, 0, 8);
     if (over.hasOwnLevel)
         levels[size_t(level)] = over.ownLevel;
-    level = std::clamp(level, 0, 8);
+    if (m_counts.size() >= kMaxLists && !m_counts.count(over.listId))
+        return QString();
+    Counts &c = m_counts[over.listId];
     // Levels above that never had an item count as their first number.
     for (size_t l = 0; l < size_t(level); ++l) {
-        if (!over.started[l]) {
-            over.started[l] = true;
-            over.counts[l] = levels[l].startAt;
+        if (!c.started[l]) {
+            c.started[l] = true;
+            c.counts[l] = levels[l].startAt;
         }
     }
     const size_t at = size_t(level);
-    over.counts[at] = over.started[at] ? over.counts[at] + 1 : levels[at].startAt;
-    over.started[at] = true;
+    c.counts[at] = c.started[at] ? c.counts[at] + 1 : levels[at].startAt;
+    c.started[at] = true;
     for (size_t l = at + 1; l < 9; ++l)
-        over.started[l] = false;
+        c.started[l] = false;
     const RtfListLevel &own = levels[size_t(level)];
     if (own.hasIndent) {
         *left = own.left;
         *first = own.first;
     }
-    return Label(levels, over.counts, level);
+    return Label(levels, c.counts, level);
 }
 
 QString RtfLists::nextPnLabel(int pn)

@@ -69,6 +69,9 @@ private:
         int listId = 0;
         bool hasOwnLevel = false;
         RtfListLevel ownLevel;
+    };
+    // Numbers go on per list, whichever of its overrides a paragraph names.
+    struct Counts {
         std::array<int, 9> counts{};
         std::array<bool, 9> started{};
     };
@@ -80,6 +83,7 @@ private:
 
     std::map<int, RtfList> m_lists;
     std::map<int, Override> m_overrides;
+    std::map<int, Counts> m_counts;
     std::vector<RtfPn> m_pns;
     std::vector<PnCount> m_pnCounts;
     long long m_paragraph = 0;
