@@ -17,7 +17,13 @@ RtfPictureFrame::RtfPictureFrame(QObject *parent)
 
 void RtfPictureFrame::registerOn(QTextDocument *doc)
 {
-    doc->documentLayout()->registerHandler(RtfPictures::kFrameObject, new RtfPictureFrame(doc));
+    auto *frame = new RtfPictureFrame(doc);
+    // With the layout the document has, or gets when a view shows it: a
+    // layout is not made here, where nothing is shown yet.
+    const auto attach = [doc, frame] { doc->documentLayout()->registerHandler(RtfPictures::kFrameObject, frame); };
+    if (doc->findChild<QAbstractTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly))
+        attach();
+    connect(doc, &QTextDocument::documentLayoutChanged, frame, attach);
 }
 
 QSizeF RtfPictureFrame::intrinsicSize(QTextDocument *, int, const QTextFormat &format)

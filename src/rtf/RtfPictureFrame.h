@@ -15,8 +15,8 @@ class RtfPictureFrame : public QObject, public QTextObjectInterface
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 public:
-    // Lets the document's layout draw frames; the handler lives as long as
-    // the document.
+    // Lets the document's layout, now or to come, draw frames; the handler
+    // lives as long as the document.
     static void registerOn(QTextDocument *doc);
 
     QSizeF intrinsicSize(QTextDocument *doc, int position, const QTextFormat &format) override;
