@@ -1,5 +1,6 @@
 #include "platform/RichTextBox.h"
 
+#include "platform/LayoutDriver.h"
 #include "rtf/RtfReader.h"
 #include "text/CodePage.h"
 
@@ -55,6 +56,7 @@ RichTextBox::RichTextBox(QWidget *parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::IBeamCursor);
+    m_layoutDriver = new LayoutDriver(this);
     watchDocument();
 }
 
@@ -74,6 +76,7 @@ void RichTextBox::showPlain(const QString &text)
     // A text edit gives new plain text the format at its caret; the formatting
     // of a document shown before must not carry over.
     ++m_generation;
+    m_layoutDriver->stop();
     document()->clear();
     setCurrentCharFormat(QTextCharFormat());
     setPlainText(text);
@@ -147,8 +150,12 @@ Status RichTextBox::loadRtf(const QByteArray &data)
         QEventLoop loop;
         QTimer slices;
         connect(&slices, &QTimer::timeout, &loop, [&] {
-            if (!self || self->m_generation != generation || loader.read(kLoadSliceMs))
+            // A finished load is shown on the next turn, after the events that
+            // waited for its last slice.
+            if (!self || self->m_generation != generation || loader.done())
                 loop.quit();
+            else
+                loader.read(kLoadSliceMs);
         });
         slices.start(0);
         loop.exec();
@@ -171,9 +178,12 @@ void RichTextBox::adopt(QTextDocument *doc)
     const bool ours = old->parent() == this;
     doc->setParent(this);
     setDocument(doc);
+    // Dropping a long document takes a while: not in the same turn as showing
+    // the new one.
     if (ours)
-        delete old;
+        old->deleteLater();
     watchDocument();
+    m_layoutDriver->start(doc);
     setCurrentCharFormat(QTextCharFormat());
 }
 

@@ -13,6 +13,8 @@
 namespace veldra::platform
 {
 
+class LayoutDriver;
+
 // The rich-text box: a QTextEdit that behaves like the word-processor control the
 // program was designed around. Its plain text counts every line break as the two
 // characters CR LF (a paragraph's end and a line break inside a paragraph alike),
@@ -97,6 +99,7 @@ private:
 
     PointerKind m_pointerKind = PointerKind::Default;
     TextIndex m_index;
+    LayoutDriver *m_layoutDriver = nullptr;
     quint64 m_generation = 0; // counts the changes of the whole text
 };
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 using veldra::platform::PointerKind;
@@ -428,7 +429,7 @@ void TestRichTextBox::pictureFrameIsDrawn()
 QString TestRichTextBox::writeLargeRtf()
 {
     QByteArray rtf = "{\\rtf1\\ansi ";
-    for (int i = 0; rtf.size() < 6 * 1024 * 1024; ++i)
+    for (int i = 0; rtf.size() < 3 * 1024 * 1024; ++i)
         rtf += "{\\b Paragraph} " + QByteArray::number(i) + " with some text, {\\i words} and more words.\\par\n";
     rtf += "The end.}";
     return writeFile(QStringLiteral("large.rtf"), rtf);
@@ -452,6 +453,18 @@ void TestRichTextBox::largeDocumentLetsEventsRunWhileItLoads()
     QTextCursor first(box.document());
     first.setPosition(1);
     QVERIFY(first.charFormat().font().bold());
+    // Shown, the box lays the whole document out in the background, and its
+    // scroll bar then covers all of it.
+    box.resize(400, 300);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const auto laidOut = [&box] {
+        const QTextLayout *last = box.document()->lastBlock().layout();
+        return last && last->lineCount() > 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(laidOut(), 60000);
+    QTRY_VERIFY(box.verticalScrollBar()->maximum() >
+                int(box.document()->documentLayout()->documentSize().height()) - box.viewport()->height() - 50);
 }
 
 void TestRichTextBox::newTextDropsALoadInProgress()
