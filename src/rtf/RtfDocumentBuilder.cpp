@@ -233,6 +233,13 @@ void RtfDocumentBuilder::endNote(bool endnote, const QString &mark, const RtfCha
     m_notes.push_back(std::move(note));
 }
 
+void RtfDocumentBuilder::setDefaultTab(int twips)
+{
+    QTextOption option = m_doc->defaultTextOption();
+    option.setTabStopDistance(twips / 15.0);
+    m_doc->setDefaultTextOption(option);
+}
+
 void RtfDocumentBuilder::finish(const RtfParaProps &para)
 {
     while (m_flows.size() > 1)

@@ -68,6 +68,9 @@ public:
     void beginNote();
     void endNote(bool endnote, const QString &mark, const RtfCharProps &markProps, const RtfParaProps &para);
 
+    // The distance between the default tab stops, in twips.
+    void setDefaultTab(int twips);
+
     // Writes what is pending and the notes.
     void finish(const RtfParaProps &para);
 

@@ -66,6 +66,10 @@ void RtfParser::documentKeyword(const RtfKeywordInfo &kw, int param, bool hasPar
     case RtfKeyword::NoteStart:
         m_noteStart[kw.ch ? 1 : 0] = std::clamp(param, 0, 32767);
         break;
+    case RtfKeyword::DefaultTab:
+        if (param > 0)
+            m_out.setDefaultTab(std::min(param, 31680));
+        break;
     case RtfKeyword::Endnote:
         m_noteIsEndnote = true;
         break;

@@ -119,6 +119,7 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
             {"shppict", K::ShapePicture},
             {"footnote", K::Footnote},
             {"ftnalt", K::Endnote},
+            {"deftab", K::DefaultTab},
             {"rtf", K::Rtf},
             {"ansi", K::Ansi},
             {"mac", K::Mac},

@@ -50,6 +50,7 @@ enum class RtfKeyword {
     NoteFormat, // \ftnnar...: ch numbering format, +100 for endnotes
     NoteStart,  // \ftnstart, \aftnstart: ch 0 footnotes, 1 endnotes
     Endnote,    // \ftnalt: the note being read is an endnote
+    DefaultTab, // \deftab
     Binary,     // handled while reading the word
     // character formatting
     Plain,
@@ -154,7 +155,7 @@ constexpr RtfKeywordGroup RtfKeywordGroupOf(RtfKeyword k)
 {
     if (k >= RtfKeyword::SkipDestination && k <= RtfKeyword::Footnote)
         return RtfKeywordGroup::Destination;
-    if (k >= RtfKeyword::Ansi && k <= RtfKeyword::Endnote)
+    if (k >= RtfKeyword::Ansi && k <= RtfKeyword::DefaultTab)
         return RtfKeywordGroup::Document;
     if (k >= RtfKeyword::Plain && k <= RtfKeyword::SmallCaps)
         return RtfKeywordGroup::Character;

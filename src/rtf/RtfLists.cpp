@@ -36,9 +36,13 @@ QString Bullet(const RtfListLevel &level, const QString &text)
 {
     if (!level.symbolFont)
         return text;
+    // A symbol font's characters are bytes, or U+F0xx in Unicode text;
+    // other Unicode characters are what they are.
     QString out;
     for (const QChar c : text) {
-        const char16_t mapped = SymbolFontChar(level.wingdings, static_cast<unsigned char>(c.unicode() & 0xFF));
+        const char16_t u = c.unicode();
+        const bool symbol = u < 0x100 || (u >= 0xF000 && u <= 0xF0FF);
+        const char16_t mapped = symbol ? SymbolFontChar(level.wingdings, static_cast<unsigned char>(u & 0xFF)) : 0;
         out += mapped ? QChar(mapped) : c;
     }
     return out;

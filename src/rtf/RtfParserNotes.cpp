@@ -32,10 +32,11 @@ void RtfParser::footnoteMark()
     m_markProps = props;
 }
 
-// A mark that no note followed: it numbers the next footnote.
+// A mark that no note followed: it numbers the next footnote. Content inside
+// the note that follows a mark does not count.
 void RtfParser::flushMark()
 {
-    if (!m_markPending)
+    if (!m_markPending || m_noteDepth > 0)
         return;
     m_markPending = false;
     const QString number = noteNumber(false, m_noteStart[0] + m_notes[0]);

@@ -189,8 +189,7 @@ void RtfParser::startCell()
 
 void RtfParser::beginContent()
 {
-    if (m_markPending && m_noteDepth == 0)
-        flushMark();
+    flushMark();
     m_out.setLevel(m_cur.para.tableLevel);
     if (!m_paraStarted) {
         m_paraStarted = true;
