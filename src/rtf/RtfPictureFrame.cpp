@@ -17,6 +17,9 @@ RtfPictureFrame::RtfPictureFrame(QObject *parent)
 
 void RtfPictureFrame::registerOn(QTextDocument *doc)
 {
+    // Once per document, however often a document is read into it.
+    if (doc->findChild<RtfPictureFrame *>(QString(), Qt::FindDirectChildrenOnly))
+        return;
     auto *frame = new RtfPictureFrame(doc);
     // With the layout the document has, or gets when a view shows it: a
     // layout is not made here, where nothing is shown yet.

@@ -2,6 +2,7 @@
 
 #include "rtf/RtfField.h"
 #include "rtf/RtfPicture.h"
+#include "rtf/RtfPictureFrame.h"
 #include "rtf/RtfReader.h"
 
 #include <QBuffer>
@@ -506,6 +507,9 @@ void TestRtfReader::pictureSizes()
     // A metafile is a frame of its size: 2540 hundredths of a millimetre is an inch.
     QCOMPARE(p[3].objectType(), int(veldra::rtf::RtfPictures::kFrameObject));
     QCOMPARE(QSizeF(p[3].width(), p[3].height()), QSizeF(96, 48));
+    // Read again into the same document: one frame handler, whatever came before.
+    veldra::rtf::ReadRtf("{\\rtf1{\\pict\\wmetafile8\\picw100\\pich100 01}}", &doc);
+    QCOMPARE(doc.findChildren<veldra::rtf::RtfPictureFrame *>().size(), 1);
 }
 
 void TestRtfReader::picturesPastTheLimitsAreFrames()
