@@ -92,6 +92,8 @@ public:
     static constexpr int kLinkUnderline = QTextFormat::UserProperty + 2;
 
 private:
+    // Splits text at CR LF, lone CR and lone LF into paragraphs.
+    static QString NormaliseLineBreaks(const QString &text);
     void showPlain(const QString &text);
     Status loadRtf(const QByteArray &data);
     void adopt(QTextDocument *doc);
