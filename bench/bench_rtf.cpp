@@ -7,14 +7,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextLayout>
-#include <QTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
