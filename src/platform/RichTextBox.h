@@ -74,8 +74,9 @@ public:
     // Index of the character nearest to a point in viewport pixels, or -1.
     int charFromPos(const QPoint &viewportPos) const;
 
-    // The text of the line (paragraph) holding `index`, and the index of its first
-    // character; lets callers look at a word without fetching the whole text.
+    // The text of the line holding `index` (from one line break of the plain text
+    // to the next), and the index of its first character; lets callers look at a
+    // word without fetching the whole text.
     QString lineAt(int index, int *lineStart) const;
 
     // The pointer over the text: the box's own, the arrow or a picture.
