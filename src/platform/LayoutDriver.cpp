@@ -15,6 +15,7 @@ namespace
 {
 constexpr qint64 kSliceMs = 30;
 constexpr int kStepCharacters = 4096;
+constexpr int kLongDocument = 100000; // characters: far more than a view shows
 } // namespace
 
 LayoutDriver::LayoutDriver(QTextEdit *view)
@@ -25,22 +26,40 @@ LayoutDriver::LayoutDriver(QTextEdit *view)
     connect(&m_timer, &QTimer::timeout, this, &LayoutDriver::step);
 }
 
+void LayoutDriver::prepare(const QTextDocument *doc)
+{
+    if (doc->characterCount() < kLongDocument || m_view->verticalScrollBarPolicy() != Qt::ScrollBarAsNeeded)
+        return;
+    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_restorePolicy = true;
+}
+
 void LayoutDriver::start(QTextDocument *doc)
 {
-    stop();
+    detach();
     m_doc = doc;
     m_layout = doc->documentLayout();
     m_layout->installEventFilter(this);
     m_timer.start();
 }
 
-void LayoutDriver::stop()
+void LayoutDriver::detach()
 {
     m_timer.stop();
     if (m_layout)
         m_layout->removeEventFilter(this);
     m_layout = nullptr;
     m_doc = nullptr;
+}
+
+void LayoutDriver::stop()
+{
+    detach();
+    if (m_restorePolicy) {
+        // A long document needs the scroll bar anyway: it stays.
+        m_restorePolicy = false;
+        m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
 }
 
 bool LayoutDriver::eventFilter(QObject *watched, QEvent *event)

@@ -22,6 +22,10 @@ class LayoutDriver : public QObject
     Q_OBJECT
 public:
     explicit LayoutDriver(QTextEdit *view);
+    // Before the view shows `doc`: a long document keeps the vertical scroll
+    // bar shown while it is laid out, since a scroll bar that appears halfway
+    // narrows the view and makes Qt lay the whole document out again at once.
+    void prepare(const QTextDocument *doc);
     void start(QTextDocument *doc);
     void stop();
     bool running() const { return m_timer.isActive(); }
@@ -30,6 +34,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void detach();
     void step();
     bool laidOut(int blockNumber) const;
 
@@ -37,6 +42,7 @@ private:
     QPointer<QTextDocument> m_doc;
     QPointer<QObject> m_layout;
     QTimer m_timer;
+    bool m_restorePolicy = false;
 };
 
 } // namespace veldra::platform

@@ -91,6 +91,8 @@ void RichTextBox::adopt(QTextDocument *doc)
     QTextDocument *old = document();
     const bool ours = old->parent() == this;
     doc->setParent(this);
+    m_layoutDriver->stop();
+    m_layoutDriver->prepare(doc);
     setDocument(doc);
     // Dropping a long document takes a while: not in the same turn as showing
     // the new one.

@@ -463,6 +463,10 @@ void TestRichTextBox::largeDocumentLetsEventsRunWhileItLoads()
         return last && last->lineCount() > 0;
     };
     QTRY_VERIFY_WITH_TIMEOUT(laidOut(), 60000);
+    // The scroll bar, kept shown while the long document was laid out, stays
+    // under the box's usual rule.
+    QTRY_COMPARE(box.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QVERIFY(box.verticalScrollBar()->isVisible());
     QTRY_VERIFY(box.verticalScrollBar()->maximum() >
                 int(box.document()->documentLayout()->documentSize().height()) - box.viewport()->height() - 50);
 }
