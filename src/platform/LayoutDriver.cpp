@@ -13,7 +13,7 @@ namespace veldra::platform
 
 namespace
 {
-constexpr qint64 kSliceMs = 30;
+constexpr qint64 kSliceMs = 20;
 constexpr int kStepCharacters = 4096;
 constexpr int kLongDocument = 100000; // characters: far more than a view shows
 } // namespace

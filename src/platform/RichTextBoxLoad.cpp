@@ -20,7 +20,7 @@ namespace veldra::platform
 namespace
 {
 // The longest stretch a document load keeps the window's events waiting.
-constexpr qint64 kLoadSliceMs = 40;
+constexpr qint64 kLoadSliceMs = 25;
 } // namespace
 
 Status RichTextBox::loadFile(const QString &path)
