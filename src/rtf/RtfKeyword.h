@@ -135,7 +135,6 @@ enum class RtfKeyword {
     NestRow,
     FootnoteMark, // \chftn
     Character,    // a named character, see RtfKeywordInfo::ch
-    Nothing,      // a word that shows nothing
 };
 
 // The groups of words, each handled by a part of the parser of its own.
