@@ -55,7 +55,7 @@ void Scan(QStringView text, int base, qsizetype from, const QString &prefix, Lin
     for (qsizetype at = Find(text, from, prefix); at >= 0; at = Find(text, at + 1, prefix)) {
         if (end < at) {
             end = at;
-            while (end < text.size() && text[end] != u' ' && text[end] != u'\n')
+            while (end < text.size() && text[end] != u' ' && text[end] != u'\n' && text[end] != QChar::LineSeparator)
                 ++end;
         }
         Extend(scan.ranges, base + int(at), base + int(end));

@@ -15,7 +15,7 @@ namespace veldra::faq
 // The links that start with one prefix, as the link colouring finds them: every
 // place where the prefix occurs (letter case ignored, the very first character
 // of the text never looked at), each running from there to the next space or
-// the end of its line. Matches that overlap, as in "www.www.", are all found;
+// the end of its line (a paragraph's end or a line break inside it). Matches that overlap, as in "www.www.", are all found;
 // where their links overlap they form one range.
 struct LinkScan {
     std::vector<platform::LinkRange> ranges; // positions, ascending and apart

@@ -36,6 +36,13 @@ RichTextBox::RichTextBox(QWidget *parent)
     page.setColor(QPalette::Link, QColor(0, 0, 255));
     page.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
     setPalette(page);
+    watchDocument();
+}
+
+void RichTextBox::watchDocument()
+{
+    m_index.setDocument(document());
+    connect(document(), &QTextDocument::contentsChange, this, [this] { m_index.invalidate(); });
     m_pacer.watch(document());
 }
 
@@ -66,50 +73,18 @@ void RichTextBox::showPlain(const QString &text)
 
 QString RichTextBox::text() const
 {
-    QString out;
-    out.reserve(textLength());
-    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-        if (b != document()->begin())
-            out += QLatin1String("\r\n");
-        out += b.text();
-    }
-    return out;
+    return m_index.text();
 }
 
 int RichTextBox::textLength() const
 {
-    const QTextDocument *doc = document();
-    return doc->characterCount() - 1 + doc->blockCount() - 1;
+    return m_index.length();
 }
 
 void RichTextBox::appendText(const QString &text)
 {
     ++m_generation;
     AppendPlainText(*document(), text);
-}
-
-Status RichTextBox::loadFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return Error{f.errorString()};
-    const QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return Error{f.errorString()};
-    ++m_generation;
-    if (data.startsWith("{\\rtf")) {
-        rtf::ReadRtf(data, document());
-    } else {
-        QString t = NormaliseLineBreaks(text::DecodeAnsi(data));
-        if (t.endsWith(QLatin1Char('\n')))
-            t.chop(1);
-        showPlain(t);
-    }
-    // Like a freshly loaded control: caret at the start, scrolled to the top.
-    setTextCursor(QTextCursor(document()));
-    verticalScrollBar()->setValue(0);
-    horizontalScrollBar()->setValue(0);
-    return {};
 }
 
 void RichTextBox::showDocument(std::unique_ptr<QTextDocument> doc, int caretPosition)
@@ -129,7 +104,7 @@ void RichTextBox::showDocument(std::unique_ptr<QTextDocument> doc, int caretPosi
     doc->setUndoRedoEnabled(false);
     doc->setParent(this);
     setDocument(doc.release());
-    m_pacer.watch(document());
+    watchDocument();
     if (caret.block().layout()->lineCount() > 0) {
         setTextCursor(caret);
     } else {
@@ -161,29 +136,12 @@ std::unique_ptr<QTextDocument> RichTextBox::clearAndTakeDocument()
 
 int RichTextBox::indexToPosition(int index) const
 {
-    const QTextDocument *doc = document();
-    if (index <= 0)
-        return 0;
-    // Binary search for the last block whose CR LF index start is <= index.
-    int lo = 0, hi = doc->blockCount() - 1;
-    while (lo < hi) {
-        const int mid = (lo + hi + 1) / 2;
-        const QTextBlock b = doc->findBlockByNumber(mid);
-        if (b.position() + mid <= index)
-            lo = mid;
-        else
-            hi = mid - 1;
-    }
-    const QTextBlock b = doc->findBlockByNumber(lo);
-    const int pos = index - lo;
-    const int blockEnd = b.position() + b.length() - 1; // position of the separator
-    return qMin(pos, qMin(blockEnd, doc->characterCount() - 1));
+    return m_index.toPosition(index);
 }
 
 int RichTextBox::positionToIndex(int position) const
 {
-    const QTextBlock b = document()->findBlock(position);
-    return position + (b.isValid() ? b.blockNumber() : qMax(0, document()->blockCount() - 1));
+    return m_index.toIndex(position);
 }
 
 int RichTextBox::find(const QString &what, int start, int end)
@@ -356,10 +314,7 @@ int RichTextBox::charFromPos(const QPoint &viewportPos) const
 
 QString RichTextBox::lineAt(int index, int *lineStart) const
 {
-    const QTextBlock b = document()->findBlock(indexToPosition(index));
-    if (lineStart)
-        *lineStart = b.isValid() ? positionToIndex(b.position()) : 0;
-    return b.isValid() ? b.text() : QString();
+    return m_index.lineAt(index, lineStart);
 }
 
 void RichTextBox::setMousePointer(PointerKind kind, const QCursor &custom)

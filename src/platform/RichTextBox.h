@@ -3,6 +3,7 @@
 #include "platform/LayoutPacer.h"
 #include "platform/LinkFormat.h"
 #include "platform/Pointer.h"
+#include "platform/TextIndex.h"
 #include "text/Result.h"
 
 #include <QColor>
@@ -18,8 +19,10 @@ namespace veldra::platform
 
 // The rich-text box: a QTextEdit that behaves like the word-processor control the
 // program was designed around. Its plain text counts every line break as the two
-// characters CR LF, and every index it reports or takes (find, caret,
-// character-from-point) counts the same way.
+// characters CR LF (a paragraph's end and a line break inside a paragraph alike),
+// and every index it reports or takes (find, caret, character-from-point) counts
+// the same way. Tables and notes are paragraphs like any other there: each cell's
+// paragraph is a line.
 class RichTextBox : public QTextEdit
 {
     Q_OBJECT
@@ -43,6 +46,9 @@ public:
     // as rich text and shown formatted, any other file is shown as plain
     // Windows-1252 text, one line per line. A file that cannot be read leaves the
     // box as it was; the error is the system's description.
+    // A large rich-text document is read in slices while the window's events go
+    // on; the box shows it, complete, when the call returns. Changing the box's
+    // text in the meantime, or closing it, drops the load with an error.
     Status loadFile(const QString &path);
 
     // Shows a finished document in one go, in place of the one shown before, with
@@ -89,8 +95,9 @@ public:
     // Index of the character nearest to a point in viewport pixels, or -1.
     int charFromPos(const QPoint &viewportPos) const;
 
-    // The text of the line (paragraph) holding `index`, and the index of its first
-    // character; lets callers look at a word without fetching the whole text.
+    // The text of the line holding `index` (from one line break of the plain text
+    // to the next), and the index of its first character; lets callers look at a
+    // word without fetching the whole text.
     QString lineAt(int index, int *lineStart) const;
 
     // The pointer over the text: the box's own, the arrow or a picture.
@@ -110,7 +117,14 @@ private:
     void showPlain(const QString &text);
 
     PointerKind m_pointerKind = PointerKind::Default;
+    Status loadRtf(const QByteArray &data);
+    // Shows `doc`, which the box then owns, in place of the document before.
+    void adopt(QTextDocument *doc);
+    // Follows the changes of the document shown now.
+    void watchDocument();
+
     LayoutPacer m_pacer;
+    TextIndex m_index;
     int m_generation = 0;
 };
 

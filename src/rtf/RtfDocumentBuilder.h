@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QColor>
+#include "rtf/RtfContent.h"
+#include "rtf/RtfProps.h"
+#include "rtf/RtfTextWriter.h"
+
 #include <QString>
 #include <QStringView>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
 #include <QTextCursor>
 
-#include <algorithm>
-#include <array>
-#include <unordered_map>
+#include <memory>
 #include <vector>
 
 class QTextDocument;
@@ -17,79 +16,16 @@ class QTextDocument;
 namespace veldra::rtf
 {
 
-// Character formatting of RTF text as the reader tracks it: indexes into the
-// document's font, colour and link tables rather than resolved values, so that
-// comparing two of them is cheap.
-struct RtfCharProps {
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    qint8 vertical = 0; // 0 normal, 1 superscript, -1 subscript
-    qint8 caps = 0;     // 0 as written, 1 all capitals, 2 small capitals
-    int halfPoints = 24;
-    int font = -1;
-    int foreground = 0; // colour table index; 0 and unknown indexes are "auto"
-    int background = 0;
-    int link = -1; // index into RtfTables::links
-
-    bool operator==(const RtfCharProps &o) const
-    {
-        return bold == o.bold && italic == o.italic && underline == o.underline && strike == o.strike &&
-               vertical == o.vertical && caps == o.caps && halfPoints == o.halfPoints && font == o.font &&
-               foreground == o.foreground && background == o.background && link == o.link;
-    }
-    bool operator!=(const RtfCharProps &o) const { return !(*this == o); }
-};
-
-// Paragraph formatting; lengths in twips.
-struct RtfParaProps {
-    static constexpr int kMaxTabs = 16;
-    struct TabStop {
-        int position = 0; // from the left margin
-        qint8 kind = 0;   // 0 left, 1 centre, 2 right, 3 decimal
-        bool operator==(const TabStop &o) const { return position == o.position && kind == o.kind; }
-    };
-
-    qint8 align = 0; // 0 left, 1 centre, 2 right, 3 justified
-    int left = 0;
-    int right = 0;
-    int first = 0;
-    int before = 0;
-    int after = 0;
-    int tabCount = 0;
-    std::array<TabStop, kMaxTabs> tabs{};
-
-    bool operator==(const RtfParaProps &o) const
-    {
-        return align == o.align && left == o.left && right == o.right && first == o.first && before == o.before &&
-               after == o.after && tabCount == o.tabCount &&
-               std::equal(tabs.begin(), tabs.begin() + tabCount, o.tabs.begin());
-    }
-    bool operator!=(const RtfParaProps &o) const { return !(*this == o); }
-};
-
-struct RtfFont {
-    QString name;
-    bool named = false; // the name ended with ";"
-    int charset = -1;
-    int codePage = 0; // from \cpg, overrides the charset
-    bool symbol = false;
-    bool wingdings = false;
-};
-
-// The document's tables, filled while reading.
-struct RtfTables {
-    std::unordered_map<int, RtfFont> fonts;
-    std::vector<QColor> colours; // an invalid colour is "auto"
-    std::vector<QString> links;
-};
-
-// Collects text runs and paragraphs and writes them into the document in large
-// pieces: one insert per run of equally formatted text, one block per paragraph.
+// Takes the document's content in reading order and puts it where it
+// belongs: the text into the document at once, table cells into the table
+// they build until the table is complete, and notes aside until the end of
+// the text, where they follow under a rule.
 class RtfDocumentBuilder
 {
 public:
+    static constexpr int kMaxTableDepth = 8;
+    static constexpr size_t kMaxRowsPerTable = 256; // a longer table is laid out in parts
+
     RtfDocumentBuilder(QTextDocument *doc, const RtfTables &tables);
     ~RtfDocumentBuilder();
     RtfDocumentBuilder(const RtfDocumentBuilder &) = delete;
@@ -97,39 +33,81 @@ public:
 
     void text(QStringView s, const RtfCharProps &props)
     {
-        if (props != m_runProps && !m_run.isEmpty())
-            flushRun();
-        m_runProps = props;
-        m_run.append(s);
+        if (m_target)
+            keep(s, props);
+        else
+            m_writer.text(s, props);
     }
     void text(QLatin1String s, const RtfCharProps &props)
     {
-        if (props != m_runProps && !m_run.isEmpty())
-            flushRun();
-        m_runProps = props;
-        m_run.append(s);
+        if (m_target)
+            keep(QString(s), props);
+        else
+            m_writer.text(s, props);
     }
     void paragraph(const RtfParaProps &para);
-    // Writes what is pending; a last empty paragraph left by the final paragraph
-    // mark is dropped.
+    void picture(const QTextImageFormat &format);
+
+    // The table level of the content that follows: 0 outside tables, 1 in a
+    // table, 2 in a table inside a table's cell... Leaving a level completes
+    // its table.
+    void setLevel(int level)
+    {
+        if (level != int(flow().levels.size()))
+            changeLevel(level);
+    }
+    int level() const { return int(m_flows.back().levels.size()); }
+    // Whether the current row of the table at `level` has begun.
+    bool rowStarted(int level) const;
+    // The end of a cell or a row of the table at `level`.
+    void endCell(int level, const RtfParaProps &para);
+    void endRow(int level, const RtfRowDef &def);
+
+    // Content between these goes to a note. `mark` starts the note's text
+    // when the note did not show its number itself.
+    void beginNote();
+    void endNote(bool endnote, const QString &mark, const RtfCharProps &markProps, const RtfParaProps &para);
+
+    // The distance between the default tab stops, in twips.
+    void setDefaultTab(int twips);
+
+    // Writes what is pending and the notes.
     void finish(const RtfParaProps &para);
 
 private:
-    void flushRun();
-    void applyBlockFormat(const RtfParaProps &para);
-    QTextCharFormat charFormat(const RtfCharProps &props);
+    struct Level {
+        RtfTable table;
+        RtfRow row;
+        RtfContent cell;
+        RtfParaProps lastPara;
+        RtfRowDef lastDef;
+    };
+    struct Flow {
+        std::unique_ptr<RtfContent> content; // null for the document's text
+        std::vector<Level> levels;
+    };
+    struct Note {
+        bool endnote = false;
+        RtfContent content;
+    };
+
+    Flow &flow() { return m_flows.back(); }
+    void keep(QStringView s, const RtfCharProps &props);
+    void keepItem(RtfItem &&item);
+    void changeLevel(int level);
+    void closeLevel();
+    void closeCell(Level &level, const RtfParaProps &para);
+    void closeRow(Level &level);
+    void put(RtfItem &&item); // into the flow below the innermost level
+    void updateTarget();
 
     QTextDocument *m_doc;
-    const RtfTables &m_tables;
-    QTextCursor m_cursor;
+    RtfTextWriter m_writer;
     bool m_undo;
-    QString m_run;
-    RtfCharProps m_runProps;
-    RtfParaProps m_blockProps;
-    bool m_blockPropsSet = false;
-    bool m_anyParagraph = false;
-    std::vector<std::pair<RtfCharProps, QTextCharFormat>> m_formats;
-    size_t m_nextFormatSlot = 0;
+    QTextCursor m_editBlock;
+    std::vector<Flow> m_flows;
+    RtfContent *m_target = nullptr; // where content is kept, or null to write it
+    std::vector<Note> m_notes;
 };
 
 } // namespace veldra::rtf

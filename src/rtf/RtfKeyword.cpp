@@ -1,5 +1,6 @@
 #include "rtf/RtfKeyword.h"
 
+#include <tuple>
 #include <unordered_map>
 
 namespace veldra::rtf
@@ -15,8 +16,7 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
     static const std::unordered_map<std::string_view, RtfKeywordInfo> table = [] {
         std::unordered_map<std::string_view, RtfKeywordInfo> t;
         // Destinations written without "\*" whose text is not part of the body.
-        for (const char *w : {"pict",
-                              "object",
+        for (const char *w : {"object",
                               "header",
                               "headerl",
                               "headerr",
@@ -25,11 +25,8 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
                               "footerl",
                               "footerr",
                               "footerf",
-                              "footnote",
                               "info",
                               "stylesheet",
-                              "listtable",
-                              "listoverridetable",
                               "revtbl",
                               "rsidtbl",
                               "filetbl",
@@ -41,7 +38,6 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
                               "generator",
                               "shp",
                               "nonshppict",
-                              "shppict",
                               "annotation",
                               "atnid",
                               "atnauthor",
@@ -68,7 +64,6 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
                               "aftnsepc",
                               "aftncn",
                               "do",
-                              "pn",
                               "listpicture",
                               "protusertbl",
                               "fontemb",
@@ -96,8 +91,11 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
                               "formfield",
                               "datafield",
                               "expandedcolortbl",
-                              "pntxta",
-                              "pntxtb"})
+                              "listname",
+                              "levelnumbers",
+                              "nonesttables",
+                              "pnseclvl",
+                              "lfolevel"})
             t.emplace(w, RtfKeywordInfo{K::SkipDestination});
         const std::pair<const char *, K> words[] = {
             {"fonttbl", K::FontTable},
@@ -108,6 +106,20 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
             {"upr", K::UnicodePair},
             {"ud", K::UnicodePart},
             {"nesttableprops", K::RowProperties},
+            {"listtext", K::ListText},
+            {"pntext", K::ListText},
+            {"listtable", K::ListTable},
+            {"list", K::List},
+            {"listlevel", K::ListLevel},
+            {"leveltext", K::LevelText},
+            {"listoverridetable", K::ListOverrideTable},
+            {"listoverride", K::ListOverride},
+            {"pn", K::Pn},
+            {"pict", K::Picture},
+            {"shppict", K::ShapePicture},
+            {"footnote", K::Footnote},
+            {"ftnalt", K::Endnote},
+            {"deftab", K::DefaultTab},
             {"rtf", K::Rtf},
             {"ansi", K::Ansi},
             {"mac", K::Mac},
@@ -157,6 +169,34 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
             {"sb", K::SpaceBefore},
             {"sa", K::SpaceAfter},
             {"tx", K::TabStop},
+            {"rtlpar", K::RightToLeft},
+            {"ltrpar", K::LeftToRight},
+            {"intbl", K::InTable},
+            {"itap", K::TableLevel},
+            {"ls", K::ListNumber},
+            {"ilvl", K::ListLevelNumber},
+            {"trowd", K::RowDefaults},
+            {"cellx", K::CellRight},
+            {"clcbpat", K::CellShading},
+            {"trleft", K::RowLeft},
+            {"trgaph", K::RowGap},
+            {"brdrnone", K::BorderNone},
+            {"brdrnil", K::BorderNone},
+            {"brdrw", K::BorderWidth},
+            {"brdrcf", K::BorderColour},
+            {"listid", K::ListId},
+            {"levelnfc", K::LevelFormat},
+            {"levelnfcn", K::LevelFormat},
+            {"levelstartat", K::LevelStart},
+            {"levelfollow", K::LevelFollow},
+            {"pnstart", K::PnStart},
+            {"pnf", K::PnFont},
+            {"picw", K::PictureWidth},
+            {"pich", K::PictureHeight},
+            {"picwgoal", K::PictureGoalWidth},
+            {"pichgoal", K::PictureGoalHeight},
+            {"picscalex", K::PictureScaleX},
+            {"picscaley", K::PictureScaleY},
 
             {"par", K::Paragraph},
             {"sect", K::Paragraph},
@@ -164,10 +204,10 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
             {"line", K::Line},
             {"tab", K::Tab},
             {"cell", K::Cell},
-            {"nestcell", K::Cell},
+            {"nestcell", K::NestCell},
             {"row", K::Row},
-            {"nestrow", K::Row},
-            {"chftn", K::Nothing},
+            {"nestrow", K::NestRow},
+            {"chftn", K::FootnoteMark},
         };
         for (const auto &w : words)
             t.emplace(w.first, RtfKeywordInfo{w.second});
@@ -184,6 +224,40 @@ const std::unordered_map<std::string_view, RtfKeywordInfo> &Table()
         };
         for (const auto &c : chars)
             t.emplace(c.first, RtfKeywordInfo{K::Character, c.second});
+        // Words whose variant is carried in the character slot.
+        const std::tuple<const char *, K, char16_t> variants[] = {
+            {"pntxtb", K::PnText, 0},          {"pntxta", K::PnText, 1},           {"brdrt", K::ParagraphBorder, 0},
+            {"brdrl", K::ParagraphBorder, 1},  {"brdrb", K::ParagraphBorder, 2},   {"brdrr", K::ParagraphBorder, 3},
+            {"box", K::ParagraphBorder, 4},    {"clmgf", K::CellMerge, 1},         {"clmrg", K::CellMerge, 2},
+            {"clvmgf", K::CellMerge, 3},       {"clvmrg", K::CellMerge, 4},        {"clvertalt", K::CellVAlign, 0},
+            {"clvertalc", K::CellVAlign, 1},   {"clvertalb", K::CellVAlign, 2},    {"clbrdrt", K::CellBorder, 0},
+            {"clbrdrl", K::CellBorder, 1},     {"clbrdrb", K::CellBorder, 2},      {"clbrdrr", K::CellBorder, 3},
+            {"clpadl", K::CellPadding, 0},     {"clpadr", K::CellPadding, 1},      {"trbrdrt", K::RowBorder, 0},
+            {"trbrdrl", K::RowBorder, 1},      {"trbrdrb", K::RowBorder, 2},       {"trbrdrr", K::RowBorder, 3},
+            {"trbrdrh", K::RowBorder, 4},      {"trbrdrv", K::RowBorder, 5},       {"trql", K::RowAlign, 0},
+            {"trqc", K::RowAlign, 1},          {"trqr", K::RowAlign, 2},           {"trpaddl", K::RowPadding, 0},
+            {"trpaddr", K::RowPadding, 1},     {"brdrs", K::BorderStyle, 0},       {"brdrth", K::BorderStyle, 0},
+            {"brdrsh", K::BorderStyle, 0},     {"brdrhair", K::BorderStyle, 0},    {"brdrtriple", K::BorderStyle, 1},
+            {"brdrdb", K::BorderStyle, 1},     {"brdrdot", K::BorderStyle, 2},     {"brdrdash", K::BorderStyle, 3},
+            {"brdrdashsm", K::BorderStyle, 3}, {"brdrdashd", K::BorderStyle, 3},   {"brdrdashdd", K::BorderStyle, 3},
+            {"brdrinset", K::BorderStyle, 0},  {"brdroutset", K::BorderStyle, 0},  {"brdrengrave", K::BorderStyle, 0},
+            {"brdremboss", K::BorderStyle, 0}, {"brdrwavy", K::BorderStyle, 0},    {"pnlvlbody", K::PnLevel, 0},
+            {"pnlvlblt", K::PnLevel, 1},       {"pnlvl", K::PnLevel, 2},           {"pndec", K::PnFormat, 0},
+            {"pnucrm", K::PnFormat, 1},        {"pnlcrm", K::PnFormat, 2},         {"pnucltr", K::PnFormat, 3},
+            {"pnlcltr", K::PnFormat, 4},       {"pngblip", K::PictureFormat, 1},   {"jpegblip", K::PictureFormat, 2},
+            {"emfblip", K::PictureFormat, 3},  {"wmetafile", K::PictureFormat, 3}, {"pmmetafile", K::PictureFormat, 3},
+            {"macpict", K::PictureFormat, 3},  {"dibitmap", K::PictureFormat, 4},  {"wbitmap", K::PictureFormat, 4},
+            {"ftnstart", K::NoteStart, 0},     {"aftnstart", K::NoteStart, 1},
+        };
+        for (const auto &[word, keyword, variant] : variants)
+            t.emplace(word, RtfKeywordInfo{keyword, variant});
+        // Numbering formats of notes, as \levelnfc numbers; endnotes add 100.
+        const std::pair<const char *, char16_t> noteFormats[] = {
+            {"ftnnar", 0},    {"ftnnruc", 1},    {"ftnnrlc", 2},    {"ftnnauc", 3},    {"ftnnalc", 4},
+            {"aftnnar", 100}, {"aftnnruc", 101}, {"aftnnrlc", 102}, {"aftnnauc", 103}, {"aftnnalc", 104},
+        };
+        for (const auto &[word, format] : noteFormats)
+            t.emplace(word, RtfKeywordInfo{K::NoteFormat, format});
         // Kinds of tab stop, carried in the character slot: 1 centre, 2 right, 3 decimal.
         t.emplace("tqc", RtfKeywordInfo{K::TabKind, 1});
         t.emplace("tqr", RtfKeywordInfo{K::TabKind, 2});

@@ -25,4 +25,24 @@ bool ReadRtf(QByteArrayView data, QTextDocument *doc)
     return true;
 }
 
+RtfLoader::RtfLoader(QByteArray data, QTextDocument *doc)
+    : m_data(std::move(data))
+    , m_parser(std::make_unique<RtfParser>(m_data, doc))
+{
+}
+
+RtfLoader::~RtfLoader() = default;
+
+bool RtfLoader::read(qint64 budgetMs)
+{
+    if (!m_parser)
+        return true;
+    if (!m_parser->run(budgetMs))
+        return false;
+    // The parser's end closes its edit block: the document reports its
+    // changes now.
+    m_parser.reset();
+    return true;
+}
+
 } // namespace veldra::rtf

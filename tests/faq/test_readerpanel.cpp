@@ -29,6 +29,7 @@ private slots:
     void highlight();
     void caretAfterLastLink();
     void linkAfterEmptyFirstLine();
+    void lineBreakInsideParagraphEndsLink();
     void nothingDownloaded();
     void fillsHeaderInOrderAndBody();
     void missingWebsiteEmptiesBox();
@@ -200,6 +201,19 @@ void TestReaderPanel::linkAfterEmptyFirstLine()
     HighlightLinks(box, QStringLiteral("www."));
     QVERIFY(box.isLinkAt(2) && box.isLinkAt(10) && !box.isLinkAt(11));
     QCOMPARE(box.selStart(), 3);
+}
+
+void TestReaderPanel::lineBreakInsideParagraphEndsLink()
+{
+    // A line break inside a paragraph (\\line) counts as CR LF like a
+    // paragraph's end, and ends the link before it.
+    platform::RichTextBox &box = *ui.txtFAQ;
+    const QString path = state.AppDir + QStringLiteral("body.rtf");
+    testsupport::WriteFile(path, "{\\rtf1 a www.x.org\\line next}");
+    QVERIFY(box.loadFile(path).ok());
+    HighlightLinks(box, QStringLiteral("www."));
+    QCOMPARE(box.text(), QStringLiteral("a www.x.org\r\nnext  "));
+    QCOMPARE(LinkMask(box), QStringLiteral("..#########........"));
 }
 
 void TestReaderPanel::nothingDownloaded()

@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 
 using veldra::platform::PointerKind;
 using veldra::platform::RichTextBox;
@@ -35,12 +36,20 @@ private slots:
     void appendTextKeepsEarlierFormatting();
     void loadFileRtfAndPlainText();
     void loadFileFailureLeavesTheBox();
+    void lineBreakInsideAParagraphCountsAsCrLf();
+    void tablesAndNotesAreLinesOfTheText();
+    void pictureFrameIsDrawn();
+    void largeDocumentLetsEventsRunWhileItLoads();
+    void newTextDropsALoadInProgress();
+    void closingTheBoxDuringALoad();
     void mousePointerKinds();
     void showDocumentTakesItOverWithTheCaret();
     void shownDocumentIsLaidOutInTheBackground();
 
 private:
     QString writeFile(const QString &name, const QByteArray &data);
+    QString writeLargeRtf();
+    static void checkRoundTrip(const RichTextBox &box);
     QTemporaryDir m_dir;
 };
 
@@ -345,6 +354,156 @@ void TestRichTextBox::loadFileFailureLeavesTheBox()
     QCOMPARE(box.text(), QStringLiteral("kept"));
     QVERIFY(!box.loadFile(m_dir.path()).ok()); // a folder
     QCOMPARE(box.text(), QStringLiteral("kept"));
+}
+
+// Every index maps to a position and back, and the character at each position
+// is the one the text shows at that index.
+void TestRichTextBox::checkRoundTrip(const RichTextBox &box)
+{
+    const QString text = box.text();
+    QCOMPARE(box.textLength(), int(text.size()));
+    for (int i = 0; i <= text.size(); ++i) {
+        const int pos = box.indexToPosition(i);
+        const QByteArray where = "index " + QByteArray::number(i);
+        if (i < text.size() && text.at(i) == QLatin1Char('\n')) {
+            QVERIFY2(box.positionToIndex(pos) == i - 1, where); // the LF maps to the line end
+            continue;
+        }
+        QVERIFY2(box.positionToIndex(pos) == i, where);
+        const QChar shown = i < text.size() ? text.at(i) : QChar();
+        if (!shown.isNull() && shown != QLatin1Char('\r'))
+            QVERIFY2(box.document()->characterAt(pos) == shown, where);
+    }
+}
+
+void TestRichTextBox::lineBreakInsideAParagraphCountsAsCrLf()
+{
+    RichTextBox box;
+    const QString path = writeFile(QStringLiteral("line.rtf"), "{\\rtf1 go www.a.org\\line next line\\par end}");
+    QVERIFY(box.loadFile(path).ok());
+    QCOMPARE(box.document()->blockCount(), 2); // one paragraph with a line break, and "end"
+    QCOMPARE(box.text(), QStringLiteral("go www.a.org\r\nnext line\r\nend"));
+    checkRoundTrip(box);
+    int start = -1;
+    QCOMPARE(box.lineAt(3, &start), QStringLiteral("go www.a.org"));
+    QCOMPARE(start, 0);
+    QCOMPARE(box.lineAt(12, &start), QStringLiteral("go www.a.org")); // on the CR
+    QCOMPARE(box.lineAt(16, &start), QStringLiteral("next line"));
+    QCOMPARE(start, 14);
+    QCOMPARE(box.lineAt(27, &start), QStringLiteral("end"));
+    QCOMPARE(start, 25);
+    QCOMPARE(box.find(QStringLiteral("next"), 0), 14);
+    QCOMPARE(box.textCursor().selectedText(), QStringLiteral("next"));
+    QCOMPARE(box.find(QStringLiteral("org\r\nnext"), 0), 9);
+    box.setSelStart(20);
+    QCOMPARE(box.selStart(), 20);
+    // Marking a link after the break marks exactly its characters.
+    QCOMPARE(box.find(QStringLiteral("line"), 15), 19);
+    box.setSelLink(true);
+    QVERIFY(!box.isLinkAt(18) && box.isLinkAt(19) && box.isLinkAt(22) && !box.isLinkAt(23));
+}
+
+void TestRichTextBox::tablesAndNotesAreLinesOfTheText()
+{
+    RichTextBox box;
+    const QString path = writeFile(
+        QStringLiteral("table.rtf"),
+        "{\\rtf1 Before{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} See www.n.org}\\par"
+        "\\trowd\\cellx2000\\cellx4000\\pard\\intbl A1\\cell {\\field{\\*\\fldinst HYPERLINK \"http://x.org/\"}"
+        "{\\fldrslt B1}}\\cell\\row\\pard After}");
+    QVERIFY(box.loadFile(path).ok());
+    QCOMPARE(box.text(), QStringLiteral("Before1\r\nA1\r\nB1\r\nAfter\r\n\r\n1 See www.n.org"));
+    checkRoundTrip(box);
+    const int b1 = int(box.text().indexOf(QStringLiteral("B1")));
+    QVERIFY(box.isLinkAt(b1) && box.isLinkAt(b1 + 1) && !box.isLinkAt(b1 - 3));
+    QCOMPARE(box.find(QStringLiteral("www.n.org"), 0), int(box.text().indexOf(QStringLiteral("www.n"))));
+    int start = -1;
+    QCOMPARE(box.lineAt(b1 + 1, &start), QStringLiteral("B1"));
+    QCOMPARE(start, b1);
+}
+
+void TestRichTextBox::pictureFrameIsDrawn()
+{
+    // A metafile cannot be shown: it is an empty frame of its size, drawn by
+    // the document the box shows.
+    RichTextBox box;
+    box.resize(400, 300);
+    const QString path =
+        writeFile(QStringLiteral("wmf.rtf"), "{\\rtf1{\\pict\\wmetafile8\\picwgoal3000\\pichgoal1500 0102}}");
+    QVERIFY(box.loadFile(path).ok());
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QImage shot = box.viewport()->grab().toImage();
+    int grey = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            grey += shot.pixelColor(x, y) == QColor(Qt::gray) ? 1 : 0;
+    // The frame's outline: up to 2 * (200 + 100) pixels, less where the caret stands.
+    QVERIFY2(grey > 400 && grey < 700, qPrintable(QString::number(grey)));
+}
+
+QString TestRichTextBox::writeLargeRtf()
+{
+    QByteArray rtf = "{\\rtf1\\ansi ";
+    for (int i = 0; rtf.size() < 3 * 1024 * 1024; ++i)
+        rtf += "{\\b Paragraph} " + QByteArray::number(i) + " with some text, {\\i words} and more words.\\par\n";
+    rtf += "The end.}";
+    return writeFile(QStringLiteral("large.rtf"), rtf);
+}
+
+void TestRichTextBox::largeDocumentLetsEventsRunWhileItLoads()
+{
+    const QString path = writeLargeRtf();
+    RichTextBox box;
+    bool loading = false;
+    int ticksWhileLoading = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&] { ticksWhileLoading += loading ? 1 : 0; });
+    ticker.start(0);
+    loading = true;
+    QVERIFY(box.loadFile(path).ok());
+    loading = false;
+    QVERIFY2(ticksWhileLoading > 0, "the window's events waited for the whole load");
+    // Complete when the call returns.
+    QVERIFY(box.text().endsWith(QStringLiteral("and more words.\r\nThe end.")));
+    QTextCursor first(box.document());
+    first.setPosition(1);
+    QVERIFY(first.charFormat().font().bold());
+    // Shown, the box lays the whole document out in the background, and its
+    // scroll bar then covers all of it.
+    box.resize(400, 300);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const auto laidOut = [&box] {
+        const QTextLayout *last = box.document()->lastBlock().layout();
+        return last && last->lineCount() > 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(laidOut(), 60000);
+    // The scroll bar, kept shown while the long document was laid out, stays
+    // under the box's usual rule.
+    QTRY_COMPARE(box.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QVERIFY(box.verticalScrollBar()->isVisible());
+    QTRY_VERIFY(box.verticalScrollBar()->maximum() >
+                int(box.document()->documentLayout()->documentSize().height()) - box.viewport()->height() - 50);
+}
+
+void TestRichTextBox::newTextDropsALoadInProgress()
+{
+    const QString path = writeLargeRtf();
+    RichTextBox box;
+    QTimer::singleShot(0, &box, [&box] { box.setText(QStringLiteral("Newer text")); });
+    const veldra::Status loaded = box.loadFile(path);
+    QVERIFY(!loaded.ok());
+    QCOMPARE(box.text(), QStringLiteral("Newer text"));
+}
+
+void TestRichTextBox::closingTheBoxDuringALoad()
+{
+    const QString path = writeLargeRtf();
+    auto *box = new RichTextBox;
+    QTimer::singleShot(0, this, [box] { delete box; });
+    const veldra::Status loaded = box->loadFile(path);
+    QVERIFY(!loaded.ok());
 }
 
 void TestRichTextBox::mousePointerKinds()

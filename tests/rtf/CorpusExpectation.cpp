@@ -79,6 +79,8 @@ QString HaskellString(const QString &s, qsizetype &i)
 QString FromPandocNative(const QString &native)
 {
     QString out;
+    QString notes;
+    int noteCount = 0;
     int noteDepth = -1; // bracket depth at which the current note ends
     int depth = 0;
     qsizetype i = 0;
@@ -89,16 +91,16 @@ QString FromPandocNative(const QString &native)
     bool noteNext = false;
     while (i < native.size()) {
         const QChar c = native.at(i);
+        QString &to = noteDepth < 0 ? out : notes;
         if (c == QLatin1Char('"')) {
             ++i;
-            const QString s = HaskellString(native, i);
-            if (noteDepth < 0)
-                out += s;
+            to += HaskellString(native, i);
         } else if (c == QLatin1Char('[')) {
             ++depth;
             if (noteNext) {
                 noteDepth = depth;
                 noteNext = false;
+                notes += QLatin1Char(' ') + QString::number(noteCount);
             }
             ++i;
         } else if (c == QLatin1Char(']')) {
@@ -107,19 +109,23 @@ QString FromPandocNative(const QString &native)
             --depth;
             ++i;
         } else if (word(QLatin1String("Note"))) {
-            noteNext = noteDepth < 0;
+            if (noteDepth < 0) {
+                noteNext = true;
+                out += QString::number(++noteCount);
+            }
             i += 4;
         } else if (word(QLatin1String("Space")) || word(QLatin1String("SoftBreak")) ||
                    word(QLatin1String("LineBreak")) || word(QLatin1String("Para")) || word(QLatin1String("Plain"))) {
-            if (noteDepth < 0)
-                out += QLatin1Char(' ');
+            // A note's first paragraph follows its number directly.
+            if (noteDepth < 0 || !notes.endsWith(QString::number(noteCount)))
+                to += QLatin1Char(' ');
             while (i < native.size() && native.at(i).isLetter())
                 ++i;
         } else {
             ++i;
         }
     }
-    return out;
+    return out + notes;
 }
 
 } // namespace corpus

@@ -23,7 +23,8 @@ QString FromHtml(const QString &html);
 QString WithoutListMarkers(const QString &text);
 
 // The text of pandoc's native AST: the Str words, with Space and breaks as
-// spaces. Notes are left out, as a viewer does not show footnotes in the body.
+// spaces. Each note is its number where it stands, and its text follows the
+// body after the number, as the viewer shows notes.
 QString FromPandocNative(const QString &native);
 
 } // namespace corpus

@@ -1,10 +1,17 @@
 #include "RtfTestUtil.h"
 
 #include "rtf/RtfField.h"
+#include "rtf/RtfPicture.h"
+#include "rtf/RtfPictureFrame.h"
 #include "rtf/RtfReader.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QTest>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QUrl>
 
 // The RTF reader on small documents: code pages, Unicode, destinations,
 // breaks, malformed input, and the formatting it keeps.
@@ -25,6 +32,17 @@ private slots:
     void hyperlinkTarget_data();
     void hyperlinkTarget();
     void undoStaysAsItWas();
+    void tableCellsAndWidths();
+    void mergedCellsSpan();
+    void longTableIsWrittenInParts();
+    void hostileTablesStayBounded();
+    void pictureSizes();
+    void picturesPastTheLimitsAreFrames();
+    void numberingFromPn_data();
+    void numberingFromPn();
+    void outlineLevelWithoutNumberHasNoLabel();
+    void notesNumberedAfterTheText();
+    void directionOnlyFromTheDocument();
 };
 
 void TestRtfReader::text_data()
@@ -75,12 +93,13 @@ void TestRtfReader::text_data()
     row("reversed pair", "{\\rtf1\\uc0\\u-9216\\u-10240 x}", QStringLiteral("\uFFFD\uFFFDx"));
     row("upr shows ud", "{\\rtf1{\\upr{ansi}{\\*\\ud{uni\\u233?}}}}", QStringLiteral("unié"));
     // destinations
-    row("bin skips raw bytes", "{\\rtf1 a{\\pict\\bin4 {}\\}}b}", QStringLiteral("ab"));
+    row("bin skips raw bytes", "{\\rtf1 a{\\object\\bin4 {}\\}}b}", QStringLiteral("ab"));
+    row("bin in a picture is its data", "{\\rtf1 a{\\pict\\pngblip\\bin4 {}\\}}b}", QStringLiteral("a\uFFFCb"));
     row("bin in text", "{\\rtf1 a\\bin3 xyzb}", QStringLiteral("ab"));
     row("unknown star destination", "{\\rtf1 a{\\*\\foo hidden {nested}}b}", QStringLiteral("ab"));
     row("known skipped destinations",
-        "{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}{\\header H}{\\footer F}a{\\footnote N}"
-        "{\\pict\\pngblip 89504e47}{\\object{\\objdata 0102}}b}",
+        "{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}{\\header H}{\\footer F}a"
+        "{\\nonshppict{\\pict\\wmetafile8 0102}}{\\object{\\objdata 0102}}{\\nonesttables x}b}",
         QStringLiteral("ab"));
     row("field instruction hidden",
         "{\\rtf1{\\field{\\*\\fldinst{HYPERLINK \"http://x.org/\"}}{\\fldrslt{\\ul x.org}}}}", QStringLiteral("x.org"));
@@ -92,14 +111,14 @@ void TestRtfReader::text_data()
         "{\\fldrslt 42}}}}}",
         QStringLiteral("42"));
     row("list text shown", "{\\rtf1{\\listtext 1.\\tab}One\\par{\\*\\pn\\pnlvlbody{\\pntxta .}}Two}",
-        QStringLiteral("1.\tOne\nTwo"));
+        QStringLiteral("1.\tOne\n1.\tTwo"));
     row("hidden text", "{\\rtf1 a{\\v secret}b}", QStringLiteral("ab"));
     // characters and breaks
     row("control symbols", "{\\rtf1 a\\~b\\-c\\_d\\{\\}\\\\}", QStringLiteral("a\u00A0b\u00ADc\u2011d{}\\"));
     row("named characters", "{\\rtf1\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote\\tab}",
         QStringLiteral("—–•‘’“”\t"));
     row("control word ends at a digit-less letter run", "{\\rtf1\\b0Normal}", QStringLiteral("Normal"));
-    row("paragraph breaks", "{\\rtf1 a\\par b\\line c\\sect d\\page e}", QStringLiteral("a\nb\nc\nd\ne"));
+    row("paragraph breaks", "{\\rtf1 a\\par b\\line c\\sect d\\page e}", QStringLiteral("a\nb\u2028c\nd\ne"));
     row("backslash newline", "{\\rtf1 a\\\nb\\\r\nc}", QStringLiteral("a\nb\nc"));
     row("newlines in the source are not text", "{\\rtf1 a\r\nb\nc}", QStringLiteral("abc"));
     row("last paragraph mark dropped", "{\\rtf1 a\\par}", QStringLiteral("a"));
@@ -107,9 +126,11 @@ void TestRtfReader::text_data()
     row("table cells",
         "{\\rtf1\\trowd\\cellx1000\\cellx2000 a\\cell b\\cell\\row\\trowd c\\cell\\cell d\\cell\\row after}",
         QStringLiteral("a\tb\nc\t\td\nafter"));
-    row("nested row ends the line once",
+    // A table at the start of the document or of a cell has an empty paragraph
+    // before it, and every table one after it: Qt's tables sit between blocks.
+    row("an unterminated nested row is kept",
         "{\\rtf1\\pard\\intbl\\itap2 in\\nestcell{\\*\\nesttableprops\\trowd\\nestrow}out\\cell\\row}",
-        QStringLiteral("in\nout"));
+        QStringLiteral("\n\nin\nout\n\n"));
     // malformed input
     row("text after the final brace", "{\\rtf1 a}b", QStringLiteral("a"));
     row("extra closing brace", "{\\rtf1 a}}b", QStringLiteral("a"));
@@ -321,6 +342,271 @@ void TestRtfReader::undoStaysAsItWas()
     veldra::rtf::ReadRtf("{\\rtf1 a\\par b}", &doc);
     QVERIFY(doc.isUndoRedoEnabled());
     QVERIFY(!doc.isUndoAvailable());
+}
+
+namespace
+{
+
+QTextTable *FirstTable(QTextDocument &doc)
+{
+    for (QTextFrame *f : doc.rootFrame()->childFrames())
+        if (auto *t = qobject_cast<QTextTable *>(f))
+            return t;
+    return nullptr;
+}
+
+QStringList CellTexts(const QTextTableCell &cell)
+{
+    QStringList out;
+    for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it)
+        if (it.currentBlock().isValid())
+            out << it.currentBlock().text();
+    return out;
+}
+
+QByteArray Hex(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes.toHex();
+}
+
+QList<QTextImageFormat> Pictures(const QTextDocument &doc)
+{
+    QList<QTextImageFormat> out;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().text().contains(QChar::ObjectReplacementCharacter))
+                out << it.fragment().charFormat().toImageFormat();
+    return out;
+}
+
+} // namespace
+
+void TestRtfReader::tableCellsAndWidths()
+{
+    QTextDocument doc;
+    veldra::rtf::ReadRtf(
+        "{\\rtf1 before\\par\\trowd\\trgaph60\\cellx1500\\cellx4500\\pard\\intbl a\\cell b\\par c\\cell\\row"
+        "\\trowd\\cellx1500\\cellx4500\\pard\\intbl\\qc d\\cell e\\par\\cell\\row\\pard after}",
+        &doc);
+    QTextTable *t = FirstTable(doc);
+    QVERIFY(t);
+    QCOMPARE(t->rows(), 2);
+    QCOMPARE(t->columns(), 2);
+    QCOMPARE(CellTexts(t->cellAt(0, 0)), QStringList{QStringLiteral("a")});
+    QCOMPARE(CellTexts(t->cellAt(0, 1)), (QStringList{QStringLiteral("b"), QStringLiteral("c")}));
+    // A paragraph mark just before the end of a cell stays in the cell.
+    QCOMPARE(CellTexts(t->cellAt(1, 1)), QStringList{QStringLiteral("e")});
+    QCOMPARE(t->cellAt(1, 0).firstCursorPosition().blockFormat().alignment(), Qt::AlignHCenter);
+    const QList<QTextLength> widths = t->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), 2);
+    QCOMPARE(widths.at(0).rawValue(), 100.0);
+    QCOMPARE(widths.at(1).rawValue(), 200.0);
+    QCOMPARE(t->cellAt(0, 0).format().toTableCellFormat().leftPadding(), 4.0);
+    // The table follows the paragraph before it directly.
+    QCOMPARE(BlockText(doc), QStringLiteral("before\na\nb\nc\nd\ne\nafter"));
+}
+
+void TestRtfReader::mergedCellsSpan()
+{
+    QTextDocument doc;
+    // Row 1: a wide cell over two columns, then one cell; row 2: three cells,
+    // the first joined to the one above, the second shaded.
+    veldra::rtf::ReadRtf(
+        "{\\rtf1{\\colortbl;\\red255\\green255\\blue0;}"
+        "\\trowd\\clvmgf\\cellx1000\\clmgf\\cellx2000\\clmrg\\cellx3000\\cellx4000\\pard\\intbl "
+        "top\\cell wide\\cell\\cell last\\cell\\row"
+        "\\trowd\\clvmrg\\cellx1000\\clcbpat1\\clvertalc\\clbrdrb\\brdrs\\brdrw30\\cellx2000\\cellx3000"
+        "\\cellx4000\\pard\\intbl\\cell x\\cell y\\cell z\\cell\\row}",
+        &doc);
+    QTextTable *t = FirstTable(doc);
+    QVERIFY(t);
+    QCOMPARE(t->rows(), 2);
+    QCOMPARE(t->columns(), 4);
+    QCOMPARE(t->cellAt(0, 0).rowSpan(), 2);
+    QCOMPARE(t->cellAt(0, 1).columnSpan(), 2);
+    QCOMPARE(CellTexts(t->cellAt(0, 1)).first(), QStringLiteral("wide"));
+    QCOMPARE(CellTexts(t->cellAt(0, 3)), QStringList{QStringLiteral("last")});
+    const QTextTableCellFormat x = t->cellAt(1, 1).format().toTableCellFormat();
+    QCOMPARE(x.background().color(), QColor(Qt::yellow));
+    QCOMPARE(x.verticalAlignment(), QTextCharFormat::AlignMiddle);
+    QCOMPARE(x.bottomBorder(), 2.0);
+    QCOMPARE(x.topBorder(), 0.0);
+    QCOMPARE(CellTexts(t->cellAt(1, 3)), QStringList{QStringLiteral("z")});
+}
+
+void TestRtfReader::longTableIsWrittenInParts()
+{
+    QByteArray rtf = "{\\rtf1 ";
+    for (int r = 0; r < 300; ++r)
+        rtf += "\\trowd\\cellx2000\\pard\\intbl row" + QByteArray::number(r) + "\\cell\\row";
+    rtf += "\\pard end}";
+    QTextDocument doc;
+    veldra::rtf::ReadRtf(rtf, &doc);
+    QList<QTextTable *> tables;
+    for (QTextFrame *f : doc.rootFrame()->childFrames())
+        tables << qobject_cast<QTextTable *>(f);
+    QCOMPARE(tables.size(), 2);
+    QCOMPARE(tables.at(0)->rows(), 256);
+    QCOMPARE(tables.at(1)->rows(), 44);
+    QCOMPARE(CellTexts(tables.at(1)->cellAt(43, 0)), QStringList{QStringLiteral("row299")});
+}
+
+void TestRtfReader::hostileTablesStayBounded()
+{
+    QByteArray rtf = "{\\rtf1\\trowd";
+    for (int c = 0; c < 200; ++c)
+        rtf += "\\cellx" + QByteArray::number(c % 3 ? 100000 * c : -c);
+    rtf += "\\pard\\intbl\\itap9999 ";
+    for (int c = 0; c < 100; ++c)
+        rtf += "c\\nestcell ";
+    rtf += "\\nestrow\\pard\\intbl x\\cell\\row}";
+    QTextDocument doc;
+    veldra::rtf::ReadRtf(rtf, &doc);
+    QTextTable *t = FirstTable(doc);
+    QVERIFY(t);
+    QVERIFY(t->columns() <= 64);
+    // Tables nest eight deep at most; the text is all there.
+    int depth = 0;
+    for (QTextFrame *f = t; f; f = f->childFrames().value(0))
+        ++depth;
+    QVERIFY2(depth <= 8, qPrintable(QString::number(depth)));
+    QCOMPARE(BlockText(doc).count(QLatin1Char('c')), 100);
+}
+
+void TestRtfReader::pictureSizes()
+{
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QImage blue(30, 30, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    blue.save(&buffer, "JPEG");
+    QTextDocument doc;
+    veldra::rtf::ReadRtf("{\\rtf1 a{\\pict\\pngblip\\picw40\\pich20\\picwgoal1200\\pichgoal600\\picscalex50 " +
+                             Hex(red, "PNG") + "}b{\\pict\\jpegblip\\bin" + QByteArray::number(jpeg.size()) + " " +
+                             jpeg + "}c{\\pict\\pngblip " + Hex(red, "PNG") +
+                             "}{\\pict\\emfblip\\picw2540\\pich1270 0102}}",
+                         &doc);
+    QCOMPARE(BlockText(doc), QStringLiteral("a\uFFFCb\uFFFCc\uFFFC\uFFFC"));
+    const QList<QTextImageFormat> p = Pictures(doc);
+    QCOMPARE(p.size(), 4);
+    // The goal size, scaled: 1200 twips at 50 % is 40 pixels.
+    QCOMPARE(QSizeF(p[0].width(), p[0].height()), QSizeF(40, 40));
+    QCOMPARE(doc.resource(QTextDocument::ImageResource, QUrl(p[0].name())).value<QImage>().pixelColor(5, 5),
+             QColor(Qt::red));
+    // Without a goal: the picture's own pixels.
+    QCOMPARE(QSizeF(p[1].width(), p[1].height()), QSizeF(30, 30));
+    QVERIFY(p[1].isImageFormat());
+    QCOMPARE(QSizeF(p[2].width(), p[2].height()), QSizeF(40, 20));
+    // A metafile is a frame of its size: 2540 hundredths of a millimetre is an inch.
+    QCOMPARE(p[3].objectType(), int(veldra::rtf::RtfPictures::kFrameObject));
+    QCOMPARE(QSizeF(p[3].width(), p[3].height()), QSizeF(96, 48));
+    // Read again into the same document: one frame handler, whatever came before.
+    veldra::rtf::ReadRtf("{\\rtf1{\\pict\\wmetafile8\\picw100\\pich100 01}}", &doc);
+    QCOMPARE(doc.findChildren<veldra::rtf::RtfPictureFrame *>().size(), 1);
+}
+
+void TestRtfReader::picturesPastTheLimitsAreFrames()
+{
+    // 25 megapixels of one colour: small as a file, too large to decode.
+    QImage huge(5000, 5000, QImage::Format_Mono);
+    huge.fill(0);
+    QTextDocument doc;
+    QElapsedTimer t;
+    t.start();
+    veldra::rtf::ReadRtf("{\\rtf1{\\pict\\pngblip\\picwgoal1500\\pichgoal1500 " + Hex(huge, "PNG") +
+                             "}{\\pict\\pngblip\\picwgoal99999999\\pichgoal-7\\picscalex99999 0102}"
+                             "{\\pict\\jpegblip\\bin2147483647 xx}}",
+                         &doc);
+    const QList<QTextImageFormat> p = Pictures(doc);
+    QCOMPARE(p.size(), 3);
+    for (const QTextImageFormat &f : p) {
+        QCOMPARE(f.objectType(), int(veldra::rtf::RtfPictures::kFrameObject));
+        QVERIFY(f.width() >= 1 && f.width() <= 2112 && f.height() >= 1 && f.height() <= 2112);
+    }
+    QCOMPARE(QSizeF(p[0].width(), p[0].height()), QSizeF(100, 100));
+    QVERIFY(t.elapsed() < 5000);
+}
+
+void TestRtfReader::numberingFromPn_data()
+{
+    QTest::addColumn<QByteArray>("pn");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("decimal") << QByteArray("\\pnlvlbody\\pndec{\\pntxta .}")
+                             << QStringList{QStringLiteral("1."), QStringLiteral("2."), QStringLiteral("1.")};
+    QTest::newRow("upper roman from 4") << QByteArray("\\pnlvlbody\\pnucrm\\pnstart4{\\pntxta )}")
+                                        << QStringList{QStringLiteral("IV)"), QStringLiteral("V)"),
+                                                       QStringLiteral("IV)")};
+    QTest::newRow("letters in brackets") << QByteArray("\\pnlvlbody\\pnlcltr{\\pntxtb (}{\\pntxta )}")
+                                         << QStringList{QStringLiteral("(a)"), QStringLiteral("(b)"),
+                                                        QStringLiteral("(a)")};
+    QTest::newRow("symbol bullet") << QByteArray("\\pnlvlblt\\pnf1{\\pntxtb \\'b7}")
+                                   << QStringList{QStringLiteral("•"), QStringLiteral("•"), QStringLiteral("•")};
+}
+
+void TestRtfReader::numberingFromPn()
+{
+    QFETCH(QByteArray, pn);
+    QFETCH(QStringList, labels);
+    // Two numbered paragraphs, a plain one, and a numbered one again.
+    const QByteArray item = "{\\*\\pn" + pn + "}";
+    QTextDocument doc;
+    veldra::rtf::ReadRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}\\pard" + item + "one\\par\\pard" +
+                             item + "two\\par\\pard plain\\par\\pard" + item + "three}",
+                         &doc);
+    QCOMPARE(BlockText(doc), labels.at(0) + QStringLiteral("\tone\n") + labels.at(1) +
+                                 QStringLiteral("\ttwo\nplain\n") + labels.at(2) + QStringLiteral("\tthree"));
+}
+
+void TestRtfReader::outlineLevelWithoutNumberHasNoLabel()
+{
+    QTextDocument doc;
+    // Level 0 numbers "1)", level 1 has no number: its label text is a lone tab.
+    veldra::rtf::ReadRtf(
+        "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00);}}"
+        "{\\listlevel\\levelnfc255{\\leveltext\\'00;}}\\listid5}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid5\\ls2}}"
+        "\\pard\\ls2 Heading\\par{\\listtext\\tab}\\pard\\ls2\\ilvl1 Sub\\par{\\listtext  }\\pard\\ls2 Next}",
+        &doc);
+    QCOMPARE(BlockText(doc), QStringLiteral("1)\tHeading\nSub\n2)\tNext"));
+}
+
+void TestRtfReader::notesNumberedAfterTheText()
+{
+    QTextDocument doc;
+    veldra::rtf::ReadRtf("{\\rtf1\\aftnnrlc\\ftnstart3 a{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} F1}"
+                         " b\\chftn{\\footnote\\ftnalt\\pard\\chftn\\tab E1}"
+                         " c\\chftn{\\footnote\\pard no mark}\\par end}",
+                         &doc);
+    QCOMPARE(BlockText(doc), QStringLiteral("a3 bi c4\nend\n\n3 F1\n4 no mark\n\ni\tE1"));
+    const int mark = PositionOf(doc, QStringLiteral("3 b"));
+    QCOMPARE(FormatAt(doc, mark).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    QVERIFY(!FormatAt(doc, mark + 2).verticalAlignment());
+    // Each group of notes has its rule.
+    int rules = 0;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        rules += b.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth) ? 1 : 0;
+    QCOMPARE(rules, 2);
+}
+
+void TestRtfReader::directionOnlyFromTheDocument()
+{
+    QTextDocument doc;
+    veldra::rtf::ReadRtf(
+        "{\\rtf1\\pard \\u1605?\\u1585?\\par\\pard\\rtlpar\\qr \\u1605?\\u1585?\\par\\pard\\rtlpar\\ltrpar x}", &doc);
+    const QTextBlockFormat arabic = doc.findBlockByNumber(0).blockFormat();
+    QCOMPARE(arabic.layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(arabic.alignment(), Qt::AlignLeft);
+    const QTextBlockFormat rtl = doc.findBlockByNumber(1).blockFormat();
+    QCOMPARE(rtl.layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(rtl.alignment(), Qt::AlignRight | Qt::AlignAbsolute);
+    QCOMPARE(doc.findBlockByNumber(2).blockFormat().layoutDirection(), Qt::LeftToRight);
 }
 
 QTEST_MAIN(TestRtfReader)
