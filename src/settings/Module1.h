@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/DownloadLimits.h"
+
 #include <QString>
 
 namespace veldra::settings
@@ -24,6 +26,8 @@ public:
     QString FaqFile; // local path of the last document downloaded
     // The library's folder on the server: "http://" + host + "/software/corvane/".
     QString ServerUrl;
+    // What each kind of download may take.
+    DownloadLimits Limits;
 
     // Sets the names and paths, clears the previous run's work files and reads
     // the proxy settings of the current user.

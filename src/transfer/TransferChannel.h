@@ -1,12 +1,14 @@
 #pragma once
 
+#include "settings/DownloadLimits.h"
 #include "text/Result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 
-class QNetworkAccessManager;
+#include <functional>
 
 namespace veldra::transfer
 {
@@ -18,8 +20,14 @@ enum class Protocol { HTTP = 4 };
 // What the channel reports while it works. Handlers act on Error only.
 enum class TransferState { Requesting = 5, Error = 11, ResponseCompleted = 12 };
 
+// Takes the bytes of a document as they arrive; an error ends the fetch with it.
+using BodySink = std::function<Status(QByteArrayView)>;
+
 // One transfer channel: fetches whole documents over HTTP, directly or through a
 // named proxy. Fetches block the caller but keep the event loop running.
+// Only a 200 answer, after at most kMaxRedirects http redirects, is a document,
+// and only when its body ended properly: its length reached, its final chunk
+// read, or the connection closed for an answer with neither.
 class TransferChannel : public QObject
 {
     Q_OBJECT
@@ -33,8 +41,8 @@ public:
     QString name() const;
     // True while a request of this channel has not finished.
     bool StillExecuting() const;
-    // Ends every request of the channel at once; their fetches fail with
-    // wasAborted() true.
+    // Ends every request of the channel at once; their fetches fail ("The
+    // transfer was cancelled") with wasAborted() true.
     void abort();
     bool wasAborted() const;
 
@@ -52,17 +60,20 @@ public:
     void setUrl(const QString &url);
     QString url() const;
 
-    // Whole-document fetches. They return only when the document has arrived
-    // whole or the request failed; the error describes the failure.
-    Result<QString> OpenURL(const QString &url); // Windows-1252 text
-    Result<QByteArray> OpenURLBytes(const QString &url);
+    // Streams the document at `url` into `sink` as it arrives, so that its size
+    // costs no memory. Returns when the document has arrived whole or the
+    // request failed; the error describes the failure. `limit` bounds the
+    // body's size and the time the whole fetch may take.
+    Status Fetch(const QString &url, const BodySink &sink, const settings::DownloadLimit &limit);
+
+    // Whole-document fetches into memory, for small documents.
+    Result<QString> OpenURL(const QString &url, const settings::DownloadLimit &limit = {}); // Windows-1252 text
+    Result<QByteArray> OpenURLBytes(const QString &url, const settings::DownloadLimit &limit = {});
 
 signals:
     void StateChanged(veldra::transfer::TransferState state);
 
 private:
-    Result<QByteArray> Fetch(const QString &url);
-
     struct Private;
     Private *d;
 };

@@ -64,6 +64,12 @@ private slots:
     void fetchBytesExactly();
     void emptyDocument();
     void redirectsFollowed();
+    void bodyEndings_data();
+    void bodyEndings();
+    void sizeLimit_data();
+    void sizeLimit();
+    void deadlineEndsATrickle();
+    void abortEndsAFetchMidStream();
     void failures_data();
     void failures();
     void connectionRefused();
@@ -133,6 +139,102 @@ void TestChannel::redirectsFollowed()
     QVERIFY(text.startsWith(QStringLiteral("caf")));
 }
 
+void TestChannel::bodyEndings_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("chunks and the final empty one") << "/_test/chunked"
+                                                    << "a whole document in chunks\r\n";
+    QTest::newRow("chunks of a file") << "/_test/chunked/doc.txt"
+                                      << "caf\u00e9 \u20ac\r\nline 2";
+    QTest::newRow("closed connection, no length") << "/_test/unframed"
+                                                  << "ended by the closed connection\r\n";
+    QTest::newRow("length reached") << "/doc.txt"
+                                    << "caf\u00e9 \u20ac\r\nline 2";
+}
+
+void TestChannel::bodyEndings()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, text);
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QString got, error;
+    QVERIFY2(Fetch(channel, m_server.url(path), &got, &error), qPrintable(error));
+    QCOMPARE(got, text);
+}
+
+void TestChannel::sizeLimit_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("endless") << "/_test/endless" << qint64(1024 * 1024)
+                             << "The document exceeds the size limit of 1 MiB";
+    QTest::newRow("endless chunks") << "/_test/endlesschunked" << qint64(3 * 1024 * 1024)
+                                    << "The document exceeds the size limit of 3 MiB";
+    // An announced length over the limit fails before the body is read.
+    // doc.txt holds 14 bytes.
+    QTest::newRow("announced") << "/doc.txt" << qint64(13) << "The document exceeds the size limit of 13 bytes";
+    QTest::newRow("exactly the limit") << "/doc.txt" << qint64(14) << "";
+    QTest::newRow("unannounced") << "/_test/unframed" << qint64(20)
+                                 << "The document exceeds the size limit of 20 bytes";
+}
+
+void TestChannel::sizeLimit()
+{
+    QFETCH(QString, path);
+    QFETCH(qint64, limit);
+    QFETCH(QString, description);
+    TransferChannel channel(QStringLiteral("HTTP"));
+    QSignalSpy states(&channel, &TransferChannel::StateChanged);
+    qint64 received = 0;
+    const Status fetched = channel.Fetch(
+        m_server.url(path),
+        [&received](QByteArrayView piece) {
+            received += piece.size();
+            return Status();
+        },
+        settings::DownloadLimit{limit, 60});
+    QCOMPARE(fetched.error(), description);
+    QVERIFY(received <= limit);
+    QCOMPARE(Count(states, TransferState::Error), description.isEmpty() ? 0 : 1);
+    QVERIFY(!channel.StillExecuting());
+}
+
+void TestChannel::deadlineEndsATrickle()
+{
+    // Never a second of silence, but the whole document takes far too long.
+    TransferChannel channel(QStringLiteral("HTTP"));
+    channel.setRequestTimeout(2);
+    QElapsedTimer clock;
+    clock.start();
+    const Status fetched = channel.Fetch(
+        m_server.url(QStringLiteral("/_test/trickle/40/0.2")), [](QByteArrayView) { return Status(); },
+        settings::DownloadLimit{1024, 1});
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(
+        fetched.error(),
+        QStringLiteral("Time-out: the document from 127.0.0.1:%1 did not arrive within 1 second").arg(m_server.port()));
+}
+
+void TestChannel::abortEndsAFetchMidStream()
+{
+    TransferChannel channel(QStringLiteral("HTTP"));
+    qint64 received = 0;
+    QTimer::singleShot(300, &channel, [&channel] { channel.abort(); });
+    const Status fetched = channel.Fetch(
+        m_server.url(QStringLiteral("/_test/trickle/100/0.05")),
+        [&received](QByteArrayView piece) {
+            received += piece.size();
+            return Status();
+        },
+        settings::DownloadLimit{});
+    QCOMPARE(fetched.error(), QStringLiteral("The transfer was cancelled"));
+    QVERIFY(channel.wasAborted());
+    QVERIFY(received > 0 && received < 100);
+    QVERIFY(!channel.StillExecuting());
+}
+
 void TestChannel::failures_data()
 {
     QTest::addColumn<QString>("url");
@@ -156,6 +258,23 @@ void TestChannel::failures_data()
                                        << "Redirect to https://127.0.0.1/doc.txt refused";
     QTest::newRow("redirect to a file") << url("/_test/location?to=file:///etc/passwd")
                                         << "Redirect to file:///etc/passwd refused";
+    // A body counts only when it ended properly.
+    QTest::newRow("invalid chunk size")
+        << url("/_test/badchunk")
+        << "The document arrived incomplete: the server sent an invalid chunk size \"zz\" after 16 bytes";
+    QTest::newRow("cut mid-chunk")
+        << url("/_test/chunkcut") << "The document arrived incomplete: the server closed the connection after 10 bytes";
+    QTest::newRow("no final chunk")
+        << url("/_test/chunknoend")
+        << "The document arrived incomplete: the server closed the connection after 16 bytes";
+    // Only a 200 answer is a document.
+    QTest::newRow("204") << url("/_test/status/204") << "HTTP 204 No Content";
+    QTest::newRow("304") << url("/_test/status/304") << "HTTP 304 Not Modified";
+    QTest::newRow("206") << url("/_test/status/206") << "HTTP 206 Partial Content";
+    QTest::newRow("300") << url("/_test/status/300") << "HTTP 300 Multiple Choices";
+    QTest::newRow("redirect without a target") << url("/_test/status/302") << "HTTP 302 Found";
+    QTest::newRow("interim answer only") << url("/_test/status/103")
+                                         << "The server closed the connection in the middle of its answer";
     QTest::newRow("not http") << "file:///etc/passwd"
                               << "Not an http address: file:///etc/passwd";
     QTest::newRow("no address") << ""
