@@ -38,7 +38,8 @@ Result<QString> DownloadFaq(transfer::Channels &net, const QString &fileName, pl
     // The old copy is replaced only by a document that arrived whole, so the
     // reader can still show it after a failed download.
     const QString url = state.ServerUrl + FaqUrlSegment(fileName);
-    const Status saved = transfer::DownloadToFileSafely(HTTP, url, localCopy, transfer::FetchAs::TextWithCrLf);
+    const Status saved =
+        transfer::DownloadToFileSafely(HTTP, url, localCopy, transfer::FetchAs::TextWithCrLf, state.Limits.faq);
     if (!saved) {
         qCDebug(lcFaq) << "download of" << fileName << "failed:" << saved.error();
         progress.close();
