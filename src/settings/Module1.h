@@ -32,7 +32,8 @@ public:
     // Sets the names and paths, clears the previous run's work files and reads
     // the proxy settings of the current user.
     void LoadSettings();
-    // Deletes the local index and news files; every failure is ignored.
+    // Deletes the local index and news files, and download work files left
+    // behind; every failure is ignored.
     void DeleteWorkFiles();
 
     // The settings store's section that holds the four proxy values.
