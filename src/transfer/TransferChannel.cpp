@@ -39,7 +39,8 @@ QNetworkProxy SystemProxyFor(const QUrl &url)
         switch (proxy.type()) {
         case QNetworkProxy::HttpProxy:
         case QNetworkProxy::HttpCachingProxy:
-            return QNetworkProxy(QNetworkProxy::HttpProxy, proxy.hostName(), proxy.port());
+            return QNetworkProxy(QNetworkProxy::HttpProxy, proxy.hostName(), proxy.port(), proxy.user(),
+                                 proxy.password());
         case QNetworkProxy::Socks5Proxy:
             return proxy;
         case QNetworkProxy::NoProxy:
