@@ -182,6 +182,7 @@ Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const se
         emit StateChanged(TransferState::Error);
         return Error{description};
     };
+    const Error windowClosed{QStringLiteral("The transfer was cancelled because its window was closed")};
 
     d->aborted = false;
     std::optional<QNetworkProxy> named;
@@ -198,7 +199,7 @@ Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const se
     QPointer<TransferChannel> self(this);
     emit StateChanged(TransferState::Requesting);
     if (!self)
-        return Error{QStringLiteral("The transfer was cancelled because its window was closed")};
+        return windowClosed;
 
     // The whole fetch, redirects included, has one deadline, so that a server
     // trickling a byte now and then cannot hold the program for ever.
@@ -208,80 +209,30 @@ Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const se
         deadline.start(limit.deadlineSeconds * 1000);
 
     qint64 received = 0;
+    const BodySink counted = [&](QByteArrayView piece) -> Status {
+        received += piece.size();
+        if (received > limit.maxBytes)
+            return Error{DescribeSizeLimit(limit.maxBytes)};
+        return sink(piece);
+    };
     for (int redirects = 0;; ++redirects) {
         const QNetworkProxy proxy = named ? *named : SystemProxyFor(current);
-        auto *exchange = new HttpExchange(current, proxy, this);
-        const QString proxyName = exchange->proxyName();
-        int status = 0;
-        QString reason;
-        QByteArray location;
-        bool tooLarge = false;
-        exchange->onHead = [&](const HttpResponseParser &answer) {
-            status = answer.status();
-            reason = answer.reason();
-            location = answer.header("location");
-            if (status != 200)
-                return false;
-            tooLarge =
-                answer.framing() == HttpResponseParser::Framing::Length && answer.contentLength() > limit.maxBytes;
-            return !tooLarge;
-        };
-        exchange->onBody = [&](QByteArrayView piece) -> Status {
-            received += piece.size();
-            if (received > limit.maxBytes)
-                return Error{DescribeSizeLimit(limit.maxBytes)};
-            return sink(piece);
-        };
-
-        ++d->unfinished;
-        // The busy state ends with the exchange, not with this call: a handler
-        // that runs inside this fetch and waits for the channel must not wait
-        // for ever.
-        connect(exchange, &HttpExchange::finished, this, [this] { --d->unfinished; });
-        QEventLoop loop;
-        connect(exchange, &HttpExchange::finished, &loop, &QEventLoop::quit);
-        connect(exchange, &QObject::destroyed, &loop, &QEventLoop::quit);
-        connect(&deadline, &QTimer::timeout, &loop,
-                [&] { exchange->stop(DescribeDeadline(current, limit.deadlineSeconds)); });
-        QTimer idle;
-        idle.setSingleShot(true);
-        if (d->timeoutSeconds > 0) {
-            const int ms = d->timeoutSeconds * 1000;
-            connect(exchange, &HttpExchange::progressed, &idle, [&idle, ms] { idle.start(ms); });
-            connect(&idle, &QTimer::timeout, &loop,
-                    [&] { exchange->stop(DescribeIdleTimeout(current, d->timeoutSeconds)); });
-            idle.start(ms);
-        }
-
-        qCDebug(lcTransfer) << name() << "GET" << current.toDisplayString()
-                            << (proxyName.isEmpty() ? QString() : QStringLiteral("via ") + proxyName);
-        exchange->start();
-        if (!exchange->isFinished())
-            loop.exec();
-
+        const Answer answer = exchange(current, proxy, counted, limit, deadline);
         if (!self)
-            return Error{QStringLiteral("The transfer was cancelled because its window was closed")};
-        if (!exchange->isFinished()) {
-            // The loop was told to quit from outside (the program is ending).
-            d->aborted = true;
-            exchange->stop(kCancelled);
-        }
-        exchange->onHead = nullptr;
-        exchange->onBody = nullptr;
-        const QString error = exchange->error();
-        exchange->deleteLater();
-
-        if (!error.isEmpty())
-            return fail(error);
-        if (tooLarge)
+            return windowClosed;
+        // Nothing of the exchange is left to fire once the error notice below
+        // runs, however long it takes.
+        if (!answer.error.isEmpty())
+            return fail(answer.error);
+        if (answer.tooLarge)
             return fail(DescribeSizeLimit(limit.maxBytes));
-        if (status == 200) {
+        if (answer.status == 200) {
             qCDebug(lcTransfer) << name() << url << "complete," << received << "bytes";
             emit StateChanged(TransferState::ResponseCompleted);
             return {};
         }
-        if (IsRedirect(status) && !location.isEmpty()) {
-            const QUrl target = current.resolved(QUrl::fromEncoded(location));
+        if (IsRedirect(answer.status) && !answer.location.isEmpty()) {
+            const QUrl target = current.resolved(QUrl::fromEncoded(answer.location));
             if (!IsHttp(target))
                 return fail(QStringLiteral("Redirect to %1 refused: only http addresses are followed")
                                 .arg(target.toDisplayString()));
@@ -290,8 +241,73 @@ Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const se
             current = target;
             continue;
         }
-        return fail(DescribeStatus(status, reason, proxy.type() == QNetworkProxy::HttpProxy ? proxyName : QString()));
+        return fail(DescribeStatus(answer.status, answer.reason,
+                                   proxy.type() == QNetworkProxy::HttpProxy ? answer.proxyName : QString()));
     }
+}
+
+TransferChannel::Answer TransferChannel::exchange(const QUrl &url, const QNetworkProxy &proxy, const BodySink &sink,
+                                                  const settings::DownloadLimit &limit, QTimer &deadline)
+{
+    Answer answer;
+    QPointer<TransferChannel> self(this);
+    QPointer<HttpExchange> exchange = new HttpExchange(url, proxy, this);
+    answer.proxyName = exchange->proxyName();
+    exchange->onHead = [&answer, &limit](const HttpResponseParser &head) {
+        answer.status = head.status();
+        answer.reason = head.reason();
+        answer.location = head.header("location");
+        if (answer.status != 200)
+            return false;
+        answer.tooLarge =
+            head.framing() == HttpResponseParser::Framing::Length && head.contentLength() > limit.maxBytes;
+        return !answer.tooLarge;
+    };
+    exchange->onBody = sink;
+
+    ++d->unfinished;
+    // The busy state ends with the exchange, not with the fetch: a handler that
+    // runs inside the fetch and waits for the channel must not wait for ever.
+    connect(exchange, &HttpExchange::finished, this, [this] { --d->unfinished; });
+    QEventLoop loop;
+    connect(exchange, &HttpExchange::finished, &loop, &QEventLoop::quit);
+    connect(exchange, &QObject::destroyed, &loop, &QEventLoop::quit);
+    connect(&deadline, &QTimer::timeout, &loop, [exchange, url, &limit] {
+        if (exchange)
+            exchange->stop(DescribeDeadline(url, limit.deadlineSeconds));
+    });
+    QTimer idle;
+    idle.setSingleShot(true);
+    const int seconds = d->timeoutSeconds;
+    if (seconds > 0) {
+        connect(exchange, &HttpExchange::progressed, &idle, [&idle, seconds] { idle.start(seconds * 1000); });
+        connect(&idle, &QTimer::timeout, &loop, [exchange, url, seconds] {
+            if (exchange)
+                exchange->stop(DescribeIdleTimeout(url, seconds));
+        });
+        idle.start(seconds * 1000);
+    }
+
+    qCDebug(lcTransfer) << name() << "GET" << url.toDisplayString()
+                        << (answer.proxyName.isEmpty() ? QString() : QStringLiteral("via ") + answer.proxyName);
+    exchange->start();
+    if (!exchange->isFinished())
+        loop.exec();
+
+    if (!self || !exchange) {
+        answer.error = QStringLiteral("The transfer was cancelled because its window was closed");
+        return answer;
+    }
+    if (!exchange->isFinished()) {
+        // The loop was told to quit from outside (the program is ending).
+        d->aborted = true;
+        exchange->stop(kCancelled);
+    }
+    answer.error = exchange->error();
+    // Its last signal has been handled; the timers and the loop end with this
+    // call, so nothing can reach it afterwards.
+    delete exchange;
+    return answer;
 }
 
 } // namespace veldra::transfer

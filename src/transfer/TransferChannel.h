@@ -8,6 +8,10 @@
 #include <QObject>
 #include <QString>
 
+class QNetworkProxy;
+class QTimer;
+class QUrl;
+
 #include <functional>
 
 namespace veldra::transfer
@@ -74,6 +78,21 @@ signals:
     void StateChanged(veldra::transfer::TransferState state);
 
 private:
+    // What one request of a fetch came to: its own failure, or the head of
+    // its final answer.
+    struct Answer {
+        QString error;
+        int status = 0;
+        QString reason;
+        QByteArray location;
+        bool tooLarge = false; // announced longer than the limit
+        QString proxyName;
+    };
+    // One request over a connection of its own, with the channel's time-out
+    // and the fetch's deadline. Everything it sets up ends before it returns.
+    Answer exchange(const QUrl &url, const QNetworkProxy &proxy, const BodySink &sink,
+                    const settings::DownloadLimit &limit, QTimer &deadline);
+
     struct Private;
     Private *d;
 };

@@ -6,6 +6,7 @@
 #include "transfer/TransferChannel.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -70,6 +71,7 @@ private slots:
     void sizeLimit();
     void deadlineEndsATrickle();
     void abortEndsAFetchMidStream();
+    void errorNoticeOutlastsTheTimers();
     void failures_data();
     void failures();
     void connectionRefused();
@@ -233,6 +235,29 @@ void TestChannel::abortEndsAFetchMidStream()
     QVERIFY(channel.wasAborted());
     QVERIFY(received > 0 && received < 100);
     QVERIFY(!channel.StillExecuting());
+}
+
+void TestChannel::errorNoticeOutlastsTheTimers()
+{
+    // The error notice is shown while the fetch still waits for it (a modal
+    // box runs its own event loop); the fetch's timers must not fire into the
+    // ended request meanwhile.
+    TransferChannel channel(QStringLiteral("HTTP"));
+    channel.setRequestTimeout(1);
+    int notices = 0;
+    connect(&channel, &TransferChannel::StateChanged, &channel, [&notices](TransferState state) {
+        if (state != TransferState::Error)
+            return;
+        ++notices;
+        QEventLoop box;
+        QTimer::singleShot(2500, &box, &QEventLoop::quit);
+        box.exec();
+    });
+    const Status fetched = channel.Fetch(
+        m_server.url(QStringLiteral("/_test/endless")), [](QByteArrayView) { return Status(); },
+        settings::DownloadLimit{1024 * 1024, 2});
+    QCOMPARE(fetched.error(), QStringLiteral("The document exceeds the size limit of 1 MiB"));
+    QCOMPARE(notices, 1);
 }
 
 void TestChannel::failures_data()

@@ -28,6 +28,13 @@ namespace
 
 constexpr qint64 kMiB = 1024 * 1024;
 
+// RTF with bytes no text survives, a NUL among them.
+const char kNewsBytes[] = "{\\rtf1 \x93quoted\x94}\r\n\0\xff";
+QByteArray NewsBytes()
+{
+    return QByteArray(kNewsBytes, sizeof kNewsBytes - 1);
+}
+
 QByteArray FileBytes(const QString &path)
 {
     return QFileInfo::exists(path) ? testsupport::ReadFile(path) : QByteArray("<none>");
@@ -109,7 +116,7 @@ void TestDownload::initTestCase()
     QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
     // Windows-1252 text without a final line end, and bytes no text survives.
     QVERIFY(m_server.putFile(QStringLiteral("doc.txt"), QByteArray("caf\xe9\r\nend")));
-    QVERIFY(m_server.putFile(QStringLiteral("news.rtf"), QByteArray("{\\rtf1 \x93quoted\x94}\r\n\0\xff", 25)));
+    QVERIFY(m_server.putFile(QStringLiteral("news.rtf"), NewsBytes()));
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
@@ -135,8 +142,7 @@ void TestDownload::writesWholeDocument_data()
         const char *how = safely ? "safely, " : "";
         QTest::addRow("%stext", how) << safely << int(FetchAs::TextWithCrLf) << "/doc.txt"
                                      << QByteArray("caf\xe9\r\nend\r\n");
-        QTest::addRow("%sbytes", how) << safely << int(FetchAs::Bytes) << "/news.rtf"
-                                      << QByteArray("{\\rtf1 \x93quoted\x94}\r\n\0\xff", 25);
+        QTest::addRow("%sbytes", how) << safely << int(FetchAs::Bytes) << "/news.rtf" << NewsBytes();
         QTest::addRow("%sempty text", how)
             << safely << int(FetchAs::TextWithCrLf) << "/_test/empty" << QByteArray("\r\n");
         QTest::addRow("%schunked text", how)
