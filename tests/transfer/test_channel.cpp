@@ -221,10 +221,16 @@ void TestChannel::deadlineEndsATrickle()
 
 void TestChannel::abortEndsAFetchMidStream()
 {
-    TransferChannel channel(QStringLiteral("HTTP"));
+    // As the progress window's Cancel does it: every channel at once.
+    settings::Module1 state;
+    Channels net(state);
     qint64 received = 0;
-    QTimer::singleShot(300, &channel, [&channel] { channel.abort(); });
-    const Status fetched = channel.Fetch(
+    bool busyBefore = false;
+    QTimer::singleShot(300, &net, [&net, &busyBefore] {
+        busyBefore = net.busy();
+        net.abortAll();
+    });
+    const Status fetched = net.HTTP().Fetch(
         m_server.url(QStringLiteral("/_test/trickle/100/0.05")),
         [&received](QByteArrayView piece) {
             received += piece.size();
@@ -232,9 +238,14 @@ void TestChannel::abortEndsAFetchMidStream()
         },
         settings::DownloadLimit{});
     QCOMPARE(fetched.error(), QStringLiteral("The transfer was cancelled"));
-    QVERIFY(channel.wasAborted());
+    QVERIFY(busyBefore);
+    QVERIFY(net.HTTP().wasAborted());
     QVERIFY(received > 0 && received < 100);
-    QVERIFY(!channel.StillExecuting());
+    QVERIFY(!net.busy());
+    // The next fetch starts afresh.
+    QString text, error;
+    QVERIFY2(Fetch(net.HTTP(), m_server.url(QStringLiteral("/doc.txt")), &text, &error), qPrintable(error));
+    QVERIFY(!net.HTTP().wasAborted());
 }
 
 void TestChannel::errorNoticeOutlastsTheTimers()
