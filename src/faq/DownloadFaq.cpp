@@ -7,6 +7,9 @@
 #include "transfer/Download.h"
 #include "transfer/TransferChannel.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+
 namespace veldra::faq
 {
 
@@ -26,6 +29,9 @@ Result<QString> DownloadFaq(transfer::Channels &net, const QString &fileName, pl
     const QString localCopy = state.AppDir + fileName;
     if (const Status plain = IsPlainFaqFileName(fileName); !plain)
         return Error{plain.error()};
+    const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    if (const Status own = IsNotProgramFileName(fileName, executable); !own)
+        return Error{own.error()};
     if (const Status replaceable = IsReplaceableLocalCopy(localCopy, fileName); !replaceable)
         return Error{replaceable.error()};
 
@@ -36,9 +42,11 @@ Result<QString> DownloadFaq(transfer::Channels &net, const QString &fileName, pl
     HTTP.setRequestTimeout(kFaqRequestTimeoutSeconds);
 
     // The old copy is replaced only by a document that arrived whole, so the
-    // reader can still show it after a failed download.
+    // reader can still show it after a failed download; and only if it is
+    // still an ordinary file, whatever was put under its name meanwhile.
     const QString url = state.ServerUrl + FaqUrlSegment(fileName);
-    const Status saved = transfer::DownloadToFileSafely(HTTP, url, localCopy, transfer::FetchAs::TextWithCrLf);
+    const Status saved =
+        transfer::DownloadToFileSafely(HTTP, url, localCopy, transfer::FetchAs::TextWithCrLf, state.Limits.faq);
     if (!saved) {
         qCDebug(lcFaq) << "download of" << fileName << "failed:" << saved.error();
         progress.close();

@@ -1,6 +1,7 @@
 #include "faq/FaqFileName.h"
 
 #include <QFileInfo>
+#include <QStringList>
 #include <QUrl>
 
 namespace veldra::faq
@@ -40,6 +41,18 @@ Status IsPlainFaqFileName(const QString &name)
         !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") && !HasUnsafeCharacter(name);
     if (!plain)
         return Error{QStringLiteral("the file name %1 is not a plain file name").arg(Shown(name))};
+    return {};
+}
+
+Status IsNotProgramFileName(const QString &name, const QString &executableName)
+{
+    static const QStringList own = {QStringLiteral("script.dat"), QStringLiteral("news.rtf"),
+                                    QStringLiteral("hand.cur")};
+    const bool programs = own.contains(name, Qt::CaseInsensitive) ||
+                          name.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive) ||
+                          (!executableName.isEmpty() && name.compare(executableName, Qt::CaseInsensitive) == 0);
+    if (programs)
+        return Error{QStringLiteral("the file name %1 is one of the program's own files").arg(Shown(name))};
     return {};
 }
 

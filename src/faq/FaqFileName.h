@@ -12,6 +12,12 @@ namespace veldra::faq
 // "/" or "\", no control character. Otherwise the error names the file.
 Status IsPlainFaqFileName(const QString &name);
 
+// The program keeps its own files in AppDir too: the index "script.dat", the
+// news "news.rtf", the pointer picture "hand.cur", work files ending in ".tmp"
+// and the executable itself (`executableName`). None of them may be replaced by
+// a document, whatever the letter case.
+Status IsNotProgramFileName(const QString &name, const QString &executableName);
+
 // The name as one percent-encoded segment of the document's URL.
 QString FaqUrlSegment(const QString &name);
 

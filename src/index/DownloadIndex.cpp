@@ -21,8 +21,9 @@ Status DownloadIndex(transfer::Channels &net, platform::Progress &progress)
     progress.setValue(75);
     progress.setStatus(QStringLiteral("Downloading script..."));
     progress.setValue(50);
-    const Status fetched = transfer::DownloadToFile(HTTP, state.ServerUrl + QStringLiteral("script.txt"),
-                                                    state.IndexFile, transfer::FetchAs::TextWithCrLf);
+    const Status fetched =
+        transfer::DownloadToFile(HTTP, state.ServerUrl + QStringLiteral("script.txt"), state.IndexFile,
+                                 transfer::FetchAs::TextWithCrLf, state.Limits.index);
     if (!fetched) {
         qCDebug(lcIndex) << "index download failed:" << fetched.error();
         return fetched;

@@ -6,27 +6,14 @@
 #include "platform/RichTextBox.h"
 #include "settings/Module1.h"
 #include "transfer/Channels.h"
+#include "transfer/Download.h"
 #include "transfer/TransferChannel.h"
-
-#include <QFile>
 
 namespace veldra::news
 {
 
 namespace
 {
-
-// Writes exactly the bytes received, nothing added.
-Status WriteNewsFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        return Error{f.errorString()};
-    f.close();
-    if (f.error() != QFileDevice::NoError)
-        return Error{f.errorString()};
-    return {};
-}
 
 // The steps that can fail; the error describes the first failure.
 Status FetchAndShow(transfer::Channels &net, platform::RichTextBox &News)
@@ -35,11 +22,12 @@ Status FetchAndShow(transfer::Channels &net, platform::RichTextBox &News)
     const settings::Module1 &state = net.state();
     channel.setRequestTimeout(120);
     net.ApplyHttpProxy();
-    const Result<QByteArray> bytes = channel.OpenURLBytes(state.ServerUrl + QStringLiteral("test.rtf"));
-    if (!bytes)
-        return Error{bytes.error()};
+    // Exactly the bytes received, nothing added. The start-up removed the last
+    // run's file, so a document that did not arrive whole leaves none.
     const QString path = state.AppDir + QStringLiteral("news.rtf");
-    if (const Status saved = WriteNewsFile(path, bytes.value()); !saved)
+    if (const Status saved = transfer::DownloadToFileSafely(channel, state.ServerUrl + QStringLiteral("test.rtf"), path,
+                                                            transfer::FetchAs::Bytes, state.Limits.news);
+        !saved)
         return saved;
     net.WaitForTransfer(channel);
     channel.setUrl(QString());

@@ -11,16 +11,33 @@ QString ShownTitle(const QString &title)
     return title.isEmpty() ? QStringLiteral("Veldra") : title;
 }
 
-void MsgBox(const QString &text, MsgBoxStyle style, const QString &title)
+QString ElidedMessageText(const QString &text)
 {
-    const QString shownTitle = ShownTitle(title);
+    if (text.size() <= kMaxMessageLength)
+        return text;
+    qsizetype keep = kMaxMessageLength - 1;
+    // Never half a character outside the basic plane.
+    if (text.at(keep - 1).isHighSurrogate())
+        --keep;
+    return text.left(keep) + QChar(0x2026);
+}
+
+std::unique_ptr<QMessageBox> MakeMsgBox(const QString &text, MsgBoxStyle style, const QString &title, QWidget *parent)
+{
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     if (style == MsgBoxStyle::Critical)
         icon = QMessageBox::Critical;
     else if (style == MsgBoxStyle::Exclamation)
         icon = QMessageBox::Warning;
-    QMessageBox box(icon, shownTitle, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    auto box = std::make_unique<QMessageBox>(icon, ShownTitle(title), ElidedMessageText(text), QMessageBox::Ok, parent);
+    // What a server sent is shown as it is, never read as markup.
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
+void MsgBox(const QString &text, MsgBoxStyle style, const QString &title)
+{
+    MakeMsgBox(text, style, title, QApplication::activeWindow())->exec();
 }
 
 } // namespace veldra::platform

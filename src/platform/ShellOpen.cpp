@@ -62,8 +62,13 @@ QUrl ShellOpenUrl(const QString &target)
     const QString scheme = url.scheme();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
         return url.host().isEmpty() ? QUrl() : url;
-    if (scheme == QLatin1String("mailto"))
-        return WithSafeMailFields(url);
+    if (scheme == QLatin1String("mailto")) {
+        // A mail address has no fragment; what follows a "#" is only a way to
+        // slip header fields ("#?attach=...") past the filter below.
+        QUrl mail = url;
+        mail.setFragment(QString());
+        return WithSafeMailFields(mail);
+    }
     return QUrl();
 }
 

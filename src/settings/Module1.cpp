@@ -6,7 +6,10 @@
 #include "settings/OfflineCopies.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace veldra::settings
 {
@@ -46,6 +49,16 @@ void Module1::DeleteWorkFiles()
     // (missing, locked, read-only) is no reason to stop the other or the start.
     QFile::remove(IndexFile);
     QFile::remove(AppDir + QStringLiteral("news.rtf"));
+    // A download writes into a new ".veldra-*.tmp" file beside its target; one
+    // the program left behind when it was ended mid-download goes too. A file
+    // touched within the hour may belong to a download of another instance
+    // still under way (every download ends within ten minutes), so it stays.
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const QFileInfoList leftovers =
+        QDir(AppDir).entryInfoList({QStringLiteral(".veldra-*.tmp")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &file : leftovers)
+        if (file.lastModified().toUTC() < stale)
+            QFile::remove(file.filePath());
 }
 
 } // namespace veldra::settings

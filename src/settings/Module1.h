@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/DownloadLimits.h"
+
 #include <QString>
 
 namespace veldra::settings
@@ -27,11 +29,14 @@ public:
     QString ServerUrl;
     // Where the last good index and news are kept (ends in "/").
     QString CacheDir;
+    // What each kind of download may take.
+    DownloadLimits Limits;
 
     // Sets the names and paths, clears the previous run's work files and reads
     // the proxy settings of the current user.
     void LoadSettings();
-    // Deletes the local index and news files; every failure is ignored.
+    // Deletes the local index and news files, and download work files left
+    // behind; every failure is ignored.
     void DeleteWorkFiles();
 
     // The settings store's section that holds the four proxy values.

@@ -1,10 +1,8 @@
 #include "transfer/Download.h"
 
 #include "text/CodePage.h"
+#include "transfer/ReplacementFile.h"
 #include "transfer/TransferChannel.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace veldra::transfer
 {
@@ -12,46 +10,52 @@ namespace veldra::transfer
 namespace
 {
 
-Result<QByteArray> FetchForFile(TransferChannel &channel, const QString &url, FetchAs as)
+// Streams the document into `file`. A text document is read in the code page
+// of the program's text files and written back in it; every byte is one
+// character there, so each piece converts on its own, and the file ends with
+// CR LF.
+Status FetchInto(TransferChannel &channel, const QString &url, ReplacementFile &file, FetchAs as,
+                 const settings::DownloadLimit &limit)
 {
-    if (as == FetchAs::Bytes)
-        return channel.OpenURLBytes(url);
-    const Result<QString> text = channel.OpenURL(url);
-    if (!text)
-        return Error{text.error()};
-    return text::EncodeAnsi(text.value()) + QByteArrayLiteral("\r\n");
-}
-
-Error CannotWrite(const QString &path, const QString &reason)
-{
-    return Error{QStringLiteral("Cannot write %1: %2").arg(path, reason)};
+    const BodySink sink = [&file, as](QByteArrayView piece) {
+        if (as == FetchAs::Bytes)
+            return file.write(piece);
+        return file.write(text::EncodeAnsi(text::DecodeAnsi(piece)));
+    };
+    if (const Status fetched = channel.Fetch(url, sink, limit); !fetched)
+        return fetched;
+    if (as == FetchAs::TextWithCrLf)
+        return file.write("\r\n");
+    return {};
 }
 
 } // namespace
 
-Status DownloadToFile(TransferChannel &channel, const QString &url, const QString &path, FetchAs as)
+Status DownloadToFile(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
+                      const settings::DownloadLimit &limit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return CannotWrite(path, file.errorString());
-    const Result<QByteArray> data = FetchForFile(channel, url, as);
-    if (!data)
-        return Error{data.error()};
-    if (file.write(data.value()) != data->size() || !file.flush())
-        return CannotWrite(path, file.errorString());
-    file.close();
-    return {};
+    ReplacementFile file(path);
+    if (const Status opened = file.open(); !opened)
+        return opened;
+    const Status fetched = FetchInto(channel, url, file, as, limit);
+    if (!fetched) {
+        // Nothing of a failed document is kept: the file it leaves is empty.
+        if (file.clear())
+            file.commit(ReplacementFile::Replace::Anything);
+        return fetched;
+    }
+    return file.commit(ReplacementFile::Replace::Anything);
 }
 
-Status DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as)
+Status DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
+                            const settings::DownloadLimit &limit)
 {
-    const Result<QByteArray> data = FetchForFile(channel, url, as);
-    if (!data)
-        return Error{data.error()};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data.value()) != data->size() || !file.commit())
-        return CannotWrite(path, file.errorString());
-    return {};
+    ReplacementFile file(path);
+    if (const Status opened = file.open(); !opened)
+        return opened;
+    if (const Status fetched = FetchInto(channel, url, file, as, limit); !fetched)
+        return fetched;
+    return file.commit(ReplacementFile::Replace::OrdinaryFile);
 }
 
 } // namespace veldra::transfer

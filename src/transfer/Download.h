@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/DownloadLimits.h"
 #include "text/Result.h"
 
 #include <QString>
@@ -11,12 +12,20 @@ class TransferChannel;
 
 enum class FetchAs { TextWithCrLf, Bytes };
 
-// The write step every download shares: create (or empty) `path`, fetch `url`
-// whole, write it (text followed by CR LF, or the bytes exactly) and close.
-Status DownloadToFile(TransferChannel &channel, const QString &url, const QString &path, FetchAs as);
+// The write step every download shares: the document is streamed, as it
+// arrives, into a new file beside `path` that replaces `path` when it has
+// arrived whole: the text followed by CR LF, or the bytes exactly. `limit`
+// bounds its size and the time it may take.
 
-// Like DownloadToFile, but fetches first and replaces `path` only with a whole
-// document, so a failed download leaves an earlier copy untouched.
-Status DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as);
+// A failed download leaves `path` an empty file, as a download that empties its
+// file before fetching would.
+Status DownloadToFile(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
+                      const settings::DownloadLimit &limit = {});
+
+// A failed download leaves `path` as it was, so an earlier copy stays readable;
+// a whole one replaces only an ordinary file, never a link or a folder that
+// appeared under the name while the document was arriving.
+Status DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
+                            const settings::DownloadLimit &limit = {});
 
 } // namespace veldra::transfer

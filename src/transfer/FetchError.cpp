@@ -1,8 +1,5 @@
 #include "transfer/FetchError.h"
 
-#include "transfer/TransferChannel.h"
-
-#include <QNetworkReply>
 #include <QUrl>
 
 namespace veldra::transfer
@@ -10,23 +7,6 @@ namespace veldra::transfer
 
 namespace
 {
-
-QString HostPort(const QUrl &url)
-{
-    return url.host() + QLatin1Char(':') + QString::number(url.port(80));
-}
-
-QString HttpStatus(QNetworkReply *reply)
-{
-    const QVariant code = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!code.isValid())
-        return QString();
-    const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
-    QString text = QStringLiteral("HTTP ") + QString::number(code.toInt());
-    if (!reason.isEmpty())
-        text += QLatin1Char(' ') + reason;
-    return text;
-}
 
 QString ProxyLabel(const QString &proxyName)
 {
@@ -40,66 +20,92 @@ QString Capitalised(QString text)
     return text;
 }
 
+QString Plural(qint64 n, const QString &unit)
+{
+    return QString::number(n) + QLatin1Char(' ') + unit + (n == 1 ? QString() : QStringLiteral("s"));
+}
+
 } // namespace
 
-QString DescribeFetchFailure(QNetworkReply *reply, qint64 bytesReceived, const QString &proxyName)
+QString HostPort(const QUrl &url)
 {
-    const QUrl url = reply->url();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-    const bool decoded = !reply->rawHeader("Content-Encoding").isEmpty();
+    return url.host() + QLatin1Char(':') + QString::number(url.port(80));
+}
 
-    switch (reply->error()) {
-    case QNetworkReply::NoError:
-        break;
-    // Through a proxy the only connection made is the one to the proxy, so a
-    // refused connection or an unknown host is the proxy's.
-    case QNetworkReply::ConnectionRefusedError:
-        if (!proxyName.isEmpty())
-            return QStringLiteral("Connection refused by ") + ProxyLabel(proxyName);
-        return QStringLiteral("Connection refused by ") + HostPort(url);
-    case QNetworkReply::HostNotFoundError:
-        if (!proxyName.isEmpty())
+QString DescribeStatus(int status, const QString &reason, const QString &proxyName)
+{
+    if (status == 407 && !proxyName.isEmpty())
+        return Capitalised(ProxyLabel(proxyName)) + QStringLiteral(" requires a user name and password (HTTP 407)");
+    QString text = QStringLiteral("HTTP ") + QString::number(status);
+    if (!reason.isEmpty())
+        text += QLatin1Char(' ') + reason;
+    return text;
+}
+
+QString DescribeSocketError(QAbstractSocket::SocketError error, const QString &fallback, const QUrl &url,
+                            const QString &proxyName)
+{
+    const bool viaProxy = !proxyName.isEmpty();
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return QStringLiteral("Connection refused by ") + (viaProxy ? ProxyLabel(proxyName) : HostPort(url));
+    case QAbstractSocket::HostNotFoundError:
+        if (viaProxy)
             return QStringLiteral("Proxy server not found: ") + proxyName;
         return QStringLiteral("Host not found: ") + url.host();
-    case QNetworkReply::TimeoutError:
-        return QStringLiteral("Time-out while connecting to ") + HostPort(url);
-    case QNetworkReply::RemoteHostClosedError:
-        if (status == 0)
-            return QStringLiteral("The server ") + HostPort(url) +
-                   QStringLiteral(" closed the connection without answering");
-        if (length > 0)
-            return QStringLiteral("The document arrived incomplete: the server closed the connection after %1 of %2 "
-                                  "bytes")
-                .arg(bytesReceived)
-                .arg(length);
-        return QStringLiteral("The document arrived incomplete: the server closed the connection after %1 bytes")
-            .arg(bytesReceived);
-    case QNetworkReply::ProxyConnectionRefusedError:
+    case QAbstractSocket::SocketTimeoutError:
+        return QStringLiteral("Time-out while connecting to ") + (viaProxy ? ProxyLabel(proxyName) : HostPort(url));
+    case QAbstractSocket::RemoteHostClosedError:
+        return DescribeClosedWithoutAnswer(url, proxyName);
+    case QAbstractSocket::ProxyConnectionRefusedError:
         return QStringLiteral("Connection refused by ") + ProxyLabel(proxyName);
-    case QNetworkReply::ProxyConnectionClosedError:
+    case QAbstractSocket::ProxyConnectionClosedError:
         return Capitalised(ProxyLabel(proxyName)) + QStringLiteral(" closed the connection without answering");
-    case QNetworkReply::ProxyNotFoundError:
-        return QStringLiteral("Proxy server not found: ") + (proxyName.isEmpty() ? reply->errorString() : proxyName);
-    case QNetworkReply::ProxyTimeoutError:
+    case QAbstractSocket::ProxyNotFoundError:
+        return QStringLiteral("Proxy server not found: ") + (viaProxy ? proxyName : fallback);
+    case QAbstractSocket::ProxyConnectionTimeoutError:
         return QStringLiteral("Time-out while connecting to ") + ProxyLabel(proxyName);
-    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QAbstractSocket::ProxyAuthenticationRequiredError:
         return Capitalised(ProxyLabel(proxyName)) + QStringLiteral(" requires a user name and password (HTTP 407)");
-    case QNetworkReply::TooManyRedirectsError:
-        return QStringLiteral("More than %1 redirects from ").arg(TransferChannel::kMaxRedirects) +
-               url.toDisplayString();
     default:
-        if (status >= 400)
-            return HttpStatus(reply);
-        return reply->errorString();
+        return fallback;
     }
-    if (status >= 400)
-        return HttpStatus(reply);
-    // A reply that ends without an error but short of the length the server
-    // announced was still cut short.
-    if (!decoded && length > 0 && bytesReceived < length)
-        return QStringLiteral("The document arrived incomplete: %1 of %2 bytes").arg(bytesReceived).arg(length);
-    return QString();
+}
+
+QString DescribeClosedWithoutAnswer(const QUrl &url, const QString &proxyName)
+{
+    if (!proxyName.isEmpty())
+        return Capitalised(ProxyLabel(proxyName)) + QStringLiteral(" closed the connection without answering");
+    return QStringLiteral("The server ") + HostPort(url) + QStringLiteral(" closed the connection without answering");
+}
+
+QString DescribeIdleTimeout(const QUrl &url, int seconds)
+{
+    return QStringLiteral("Time-out: no answer from %1 within %2")
+        .arg(HostPort(url), Plural(seconds, QStringLiteral("second")));
+}
+
+QString DescribeDeadline(const QUrl &url, int seconds)
+{
+    const QString span =
+        seconds % 60 == 0 ? Plural(seconds / 60, QStringLiteral("minute")) : Plural(seconds, QStringLiteral("second"));
+    return QStringLiteral("Time-out: the document from %1 did not arrive within %2").arg(HostPort(url), span);
+}
+
+QString DescribeSizeLimit(qint64 maxBytes)
+{
+    return QStringLiteral("The document exceeds the size limit of ") + FormatSize(maxBytes);
+}
+
+QString FormatSize(qint64 bytes)
+{
+    constexpr qint64 kKiB = 1024;
+    constexpr qint64 kMiB = 1024 * kKiB;
+    if (bytes >= kMiB && bytes % kMiB == 0)
+        return QString::number(bytes / kMiB) + QStringLiteral(" MiB");
+    if (bytes >= kKiB && bytes % kKiB == 0)
+        return QString::number(bytes / kKiB) + QStringLiteral(" KiB");
+    return Plural(bytes, QStringLiteral("byte"));
 }
 
 } // namespace veldra::transfer

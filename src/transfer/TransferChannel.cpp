@@ -2,16 +2,17 @@
 
 #include "text/CodePage.h"
 #include "transfer/FetchError.h"
+#include "transfer/HttpExchange.h"
 #include "transfer/Log.h"
 #include "transfer/ProxyText.h"
 
 #include <QEventLoop>
-#include <QNetworkAccessManager>
 #include <QNetworkProxyFactory>
-#include <QNetworkReply>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+
+#include <optional>
 
 namespace veldra::transfer
 {
@@ -19,37 +20,50 @@ namespace veldra::transfer
 namespace
 {
 
-// Access mode 0: whatever the system says for each request (on Linux the
-// http_proxy and no_proxy environment), for this channel only.
-class SystemProxyFactory : public QNetworkProxyFactory
-{
-public:
-    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery &query) override { return systemProxyForQuery(query); }
-};
-
-QString ProxyName(const QNetworkProxy &proxy)
-{
-    if (proxy.type() == QNetworkProxy::NoProxy || proxy.type() == QNetworkProxy::DefaultProxy)
-        return QString();
-    return proxy.hostName() + QLatin1Char(':') + QString::number(proxy.port());
-}
-
 bool IsHttp(const QUrl &url)
 {
     return url.isValid() && url.scheme() == QLatin1String("http") && !url.host().isEmpty();
 }
 
+bool IsRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// Access mode 0: whatever the system says for each request (on Linux the
+// http_proxy and no_proxy environment).
+QNetworkProxy SystemProxyFor(const QUrl &url)
+{
+    const QList<QNetworkProxy> proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
+    for (const QNetworkProxy &proxy : proxies) {
+        switch (proxy.type()) {
+        case QNetworkProxy::HttpProxy:
+        case QNetworkProxy::HttpCachingProxy:
+            return QNetworkProxy(QNetworkProxy::HttpProxy, proxy.hostName(), proxy.port(), proxy.user(),
+                                 proxy.password());
+        case QNetworkProxy::Socks5Proxy:
+            return proxy;
+        case QNetworkProxy::NoProxy:
+            return QNetworkProxy(QNetworkProxy::NoProxy);
+        default:
+            break;
+        }
+    }
+    return QNetworkProxy(QNetworkProxy::NoProxy);
+}
+
+const QString kCancelled = QStringLiteral("The transfer was cancelled");
+
 } // namespace
 
 struct TransferChannel::Private {
     QString name;
-    QNetworkAccessManager *nam = nullptr;
     AccessType accessType = AccessType::Default;
     QString proxyText;
     Protocol protocol = Protocol::HTTP;
     int timeoutSeconds = 60;
     QString url;
-    int unfinished = 0; // requests whose reply has not finished
+    int unfinished = 0; // exchanges that have not finished
     bool aborted = false;
 };
 
@@ -59,13 +73,12 @@ TransferChannel::TransferChannel(const QString &name, QObject *parent)
 {
     setObjectName(name);
     d->name = name;
-    d->nam = new QNetworkAccessManager(this);
 }
 
 TransferChannel::~TransferChannel()
 {
-    // The replies go first, while the busy count they update still exists.
-    delete d->nam;
+    // The exchanges go first, while the busy count they update still exists.
+    qDeleteAll(findChildren<HttpExchange *>(QString(), Qt::FindDirectChildrenOnly));
     delete d;
 }
 
@@ -82,9 +95,9 @@ bool TransferChannel::StillExecuting() const
 void TransferChannel::abort()
 {
     d->aborted = true;
-    const auto replies = d->nam->findChildren<QNetworkReply *>();
-    for (QNetworkReply *reply : replies)
-        reply->abort();
+    const auto exchanges = findChildren<HttpExchange *>(QString(), Qt::FindDirectChildrenOnly);
+    for (HttpExchange *exchange : exchanges)
+        exchange->stop(kCancelled);
 }
 
 bool TransferChannel::wasAborted() const
@@ -142,124 +155,159 @@ QString TransferChannel::url() const
     return d->url;
 }
 
-Result<QString> TransferChannel::OpenURL(const QString &url)
+Result<QString> TransferChannel::OpenURL(const QString &url, const settings::DownloadLimit &limit)
 {
-    Result<QByteArray> body = Fetch(url);
+    Result<QByteArray> body = OpenURLBytes(url, limit);
     if (!body)
         return Error{body.error()};
     return text::DecodeAnsi(body.value());
 }
 
-Result<QByteArray> TransferChannel::OpenURLBytes(const QString &url)
+Result<QByteArray> TransferChannel::OpenURLBytes(const QString &url, const settings::DownloadLimit &limit)
 {
-    return Fetch(url);
+    QByteArray body;
+    const BodySink collect = [&body](QByteArrayView piece) {
+        body.append(piece);
+        return Status();
+    };
+    if (const Status fetched = Fetch(url, collect, limit); !fetched)
+        return Error{fetched.error()};
+    return body;
 }
 
-Result<QByteArray> TransferChannel::Fetch(const QString &url)
+Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const settings::DownloadLimit &limit)
 {
-    const auto fail = [this, &url](const QString &description) -> Result<QByteArray> {
+    const auto fail = [this, &url](const QString &description) -> Status {
         qCDebug(lcTransfer) << name() << url << "failed:" << description;
         emit StateChanged(TransferState::Error);
         return Error{description};
     };
+    const Error windowClosed{QStringLiteral("The transfer was cancelled because its window was closed")};
 
     d->aborted = false;
-    QString proxyName;
+    std::optional<QNetworkProxy> named;
     if (d->accessType == AccessType::NamedProxy) {
         const Result<QNetworkProxy> proxy = ParseProxyText(d->proxyText);
         if (!proxy)
             return fail(proxy.error());
-        d->nam->setProxy(proxy.value());
-        proxyName = ProxyName(proxy.value());
-    } else {
-        d->nam->setProxyFactory(new SystemProxyFactory);
+        named = proxy.value();
     }
-
-    const QUrl target(url);
-    if (!IsHttp(target))
+    QUrl current(url);
+    if (!IsHttp(current))
         return fail(QStringLiteral("Not an http address: ") + url);
-    QNetworkRequest request(target);
-    // Qt follows http redirects itself (and never to a scheme it cannot
-    // fetch); a redirect to https is refused below, so the channel stays on http.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
 
     QPointer<TransferChannel> self(this);
-    QPointer<QNetworkReply> reply = d->nam->get(request);
-    ++d->unfinished;
-    // The busy state ends with the reply, not with this call: a handler that
-    // runs inside this fetch and waits for the channel must not wait for ever.
-    connect(reply, &QNetworkReply::finished, this, [this] { --d->unfinished; });
+    emit StateChanged(TransferState::Requesting);
+    if (!self)
+        return windowClosed;
 
+    // The whole fetch, redirects included, has one deadline, so that a server
+    // trickling a byte now and then cannot hold the program for ever.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    if (limit.deadlineSeconds > 0)
+        deadline.start(limit.deadlineSeconds * 1000);
+
+    qint64 received = 0;
+    const BodySink counted = [&](QByteArrayView piece) -> Status {
+        received += piece.size();
+        if (received > limit.maxBytes)
+            return Error{DescribeSizeLimit(limit.maxBytes)};
+        return sink(piece);
+    };
+    for (int redirects = 0;; ++redirects) {
+        const QNetworkProxy proxy = named ? *named : SystemProxyFor(current);
+        const Answer answer = exchange(current, proxy, counted, limit, deadline);
+        if (!self)
+            return windowClosed;
+        // Nothing of the exchange is left to fire once the error notice below
+        // runs, however long it takes.
+        if (!answer.error.isEmpty())
+            return fail(answer.error);
+        if (answer.tooLarge)
+            return fail(DescribeSizeLimit(limit.maxBytes));
+        if (answer.status == 200) {
+            qCDebug(lcTransfer) << name() << url << "complete," << received << "bytes";
+            emit StateChanged(TransferState::ResponseCompleted);
+            return {};
+        }
+        if (IsRedirect(answer.status) && !answer.location.isEmpty()) {
+            const QUrl target = current.resolved(QUrl::fromEncoded(answer.location));
+            if (!IsHttp(target))
+                return fail(QStringLiteral("Redirect to %1 refused: only http addresses are followed")
+                                .arg(target.toDisplayString()));
+            if (redirects == kMaxRedirects)
+                return fail(QStringLiteral("More than %1 redirects from ").arg(kMaxRedirects) + url);
+            current = target;
+            continue;
+        }
+        return fail(DescribeStatus(answer.status, answer.reason,
+                                   proxy.type() == QNetworkProxy::HttpProxy ? answer.proxyName : QString()));
+    }
+}
+
+TransferChannel::Answer TransferChannel::exchange(const QUrl &url, const QNetworkProxy &proxy, const BodySink &sink,
+                                                  const settings::DownloadLimit &limit, QTimer &deadline)
+{
+    Answer answer;
+    QPointer<TransferChannel> self(this);
+    QPointer<HttpExchange> exchange = new HttpExchange(url, proxy, this);
+    answer.proxyName = exchange->proxyName();
+    exchange->onHead = [&answer, &limit](const HttpResponseParser &head) {
+        answer.status = head.status();
+        answer.reason = head.reason();
+        answer.location = head.header("location");
+        if (answer.status != 200)
+            return false;
+        answer.tooLarge =
+            head.framing() == HttpResponseParser::Framing::Length && head.contentLength() > limit.maxBytes;
+        return !answer.tooLarge;
+    };
+    exchange->onBody = sink;
+
+    ++d->unfinished;
+    // The busy state ends with the exchange, not with the fetch: a handler that
+    // runs inside the fetch and waits for the channel must not wait for ever.
+    connect(exchange, &HttpExchange::finished, this, [this] { --d->unfinished; });
     QEventLoop loop;
+    connect(exchange, &HttpExchange::finished, &loop, &QEventLoop::quit);
+    connect(exchange, &QObject::destroyed, &loop, &QEventLoop::quit);
+    connect(&deadline, &QTimer::timeout, &loop, [exchange, url, &limit] {
+        if (exchange)
+            exchange->stop(DescribeDeadline(url, limit.deadlineSeconds));
+    });
     QTimer idle;
     idle.setSingleShot(true);
-    bool timedOut = false;
-    QString refusedRedirect;
-    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    connect(reply, &QObject::destroyed, &loop, &QEventLoop::quit);
-    connect(reply, &QNetworkReply::redirected, &loop, [&](const QUrl &to) {
-        if (!IsHttp(to)) {
-            refusedRedirect = to.toDisplayString();
-            reply->abort();
-        }
-    });
-    connect(&idle, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        reply->abort();
-    });
-    if (d->timeoutSeconds > 0) {
-        const int ms = d->timeoutSeconds * 1000;
-        const auto restart = [&idle, ms] { idle.start(ms); };
-        connect(reply, &QNetworkReply::metaDataChanged, &idle, restart);
-        connect(reply, &QNetworkReply::downloadProgress, &idle, restart);
-        idle.start(ms);
+    const int seconds = d->timeoutSeconds;
+    if (seconds > 0) {
+        connect(exchange, &HttpExchange::progressed, &idle, [&idle, seconds] { idle.start(seconds * 1000); });
+        connect(&idle, &QTimer::timeout, &loop, [exchange, url, seconds] {
+            if (exchange)
+                exchange->stop(DescribeIdleTimeout(url, seconds));
+        });
+        idle.start(seconds * 1000);
     }
 
-    qCDebug(lcTransfer) << name() << "GET" << url
-                        << (proxyName.isEmpty() ? QString() : QStringLiteral("via ") + proxyName);
-    emit StateChanged(TransferState::Requesting);
-    if (reply && !reply->isFinished())
+    qCDebug(lcTransfer) << name() << "GET" << url.toDisplayString()
+                        << (answer.proxyName.isEmpty() ? QString() : QStringLiteral("via ") + answer.proxyName);
+    exchange->start();
+    if (!exchange->isFinished())
         loop.exec();
-    idle.stop();
 
-    if (!self || !reply)
-        return Error{QStringLiteral("The transfer was cancelled because its window was closed")};
-    if (!reply->isFinished()) {
+    if (!self || !exchange) {
+        answer.error = QStringLiteral("The transfer was cancelled because its window was closed");
+        return answer;
+    }
+    if (!exchange->isFinished()) {
         // The loop was told to quit from outside (the program is ending).
         d->aborted = true;
-        reply->abort();
+        exchange->stop(kCancelled);
     }
-    if (refusedRedirect.isEmpty() && reply->error() == QNetworkReply::ProtocolUnknownError &&
-        reply->hasRawHeader("Location"))
-        refusedRedirect = reply->url().resolved(QUrl::fromEncoded(reply->rawHeader("Location"))).toDisplayString();
-    QByteArray body;
-    if (reply->isOpen())
-        body = reply->readAll();
-    if (d->accessType != AccessType::NamedProxy && reply->error() != QNetworkReply::NoError) {
-        // Name the system's proxy, if any, in the description.
-        const QList<QNetworkProxy> system = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(target));
-        if (!system.isEmpty())
-            proxyName = ProxyName(system.first());
-    }
-    QString why;
-    if (timedOut)
-        why = QStringLiteral("Time-out: no answer from %1 within %2 second%3")
-                  .arg(reply->url().host() + QLatin1Char(':') + QString::number(reply->url().port(80)))
-                  .arg(d->timeoutSeconds)
-                  .arg(d->timeoutSeconds == 1 ? QLatin1String() : QLatin1String("s"));
-    else if (d->aborted)
-        why = QStringLiteral("The transfer was cancelled");
-    else if (!refusedRedirect.isEmpty())
-        why = QStringLiteral("Redirect to %1 refused: only http addresses are followed").arg(refusedRedirect);
-    else
-        why = DescribeFetchFailure(reply, body.size(), proxyName);
-    reply->deleteLater();
-    if (!why.isEmpty())
-        return fail(why);
-    qCDebug(lcTransfer) << name() << url << "complete," << body.size() << "bytes";
-    emit StateChanged(TransferState::ResponseCompleted);
-    return body;
+    answer.error = exchange->error();
+    // Its last signal has been handled; the timers and the loop end with this
+    // call, so nothing can reach it afterwards.
+    delete exchange;
+    return answer;
 }
 
 } // namespace veldra::transfer

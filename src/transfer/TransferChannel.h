@@ -1,12 +1,18 @@
 #pragma once
 
+#include "settings/DownloadLimits.h"
 #include "text/Result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 
-class QNetworkAccessManager;
+class QNetworkProxy;
+class QTimer;
+class QUrl;
+
+#include <functional>
 
 namespace veldra::transfer
 {
@@ -18,8 +24,14 @@ enum class Protocol { HTTP = 4 };
 // What the channel reports while it works. Handlers act on Error only.
 enum class TransferState { Requesting = 5, Error = 11, ResponseCompleted = 12 };
 
+// Takes the bytes of a document as they arrive; an error ends the fetch with it.
+using BodySink = std::function<Status(QByteArrayView)>;
+
 // One transfer channel: fetches whole documents over HTTP, directly or through a
 // named proxy. Fetches block the caller but keep the event loop running.
+// Only a 200 answer, after at most kMaxRedirects http redirects, is a document,
+// and only when its body ended properly: its length reached, its final chunk
+// read, or the connection closed for an answer with neither.
 class TransferChannel : public QObject
 {
     Q_OBJECT
@@ -33,8 +45,8 @@ public:
     QString name() const;
     // True while a request of this channel has not finished.
     bool StillExecuting() const;
-    // Ends every request of the channel at once; their fetches fail with
-    // wasAborted() true.
+    // Ends every request of the channel at once; their fetches fail ("The
+    // transfer was cancelled") with wasAborted() true.
     void abort();
     bool wasAborted() const;
 
@@ -52,16 +64,34 @@ public:
     void setUrl(const QString &url);
     QString url() const;
 
-    // Whole-document fetches. They return only when the document has arrived
-    // whole or the request failed; the error describes the failure.
-    Result<QString> OpenURL(const QString &url); // Windows-1252 text
-    Result<QByteArray> OpenURLBytes(const QString &url);
+    // Streams the document at `url` into `sink` as it arrives, so that its size
+    // costs no memory. Returns when the document has arrived whole or the
+    // request failed; the error describes the failure. `limit` bounds the
+    // body's size and the time the whole fetch may take.
+    Status Fetch(const QString &url, const BodySink &sink, const settings::DownloadLimit &limit);
+
+    // Whole-document fetches into memory, for small documents.
+    Result<QString> OpenURL(const QString &url, const settings::DownloadLimit &limit = {}); // Windows-1252 text
+    Result<QByteArray> OpenURLBytes(const QString &url, const settings::DownloadLimit &limit = {});
 
 signals:
     void StateChanged(veldra::transfer::TransferState state);
 
 private:
-    Result<QByteArray> Fetch(const QString &url);
+    // What one request of a fetch came to: its own failure, or the head of
+    // its final answer.
+    struct Answer {
+        QString error;
+        int status = 0;
+        QString reason;
+        QByteArray location;
+        bool tooLarge = false; // announced longer than the limit
+        QString proxyName;
+    };
+    // One request over a connection of its own, with the channel's time-out
+    // and the fetch's deadline. Everything it sets up ends before it returns.
+    Answer exchange(const QUrl &url, const QNetworkProxy &proxy, const BodySink &sink,
+                    const settings::DownloadLimit &limit, QTimer &deadline);
 
     struct Private;
     Private *d;

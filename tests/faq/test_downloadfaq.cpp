@@ -36,6 +36,9 @@ private slots:
     void unsafeNamesRefused();
     void nameIsOnePercentEncodedSegment();
     void programFilesAreNotReplaced();
+    void programFileNamesRefused_data();
+    void programFileNamesRefused();
+    void linkPlantedDuringASlowDownloadIsNotFollowed();
 
 private:
     QString base() const { return server->url(QStringLiteral("/software/corvane/")); }
@@ -126,6 +129,10 @@ void TestDownloadFaq::failedDownloadKeepsLastGoodCopy_data()
     QTest::newRow("server error") << QStringLiteral("/_test/status/500/");
     QTest::newRow("cut short") << QStringLiteral("/_test/truncated/");
     QTest::newRow("connection closed") << QStringLiteral("/_test/close/");
+    QTest::newRow("invalid chunk size") << QStringLiteral("/_test/badchunk/");
+    QTest::newRow("no content") << QStringLiteral("/_test/status/204/");
+    QTest::newRow("not modified") << QStringLiteral("/_test/status/304/");
+    QTest::newRow("endless") << QStringLiteral("/_test/endless/");
     QTest::newRow("nobody listening") << QString();
 }
 
@@ -137,6 +144,7 @@ void TestDownloadFaq::failedDownloadKeepsLastGoodCopy()
     state.FaqFile = appFile(QStringLiteral("faq17.txt"));
 
     state.ServerUrl = server->url(path);
+    state.Limits.faq.maxBytes = 2 * 1024 * 1024;
     if (path.isEmpty()) {
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
@@ -146,6 +154,8 @@ void TestDownloadFaq::failedDownloadKeepsLastGoodCopy()
 
     QVERIFY(!localCopy.ok());
     QVERIFY(!localCopy.error().isEmpty()); // the description is there
+    if (path.contains(QLatin1String("endless")))
+        QCOMPARE(localCopy.error(), QStringLiteral("The document exceeds the size limit of 2 MiB"));
     QCOMPARE(progress.calls.last(), QStringLiteral("close"));
 
     QCOMPARE(ReadFile(appFile(QStringLiteral("faq17.txt"))), good);
@@ -233,6 +243,51 @@ void TestDownloadFaq::programFilesAreNotReplaced()
     QCOMPARE(ReadFile(victim), QByteArray("keep me"));
     QVERIFY(QFileInfo(appFile(QStringLiteral("link.txt"))).isSymLink());
     QVERIFY(requests().isEmpty());
+}
+
+void TestDownloadFaq::programFileNamesRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"script.dat", "news.rtf", "hand.cur", "Hand.Cur", "doc.faq.tmp", "x.TMP"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+    QTest::newRow("the executable") << QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+void TestDownloadFaq::programFileNamesRefused()
+{
+    // An index record naming one of the program's own files cannot replace it,
+    // even while it is an ordinary file.
+    QFETCH(QString, name);
+    QVERIFY(WriteFile(appFile(name), "the program's own"));
+    serve(name, "20 MB of something else");
+    const Result<QString> localCopy = download(name);
+    QCOMPARE(localCopy.error(), QStringLiteral("the file name \"%1\" is one of the program's own files").arg(name));
+    QCOMPARE(ReadFile(appFile(name)), QByteArray("the program's own"));
+    QVERIFY(requests().isEmpty());
+    QVERIFY(progress.calls.isEmpty());
+    QVERIFY(state.FaqFile.isEmpty());
+}
+
+void TestDownloadFaq::linkPlantedDuringASlowDownloadIsNotFollowed()
+{
+    // The name is checked before the fetch; a link that appears under it while
+    // the document is on its way is not written through, and stays a link.
+    serve(QStringLiteral("race.faq"), "Subject=Race\r\n");
+    state.ServerUrl = server->url(QStringLiteral("/_test/slow/1/software/corvane/"));
+    const QString victim = dir->filePath(QStringLiteral("outside/victim.txt"));
+    QVERIFY(WriteFile(victim, "keep me"));
+    QTimer::singleShot(300, [&] { QVERIFY(QFile::link(victim, appFile(QStringLiteral("race.faq")))); });
+
+    const Result<QString> localCopy = download(QStringLiteral("race.faq"));
+
+    QVERIFY(!localCopy.ok());
+    QCOMPARE(localCopy.error(), QStringLiteral("Cannot write %1: it is a link, a folder or a program file")
+                                    .arg(appFile(QStringLiteral("race.faq"))));
+    QCOMPARE(ReadFile(victim), QByteArray("keep me"));
+    QVERIFY(QFileInfo(appFile(QStringLiteral("race.faq"))).isSymLink());
+    QCOMPARE(appDirEntries(), QStringList{QStringLiteral("race.faq")});
+    QVERIFY(state.FaqFile.isEmpty());
+    QCOMPARE(progress.calls.last(), QStringLiteral("close"));
 }
 
 QTEST_MAIN(TestDownloadFaq)

@@ -1,5 +1,6 @@
 #include "index/SearchAction.h"
 #include "platform/RichTextBox.h"
+#include "platform/ShellOpen.h"
 #include "support/Files.h"
 #include "support/MainWindow.h"
 #include "support/TestServer.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -34,6 +36,7 @@ private slots:
     void secondReadWhileDownloadingIgnored();
     void closingDuringDownloadEndsTheProgram();
     void plantedWorkFileLinkIsNotFollowed();
+    void mailLinkFragmentIsDropped();
 
 private:
     void startServer(double delaySeconds);
@@ -232,6 +235,33 @@ void TestReaderFlow::plantedWorkFileLinkIsNotFollowed()
     QCOMPARE(w->child<QLineEdit>("txtSubject")->text(), QStringLiteral("Planted"));
     QVERIFY(!QFileInfo(workFile).isSymLink() && !QFileInfo::exists(workFile));
     QVERIFY(w->reporter.boxes.isEmpty());
+}
+
+void TestReaderFlow::mailLinkFragmentIsDropped()
+{
+    // A served document's mail link that hides header fields after a "#" opens
+    // the mail program with the address alone.
+    WriteFile(dir->filePath(QStringLiteral("www/software/corvane/mail.txt")),
+              "Subject=Mail\r\n[body]\r\nwrite to mailto:a@b#?attach=/etc/passwd now\r\n[/body]\r\n");
+    QList<platform::ShellOpenCall> opened;
+    platform::SetShellOpenHook([&opened](const platform::ShellOpenCall &call) { opened.append(call); });
+    startServer(0);
+    selectResult(QStringLiteral("mail.txt"));
+    QTest::mouseClick(readButton(), Qt::LeftButton);
+    auto *txtFAQ = w->child<platform::RichTextBox>("txtFAQ");
+    const int at = int(txtFAQ->text().indexOf(QLatin1String("mailto:"))) + 3;
+    QVERIFY(at > 3);
+    QTextCursor cursor(txtFAQ->document());
+    cursor.setPosition(txtFAQ->indexToPosition(at));
+    const QPoint point = txtFAQ->cursorRect(cursor).center() + QPoint(2, 0);
+    QTest::mouseMove(txtFAQ->viewport(), QPoint(1, 1));
+    QTest::mouseMove(txtFAQ->viewport(), point);
+    QTest::mouseClick(txtFAQ->viewport(), Qt::LeftButton, {}, point);
+    platform::SetShellOpenHook({});
+
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.first().target, QStringLiteral("mailto:a@b#?attach=/etc/passwd"));
+    QCOMPARE(opened.first().url.toString(QUrl::FullyEncoded), QStringLiteral("mailto:a@b"));
 }
 
 QTEST_MAIN(TestReaderFlow)

@@ -6,6 +6,7 @@
 
 #include "support/ReferenceFields.h"
 
+#include <QFile>
 #include <QString>
 #include <QVector>
 
@@ -28,12 +29,12 @@ inline QString ReferenceTrim(QString s)
     return s;
 }
 
-inline QString ReferenceFindServerFileName(const QString &indexFile, const QString &subject)
+// The file name of the last field that contains `subject`, from the index's
+// decoded text; the versions taking a path read the file first.
+inline QString ReferenceFindServerFileNameInText(const QString &indexText, const QString &subject)
 {
     QString result;
-    testsupport::ReferenceFieldReader file;
-    if (!file.open(indexFile))
-        return result;
+    testsupport::ReferenceFieldReader file(indexText);
     while (!file.atEnd()) {
         const QString field = file.readField();
         if (field.contains(subject, Qt::CaseInsensitive)) {
@@ -44,12 +45,18 @@ inline QString ReferenceFindServerFileName(const QString &indexFile, const QStri
     return result;
 }
 
-inline QVector<ReferenceHit> ReferenceSearch(const QString &indexFile, const QString &text, int maxHits = 500)
+inline QString ReferenceFindServerFileName(const QString &indexFile, const QString &subject)
+{
+    QFile f(indexFile);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    return ReferenceFindServerFileNameInText(veldra::text::DecodeAnsi(f.readAll()), subject);
+}
+
+inline QVector<ReferenceHit> ReferenceSearchText(const QString &indexText, const QString &text, int maxHits = 500)
 {
     QVector<ReferenceHit> hits;
-    testsupport::ReferenceFieldReader file;
-    if (!file.open(indexFile))
-        return hits;
+    testsupport::ReferenceFieldReader file(indexText);
     while (!file.atEnd() && hits.size() < maxHits) {
         const QString field = file.readField();
         const qsizetype at = field.indexOf(text, 0, Qt::CaseInsensitive);
@@ -64,7 +71,15 @@ inline QVector<ReferenceHit> ReferenceSearch(const QString &indexFile, const QSt
     for (ReferenceHit &hit : hits) {
         const QString subject = ReferenceTrim(hit.Subject);
         if (!subject.isEmpty())
-            hit.FileName = ReferenceFindServerFileName(indexFile, subject);
+            hit.FileName = ReferenceFindServerFileNameInText(indexText, subject);
     }
     return hits;
+}
+
+inline QVector<ReferenceHit> ReferenceSearch(const QString &indexFile, const QString &text, int maxHits = 500)
+{
+    QFile f(indexFile);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return ReferenceSearchText(veldra::text::DecodeAnsi(f.readAll()), text, maxHits);
 }

@@ -10,6 +10,7 @@
 #include "transfer/Channels.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +52,7 @@ private slots:
     void savesTextAndLineEnd();
     void failureIsReported_data();
     void failureIsReported();
+    void linkAtTheIndexIsNotFollowed();
     void usesTheHttpProxy();
     void startUpDownloadsIndex();
     void startUpGoesOnAfterFailure();
@@ -123,12 +125,17 @@ void TestDownloadIndex::failureIsReported_data()
     QTest::newRow("refused") << QStringLiteral("http://127.0.0.1:%1/software/corvane/").arg(ClosedPort());
     QTest::newRow("not on the server") << m_server.url(QStringLiteral("/elsewhere/"));
     QTest::newRow("server error") << m_server.url(QStringLiteral("/_test/status/500/"));
+    QTest::newRow("invalid chunk size") << m_server.url(QStringLiteral("/_test/badchunk/"));
+    QTest::newRow("no content") << m_server.url(QStringLiteral("/_test/status/204/"));
+    QTest::newRow("not modified") << m_server.url(QStringLiteral("/_test/status/304/"));
+    QTest::newRow("endless") << m_server.url(QStringLiteral("/_test/endless/"));
 }
 
 void TestDownloadIndex::failureIsReported()
 {
     QFETCH(QString, baseUrl);
     m_state.ServerUrl = baseUrl;
+    m_state.Limits.index.maxBytes = 3 * 1024 * 1024;
     QVERIFY(WriteFile(m_state.IndexFile, "from an earlier run"));
     testsupport::RecordingProgress progress;
     transfer::Channels net(m_state);
@@ -137,9 +144,29 @@ void TestDownloadIndex::failureIsReported()
 
     QVERIFY(!downloaded.ok());
     QVERIFY(!downloaded.error().isEmpty()); // the failure's description
+    if (baseUrl.contains(QLatin1String("endless")))
+        QCOMPARE(downloaded.error(), QStringLiteral("The document exceeds the size limit of 3 MiB"));
     // The steps after the fetch are skipped; the file was emptied before it.
     QCOMPARE(progress.calls.last(), QStringLiteral("value 50"));
     QCOMPARE(FileBytes(m_state.IndexFile), QByteArray());
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestDownloadIndex::linkAtTheIndexIsNotFollowed()
+{
+    // A link planted at the index's name is replaced, not written through.
+    const QString outside = m_dir.filePath(QStringLiteral("outside.txt"));
+    QVERIFY(WriteFile(outside, "keep me"));
+    QVERIFY(QFile::link(outside, m_state.IndexFile));
+    QVERIFY(m_server.putFile(QStringLiteral("software/corvane/script.txt"), "a.faq=Proxy]"));
+    testsupport::RecordingProgress progress;
+    transfer::Channels net(m_state);
+    const Status downloaded = index::DownloadIndex(net, progress);
+    QVERIFY2(downloaded.ok(), qPrintable(downloaded.error()));
+    QVERIFY(!QFileInfo(m_state.IndexFile).isSymLink());
+    QCOMPARE(FileBytes(m_state.IndexFile), QByteArray("a.faq=Proxy]\r\n"));
+    QCOMPARE(FileBytes(outside), QByteArray("keep me"));
+    QFile::remove(outside);
 }
 
 void TestDownloadIndex::usesTheHttpProxy()

@@ -124,6 +124,10 @@ void TestLinkWords::shellOpenUrl_data()
     row("mailto:joe@x.org", "mailto:joe@x.org");
     row("mailto:joe@x.org?subject=Hi&attach=/etc/passwd", "mailto:joe@x.org?subject=Hi");
     row("mailto:joe@x.org?Attachment=%2Fetc%2Fpasswd", "mailto:joe@x.org");
+    row("mailto:a@b#?attach=/etc/passwd", "mailto:a@b");
+    row("mailto:joe@x.org?subject=Hi#?attach=/etc/passwd&x", "mailto:joe@x.org?subject=Hi");
+    row("mailto:joe@x.org#", "mailto:joe@x.org");
+    row("http://x.org/faq#part2", "http://x.org/faq#part2"); // a web page keeps its place
     row(" x.org ", "http://x.org");
     row("x.org/faq/", "http://x.org/faq/");
     row("x.org:8080", "http://x.org:8080");

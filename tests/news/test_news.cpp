@@ -7,6 +7,7 @@
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,6 +131,13 @@ void TestNews::failuresAreReportedInThePanel_data()
     QTest::newRow("404") << server.url(QStringLiteral("/missing/")) << QStringLiteral("404");
     QTest::newRow("refused") << QStringLiteral("http://127.0.0.1:1/software/corvane/")
                              << QStringLiteral("Connection refused by 127.0.0.1:1");
+    QTest::newRow("invalid chunk size")
+        << server.url(QStringLiteral("/_test/badchunk/"))
+        << QStringLiteral("The document arrived incomplete: the server sent an invalid chunk size \"zz\"");
+    QTest::newRow("no content") << server.url(QStringLiteral("/_test/status/204/"))
+                                << QStringLiteral("HTTP 204 No Content");
+    QTest::newRow("endless") << server.url(QStringLiteral("/_test/endless/"))
+                             << QStringLiteral("The document exceeds the size limit of 2 MiB");
 }
 
 void TestNews::failuresAreReportedInThePanel()
@@ -138,12 +146,14 @@ void TestNews::failuresAreReportedInThePanel()
     QFETCH(QString, detail);
     platform::RichTextBox news;
     news.setText(QStringLiteral("old"));
+    state.Limits.news.maxBytes = 2 * 1024 * 1024;
     getNews(news, base);
     const QString text = news.text();
     QVERIFY2(text.startsWith(QStringLiteral("Unable to receive news: ")), qPrintable(text));
     QVERIFY2(text.contains(detail), qPrintable(text));
     QCOMPARE(outcome, news::NewsOutcome::Failed);
     QVERIFY(!QFile::exists(newsPath()));
+    QCOMPARE(QDir(state.AppDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     // The window is closed after a failure too.
     QCOMPARE(progress.calls.last(), QStringLiteral("close"));
 }

@@ -45,6 +45,7 @@ private slots:
     void mousePointerKinds();
     void showDocumentTakesItOverWithTheCaret();
     void shownDocumentIsLaidOutInTheBackground();
+    void programEditsKeepNoUndoSteps();
 
 private:
     QString writeFile(const QString &name, const QByteArray &data);
@@ -568,6 +569,29 @@ void TestRichTextBox::shownDocumentIsLaidOutInTheBackground()
     QVERIFY(height > 100000);
     QTRY_VERIFY(box.verticalScrollBar()->maximum() >= height - box.viewport()->height() - 10);
     QCOMPARE(box.verticalScrollBar()->value(), 0);
+}
+
+void TestRichTextBox::programEditsKeepNoUndoSteps()
+{
+    // Every edit the program makes (loading, colouring thousands of links)
+    // would otherwise be kept for undo, in memory, for a box no one edits.
+    veldra::platform::RichTextBox box;
+    const auto noUndo = [&box] {
+        return !box.document()->isUndoRedoEnabled() && box.document()->availableUndoSteps() == 0;
+    };
+    QVERIFY(noUndo());
+    QVERIFY(box.loadFile(writeFile(QStringLiteral("undo.rtf"), "{\\rtf1 {\\b www.a.org} text}")).ok());
+    QVERIFY(noUndo());
+    QVERIFY(box.loadFile(writeFile(QStringLiteral("undo.txt"), "plain www.b.org text")).ok());
+    QVERIFY(noUndo());
+    box.setText(QStringLiteral("www.c.org and www.d.org"));
+    box.appendText(QStringLiteral("  "));
+    box.setRangeLink(0, 9, true, QColor(Qt::blue));
+    box.setRangeColor(14, 23, 0xFF0000);
+    QCOMPARE(box.find(QStringLiteral("www.d"), 1), 14);
+    box.setSelColor(0xFF0000);
+    box.setSelLink(true);
+    QVERIFY(noUndo());
 }
 
 QTEST_MAIN(TestRichTextBox)

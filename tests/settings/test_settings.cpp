@@ -3,6 +3,7 @@
 #include "settings/Module1.h"
 #include "support/Files.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -218,6 +219,21 @@ void TestSettings::deleteWorkFiles()
     state.LoadSettings();
     QVERIFY(QFileInfo(index).isDir());
     QVERIFY(!QFile::exists(news));
+    QVERIFY(QFile::exists(other));
+
+    // A download's work file left behind by an ended program goes; a fresh one
+    // may be another instance's download under way.
+    const QString leftover = exe.path() + QStringLiteral("/.veldra-abc123.tmp");
+    const QString fresh = exe.path() + QStringLiteral("/.veldra-def456.tmp");
+    QVERIFY(WriteFile(leftover, "half a document"));
+    QVERIFY(WriteFile(fresh, "arriving"));
+    QFile old(leftover);
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
+    old.close();
+    state.LoadSettings();
+    QVERIFY(!QFile::exists(leftover));
+    QVERIFY(QFile::exists(fresh));
     QVERIFY(QFile::exists(other));
 }
 

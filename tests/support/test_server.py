@@ -4,6 +4,7 @@
 Serves the files of --root and these special paths:
   /_test/slow/<seconds>[/<path>]     answer after a delay (a file, or a short text)
   /_test/status/<code>               that status with a small HTML error page
+                                     (no body for 1xx, 204 and 304, as HTTP wants)
   /_test/truncated                   Content-Length larger than the body, then close
   /_test/empty                       200 with an empty body
   /_test/redirect/<n>/<path>         n redirects in a row, then /<path>
@@ -11,6 +12,15 @@ Serves the files of --root and these special paths:
   /_test/close                       close the connection without an answer
   /_test/trickle/<count>/<seconds>   <count> bytes "x", one every <seconds>
   /_test/bytes                       the 256 byte values 0..255 in order
+  /_test/chunked[/<path>]            a file (or a short text) in chunks of 7 bytes
+  /_test/badchunk[/<path>]           a chunk, then the invalid chunk size "zz", more
+                                     text and a closed connection
+  /_test/chunkcut[/<path>]           a chunk announced as 256 bytes, cut after 10
+  /_test/chunknoend[/<path>]         whole chunks, closed before the final empty one
+  /_test/unframed[/<path>]           neither length nor chunks: the closed
+                                     connection ends the body
+  /_test/endless[/<path>]            text without end, as fast as it can be sent
+  /_test/endlesschunked[/<path>]     the same in chunks
 Binds 127.0.0.1 on a free port (or --port), prints the port on stdout when ready
 and, with --port-file, also writes it there. With --log, each request line is
 appended to that file as it arrives. With --delay, every answer waits that many
@@ -56,6 +66,36 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         if self.command != "HEAD":
             self.wfile.write(body)
 
+    def send_head_only(self, code):
+        # "No Content" and "Not Modified" answers never carry a body; an interim
+        # answer is left without the final one.
+        self.send_response(code)
+        self.end_headers()
+        if code < 200:
+            self.hang_up()
+
+    def file_or_text(self, args, text):
+        if args:
+            path = os.path.join(self.directory, *args)
+            if os.path.isfile(path):
+                with open(path, "rb") as f:
+                    return f.read()
+        return text
+
+    def start_chunked(self):
+        self.send_response(200)
+        self.send_header("Content-Type", "text/plain")
+        self.send_header("Transfer-Encoding", "chunked")
+        self.end_headers()
+
+    def write_chunk(self, data):
+        self.wfile.write(b"%x\r\n%s\r\n" % (len(data), data))
+
+    def hang_up(self):
+        self.wfile.flush()
+        self.close_connection = True
+        self.connection.shutdown(socket.SHUT_RDWR)
+
     def do_HEAD(self):
         self.do_GET()
 
@@ -80,6 +120,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                 return self.send_body(200, b"slow answer\r\n")
             if mode == "status":
                 code = int(args[0])
+                if code < 200 or code in (204, 304):
+                    return self.send_head_only(code)
                 page = ("<html><body><h1>Error %d</h1></body></html>\r\n" % code).encode()
                 return self.send_body(code, page, "text/html")
             if mode == "truncated":
@@ -120,6 +162,49 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                 return
             if mode == "bytes":
                 return self.send_body(200, bytes(range(256)), "application/octet-stream")
+            if mode == "chunked":
+                body = self.file_or_text(args, b"a whole document in chunks\r\n")
+                self.start_chunked()
+                for i in range(0, len(body), 7):
+                    self.write_chunk(body[i:i + 7])
+                self.wfile.write(b"0\r\n\r\n")
+                return
+            if mode == "badchunk":
+                body = self.file_or_text(args, b"the first half\r\n")
+                self.start_chunked()
+                self.write_chunk(body)
+                self.wfile.write(b"zz\r\nthe second half\r\n0\r\n\r\n")
+                return self.hang_up()
+            if mode == "chunkcut":
+                self.start_chunked()
+                self.wfile.write(b"100\r\n" + self.file_or_text(args, b"0123456789")[:10])
+                return self.hang_up()
+            if mode == "chunknoend":
+                self.start_chunked()
+                self.write_chunk(self.file_or_text(args, b"no final chunk\r\n"))
+                return self.hang_up()
+            if mode == "unframed":
+                self.send_response(200)
+                self.send_header("Content-Type", "text/plain")
+                self.send_header("Connection", "close")
+                self.end_headers()
+                self.wfile.write(self.file_or_text(args, b"ended by the closed connection\r\n"))
+                return self.hang_up()
+            if mode in ("endless", "endlesschunked"):
+                block = b"endless text, line after line\r\n" * 2048
+                chunked = mode == "endlesschunked"
+                if chunked:
+                    self.start_chunked()
+                else:
+                    self.send_response(200)
+                    self.send_header("Content-Type", "text/plain")
+                    self.send_header("Connection", "close")
+                    self.end_headers()
+                while True:
+                    if chunked:
+                        self.write_chunk(block)
+                    else:
+                        self.wfile.write(block)
         except (BrokenPipeError, ConnectionResetError):
             self.close_connection = True
             return

@@ -1,0 +1,57 @@
+// The index search against the plain reference the tests hold (every field read
+// by the plain field reader, QString's find without case, a full reread per
+// file name): any difference in hits, positions or file names is a finding.
+//
+// Input: one byte for the hit cap, one for the window size, one for the search
+// text's length, the search text (Windows-1252; bytes 1 to 6 stand for letters
+// outside the code page that fold onto letters in it), then the index.
+#include "index/IndexReference.h"
+#include "index/IndexSearch.h"
+#include "text/CodePage.h"
+
+#include <QBuffer>
+
+#include <cstdint>
+
+namespace
+{
+
+QString SearchText(QByteArrayView bytes)
+{
+    static const char16_t special[] = {0x212A, 0x017F, 0x1E9E, 0x039C, 0x03BC, 0x0130};
+    QString text = veldra::text::DecodeAnsi(bytes);
+    for (QChar &c : text)
+        if (c.unicode() >= 1 && c.unicode() <= 6)
+            c = QChar(special[c.unicode() - 1]);
+    return text;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 4)
+        return 0;
+    const int caps[] = {1, 2, 3, 7, 500};
+    const qsizetype windows[] = {16, 61, 4096, veldra::index::kIndexWindow};
+    const int maxHits = caps[data[0] % 5];
+    const qsizetype window = windows[data[1] % 4];
+    const size_t length = 1 + data[2] % 16;
+    if (size < 3 + length)
+        return 0;
+    const QString needle = SearchText(QByteArrayView(reinterpret_cast<const char *>(data + 3), qsizetype(length)));
+    const QByteArray index(reinterpret_cast<const char *>(data + 3 + length), qsizetype(size - 3 - length));
+
+    const QVector<ReferenceHit> expected = ReferenceSearchText(veldra::text::DecodeAnsi(index), needle, maxHits);
+    QBuffer buffer;
+    buffer.setData(index);
+    buffer.open(QIODevice::ReadOnly);
+    const QVector<veldra::index::IndexHit> got = veldra::index::SearchIndex(buffer, needle, maxHits, window);
+    if (got.size() != expected.size())
+        __builtin_trap();
+    for (qsizetype i = 0; i < got.size(); ++i) {
+        const ReferenceHit mine{got[i].Subject, got[i].Position, got[i].FileName};
+        if (!(mine == expected[i]))
+            __builtin_trap();
+    }
+    return 0;
+}
