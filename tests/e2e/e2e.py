@@ -965,6 +965,37 @@ def case_command_line(s):
              f"an unreachable display: status {code}, stderr {err!r}")
 
 
+def peak_memory_kib(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    raise Failure("no VmHWM in /proc")
+
+
+def case_endless_body(s):
+    """A server whose index and news never end: each download stops at its size
+    limit with a message naming it, and the program's peak memory stays under
+    100 MiB the whole time (the bodies go to disk, not into memory)."""
+    port = serve_free(s, s.served)
+    log = os.path.join(s.tmp, "veldra.log")
+    s.start_veldra("--server", server_url(port, "/_test/endless/"), log=log)
+    dismiss_boxes_until_main(s, within=120)
+    s.main_window()
+    peak = peak_memory_kib(s.app.pid)
+    print(f"peak resident memory of veldra: {peak} KiB")
+    s.expect(peak < 100 * 1024, f"the program's peak memory was {peak} KiB")
+    text = open(log, errors="replace").read()
+    for limit in ("256 MiB", "64 MiB"):
+        s.expect(f"The document exceeds the size limit of {limit}" in text,
+                 f"no download ended at its limit of {limit}")
+    index = os.path.join(s.prog, "script.dat")
+    s.expect(not os.path.exists(index) or os.path.getsize(index) == 0, "the cut index was kept")
+    s.expect(not os.path.exists(os.path.join(s.prog, "news.rtf")), "the cut news was kept")
+    leftovers = [n for n in os.listdir(s.prog) if n.endswith(".tmp")]
+    s.expect(not leftovers, f"work files were left behind: {leftovers}")
+
+
 CASES = {
     "tour": case_tour,
     "start": case_start,
@@ -976,6 +1007,7 @@ CASES = {
     "offline_copy": case_offline_copy,
     "server_choice": case_server_choice,
     "command_line": case_command_line,
+    "endless_body": case_endless_body,
     "keyboard": case_keyboard,
     "tree_keys": case_tree_keys,
     "accessibility": case_accessibility,
