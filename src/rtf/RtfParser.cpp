@@ -1,6 +1,7 @@
 #include "rtf/RtfParser.h"
 
 #include "rtf/RtfLimits.h"
+#include "text/AsciiChar.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,26 +12,9 @@ namespace veldra::rtf
 namespace
 {
 
-inline bool IsLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-inline bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-inline int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
+using text::HexValue;
+using text::IsAsciiDigit;
+using text::IsAsciiLetter;
 
 // Bytes that end a run of plain text.
 inline bool IsPlainAscii(char c)
@@ -139,13 +123,13 @@ int RtfParser::readParameter(bool *has)
 {
     const qsizetype n = m_data.size();
     bool negative = false;
-    if (m_pos + 1 < n && m_data[m_pos] == '-' && IsDigit(m_data[m_pos + 1])) {
+    if (m_pos + 1 < n && m_data[m_pos] == '-' && IsAsciiDigit(m_data[m_pos + 1])) {
         negative = true;
         ++m_pos;
     }
-    *has = m_pos < n && IsDigit(m_data[m_pos]);
+    *has = m_pos < n && IsAsciiDigit(m_data[m_pos]);
     long long v = 0;
-    while (m_pos < n && IsDigit(m_data[m_pos])) {
+    while (m_pos < n && IsAsciiDigit(m_data[m_pos])) {
         if (v < kMaxParameter)
             v = v * 10 + (m_data[m_pos] - '0');
         ++m_pos;
@@ -162,14 +146,14 @@ void RtfParser::controlWord()
         return;
     }
     const char first = m_data[m_pos + 1];
-    if (!IsLetter(first)) {
+    if (!IsAsciiLetter(first)) {
         m_pos += 2;
         controlSymbol(first);
         return;
     }
     const qsizetype start = m_pos + 1;
     qsizetype end = start;
-    while (end < n && IsLetter(m_data[end]))
+    while (end < n && IsAsciiLetter(m_data[end]))
         ++end;
     m_pos = end;
     bool hasParam = false;
@@ -336,9 +320,9 @@ void RtfParser::skipGroup()
                 closeGroup();
                 return;
             }
-        } else if (m_pos < n && IsLetter(m_data[m_pos])) {
+        } else if (m_pos < n && IsAsciiLetter(m_data[m_pos])) {
             const qsizetype start = m_pos;
-            while (m_pos < n && IsLetter(m_data[m_pos]))
+            while (m_pos < n && IsAsciiLetter(m_data[m_pos]))
                 ++m_pos;
             const bool bin = m_pos - start == 3 && std::memcmp(m_data.data() + start, "bin", 3) == 0;
             bool hasParam = false;

@@ -109,6 +109,9 @@ private:
     void routeText(QStringView s);
     void flushSurrogate();
     void paragraph();
+    // Opens the paragraph and table cell that visible body text goes into;
+    // false for hidden text, which is dropped.
+    bool readyForBodyText();
     void startCell();
     int codePage();
     int fieldLink(int field);

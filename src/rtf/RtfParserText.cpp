@@ -163,12 +163,8 @@ void RtfParser::emitLatin1(QLatin1String s)
 {
     flushSurrogate();
     if (m_cur.dest == Dest::Text) {
-        if (m_cur.hidden)
-            return;
-        beginContent();
-        startCell();
-        m_rowEnded = false;
-        m_out.text(s, m_cur.chr);
+        if (readyForBodyText())
+            m_out.text(s, m_cur.chr);
         return;
     }
     if (m_cur.dest == Dest::Picture) {
@@ -176,6 +172,16 @@ void RtfParser::emitLatin1(QLatin1String s)
         return;
     }
     routeText(QString(s));
+}
+
+bool RtfParser::readyForBodyText()
+{
+    if (m_cur.hidden)
+        return false;
+    beginContent();
+    startCell();
+    m_rowEnded = false;
+    return true;
 }
 
 void RtfParser::startCell()
@@ -209,12 +215,8 @@ void RtfParser::routeText(QStringView s)
 {
     switch (m_cur.dest) {
     case Dest::Text:
-        if (m_cur.hidden)
-            return;
-        beginContent();
-        startCell();
-        m_rowEnded = false;
-        m_out.text(s, m_cur.chr);
+        if (readyForBodyText())
+            m_out.text(s, m_cur.chr);
         break;
     case Dest::FontTable: {
         if (m_fontDef < 0)

@@ -1,26 +1,15 @@
 #include "transfer/HttpResponseParser.h"
 
+#include "text/AsciiChar.h"
+
 namespace veldra::transfer
 {
 
 namespace
 {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
+using text::HexValue;
+using text::IsAsciiDigit;
 
 bool IsTokenChar(char c)
 {
@@ -57,7 +46,7 @@ qint64 ParseLength(QByteArrayView text)
         return -1;
     qint64 value = 0;
     for (char c : text) {
-        if (!IsDigit(c))
+        if (!IsAsciiDigit(c))
             return -1;
         value = value * 10 + (c - '0');
     }
@@ -198,9 +187,10 @@ void HttpResponseParser::statusLine(QByteArrayView line)
     // Empty lines before the status line are tolerated, as HTTP asks of clients.
     if (line.isEmpty())
         return;
-    const bool shaped = line.size() >= 12 && line.startsWith("HTTP/") && IsDigit(line.at(5)) && line.at(6) == '.' &&
-                        IsDigit(line.at(7)) && line.at(8) == ' ' && IsDigit(line.at(9)) && IsDigit(line.at(10)) &&
-                        IsDigit(line.at(11)) && (line.size() == 12 || line.at(12) == ' ');
+    const bool shaped = line.size() >= 12 && line.startsWith("HTTP/") && IsAsciiDigit(line.at(5)) &&
+                        line.at(6) == '.' && IsAsciiDigit(line.at(7)) && line.at(8) == ' ' &&
+                        IsAsciiDigit(line.at(9)) && IsAsciiDigit(line.at(10)) && IsAsciiDigit(line.at(11)) &&
+                        (line.size() == 12 || line.at(12) == ' ');
     if (!shaped) {
         fail(QStringLiteral("The server's answer is not valid HTTP: it starts with \"%1\"").arg(Shown(line)));
         return;
