@@ -5,6 +5,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 // The document's text with one "\n" between paragraphs, keeping every character
 // as it is (QTextDocument::toPlainText would turn no-break spaces into spaces).
@@ -40,4 +42,14 @@ inline int PositionOf(const QTextDocument &doc, const QString &what)
 {
     const QTextCursor c = doc.find(what, 0, QTextDocument::FindCaseSensitively);
     return c.isNull() ? -1 : c.selectionStart();
+}
+
+// The texts of the paragraphs of a table cell, empty ones included.
+inline QStringList CellTexts(const QTextTableCell &cell)
+{
+    QStringList out;
+    for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it)
+        if (it.currentBlock().isValid())
+            out << it.currentBlock().text();
+    return out;
 }

@@ -1,3 +1,5 @@
+#include "RtfTestUtil.h"
+
 #include "platform/RichTextBox.h"
 
 #include <QTest>
@@ -172,16 +174,6 @@ QList<QTextTable *> Tables(const QTextFrame *frame)
     for (QTextFrame *child : frame->childFrames())
         if (auto *table = qobject_cast<QTextTable *>(child))
             out << table;
-    return out;
-}
-
-// The texts of the paragraphs of a cell, empty ones included.
-QStringList CellTexts(const QTextTableCell &cell)
-{
-    QStringList out;
-    for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it)
-        if (it.currentBlock().isValid())
-            out << it.currentBlock().text();
     return out;
 }
 

@@ -355,15 +355,6 @@ QTextTable *FirstTable(QTextDocument &doc)
     return nullptr;
 }
 
-QStringList CellTexts(const QTextTableCell &cell)
-{
-    QStringList out;
-    for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it)
-        if (it.currentBlock().isValid())
-            out << it.currentBlock().text();
-    return out;
-}
-
 QByteArray Hex(const QImage &image, const char *format)
 {
     QByteArray bytes;
