@@ -43,7 +43,6 @@ FindBar::FindBar(platform::RichTextBox *body, const char *name)
     m_text->setAccessibleName(QStringLiteral("Find"));
     m_text->setAccessibleDescription(QStringLiteral("Text to find in the document; Enter finds the next match, "
                                                     "Shift+Enter the previous one, Escape closes the bar"));
-    m_text->setClearButtonEnabled(true);
     m_previous = MakeButton(QStringLiteral("&Previous"), QStringLiteral("Goes to the previous match"), this);
     m_previous->setObjectName(QStringLiteral("findPrevious"));
     m_next = MakeButton(QStringLiteral("&Next"), QStringLiteral("Goes to the next match"), this);
@@ -86,6 +85,9 @@ FindBar::FindBar(platform::RichTextBox *body, const char *name)
 void FindBar::open()
 {
     if (isHidden()) {
+        // The clear button's picture loads an image plug-in: done on first
+        // use, not while the main window is built at start-up.
+        m_text->setClearButtonEnabled(true);
         const QRect body = m_bodyTwips;
         platform::SetTwipsGeometry(m_body, body.adjusted(0, 0, 0, -(kBarTwips + kGapTwips)));
         platform::SetTwipsGeometry(this, QRect(body.left(), body.bottom() + 1 - kBarTwips, body.width(), kBarTwips));
