@@ -190,8 +190,10 @@ QPixmap ImageListPixmap(const QIcon &icon, const QWidget *shownOn)
 
 QIcon AppIcon()
 {
+    // Every size travels to the X server with each window that shows the
+    // icon; desktops take larger ones from the installed icon theme.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 24, 32, 48, 64, 128}) {
         QPixmap pm(size, size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
