@@ -91,7 +91,7 @@ int main(int argc, char *argv[])
     // The shared state and the windows live until the event loop has ended.
     settings::Module1 state(QString(), library.value());
     shell::DesktopReporter reporter;
-    shell::Form1 main(state, reporter);
+    shell::Form1 main(state, reporter, shell::Form1::Controls::AfterProgressShows);
     main.Form_Load();
     main.show();
     if (QWidget *tree = main.findChild<QWidget *>(QStringLiteral("TV")))

@@ -42,7 +42,7 @@ namespace veldra::shell
 using platform::MsgBoxStyle;
 using platform::TwipsToPixels;
 
-Form1::Form1(settings::Module1 &state, platform::Reporter &reporter)
+Form1::Form1(settings::Module1 &state, platform::Reporter &reporter, Controls controls)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_state(state)
@@ -63,6 +63,16 @@ Form1::Form1(settings::Module1 &state, platform::Reporter &reporter)
     client->setContentsMargins(0, 0, 0, 0);
     client->addWidget(m_canvas);
     m_canvas->setObjectName(QStringLiteral("Form1Canvas"));
+    if (controls == Controls::Now)
+        BuildControls();
+    m_progress.setCancelHandler([this] { CancelDownload(); });
+}
+
+void Form1::BuildControls()
+{
+    if (m_built)
+        return;
+    m_built = true;
     BuildLayout();
     DescribeControls();
     ConnectHandlers();
@@ -71,7 +81,6 @@ Form1::Form1(settings::Module1 &state, platform::Reporter &reporter)
     // Smaller than this the panels would be mostly scroll bars.
     setMinimumSize(m_canvas->naturalSize() / 2);
     move(TwipsToPixels(735), TwipsToPixels(570));
-    m_progress.setCancelHandler([this] { CancelDownload(); });
 }
 
 Form1::~Form1()
@@ -87,6 +96,11 @@ void Form1::Form_Load()
     m_progress.load().setWindowIcon(windowIcon());
     m_progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Connecting to the server..."), true,
                             true);
+    if (!m_built) {
+        // The progress window goes to the screen before the controls are made.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        BuildControls();
+    }
     SetTVNodes();
     m_state.LoadSettings();
     LoadForm5();

@@ -50,7 +50,10 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    Form1(settings::Module1 &state, platform::Reporter &reporter);
+    // When the controls are made: at once, or by the start-up right after the
+    // progress window shows, so that the user sees that window sooner.
+    enum class Controls { Now, AfterProgressShows };
+    Form1(settings::Module1 &state, platform::Reporter &reporter, Controls controls = Controls::Now);
     ~Form1() override;
 
     // The start-up sequence; run once before the window is first shown.
@@ -90,6 +93,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void BuildControls();
     void BuildLayout();
     void DescribeControls();
     void ConnectHandlers();
@@ -126,6 +130,7 @@ private:
     bool m_cancelled = false;         // the user cancelled a download
     QString m_offlineIndex;           // the note on an old index put back, if any
     bool m_placed = false;            // the start-up put the window in its place
+    bool m_built = false;             // the controls exist
 
     // Left column.
     QGroupBox *Frame2;

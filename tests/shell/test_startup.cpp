@@ -11,6 +11,7 @@
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,26 @@ QStringList Lines(const platform::RichTextBox *box)
     return box->toPlainText().split(QLatin1Char('\n'));
 }
 
+// Calls `seen` for every Show event of any object while it lives.
+class ShowSpy : public QObject
+{
+public:
+    explicit ShowSpy(std::function<void(QObject *)> seen)
+        : m_seen(std::move(seen))
+    {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            m_seen(watched);
+        return false;
+    }
+
+private:
+    std::function<void(QObject *)> m_seen;
+};
+
 } // namespace
 
 class TestStartUp : public QObject
@@ -51,6 +72,7 @@ private slots:
     void init();
     void cleanup();
     void goodStartKeepsCopies();
+    void controlsAreMadeOnceTheProgressShows();
     void failedStartPutsCopiesBack();
     void failedStartWithoutCopies();
     void offlineMachineShowsTheCopy();
@@ -116,6 +138,30 @@ void TestStartUp::goodStartKeepsCopies()
     QCOMPARE(ReadFile(cached("news.rtf")), QByteArray("{\\rtf1 Fresh news\\par}"));
     QCOMPARE(w->child<QLabel>("Label2")->text(), QString());
     QCOMPARE(w->child<platform::RichTextBox>("News")->text(), QStringLiteral("Fresh news"));
+    QVERIFY(w->reporter.boxes.isEmpty());
+}
+
+void TestStartUp::controlsAreMadeOnceTheProgressShows()
+{
+    // The program's own start: the progress window comes first, the main
+    // window's controls after it, and the start-up then works as always.
+    auto w =
+        std::make_unique<testsupport::MainWindow>(m_appDir->path(), m_server.url(QStringLiteral("/software/corvane/")),
+                                                  m_cache->path(), shell::Form1::Controls::AfterProgressShows);
+    QVERIFY(!w->form->findChild<QWidget *>(QStringLiteral("News")));
+    bool progressFirst = false;
+    int progressShown = 0;
+    auto watcher = std::make_unique<ShowSpy>([&](QObject *o) {
+        if (o->objectName() == QLatin1String("Form2") && progressShown++ == 0)
+            progressFirst = !w->form->findChild<QWidget *>(QStringLiteral("News"));
+    });
+    w->form->Form_Load();
+    watcher.reset();
+
+    QVERIFY(progressShown > 0);
+    QVERIFY(progressFirst);
+    QCOMPARE(w->child<platform::RichTextBox>("News")->text(), QStringLiteral("Fresh news"));
+    QCOMPARE(w->child<QTreeWidget>("TV")->topLevelItemCount(), 3);
     QVERIFY(w->reporter.boxes.isEmpty());
 }
 

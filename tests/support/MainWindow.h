@@ -20,9 +20,10 @@ struct MainWindow {
     // library folder on the server, `cacheDir` for the user's cache of offline
     // copies (a fresh empty folder when none is given, never the real one).
     explicit MainWindow(const QString &exeDir = QString(), const QString &serverUrl = QString(),
-                        const QString &cacheDir = QString())
+                        const QString &cacheDir = QString(),
+                        veldra::shell::Form1::Controls controls = veldra::shell::Form1::Controls::Now)
         : state(exeDir, serverUrl, cacheDir.isEmpty() ? cache.path() + QStringLiteral("/Veldra/") : cacheDir)
-        , form(std::make_unique<veldra::shell::Form1>(state, reporter))
+        , form(std::make_unique<veldra::shell::Form1>(state, reporter, controls))
     {
     }
 
