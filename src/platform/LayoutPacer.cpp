@@ -16,6 +16,7 @@ namespace
 
 // A slice takes about this long; the window handles its events in between.
 constexpr qint64 kSliceNs = 20'000'000;
+constexpr int kFirstSliceBlocks = 64;
 
 // The first paragraph that is not laid out yet, or an invalid block. A layout
 // always proceeds from the top, so the laid-out paragraphs come first.
@@ -49,6 +50,9 @@ void LayoutPacer::watch(QTextDocument *doc)
         m_layout->removeEventFilter(this);
     m_doc = doc;
     m_layout = doc ? doc->documentLayout() : nullptr;
+    // What the last document's paragraphs cost says nothing about the next
+    // one's: its first slice starts small again.
+    m_blocksPerSlice = kFirstSliceBlocks;
     if (m_layout)
         m_layout->installEventFilter(this);
 }
@@ -88,7 +92,11 @@ void LayoutPacer::layOutSlice()
     // one that also ends the layout, which then stops its step timer.
     m_layout->blockBoundingRect(m_doc->findBlockByNumber(to));
     const qint64 ns = qMax<qint64>(took.nsecsElapsed(), 1);
-    m_blocksPerSlice = int(qBound<qint64>(1, m_blocksPerSlice * kSliceNs / ns, qint64(1) << 20));
+    // The next slice is sized by what this one cost per paragraph, but grows at
+    // most twofold: a slice of short or already laid-out paragraphs must not
+    // make the next one, over long paragraphs, hold the window for long.
+    const qint64 laidOut = from.isValid() ? to - from.blockNumber() + 1 : 1;
+    m_blocksPerSlice = int(qBound<qint64>(1, laidOut * kSliceNs / ns, qint64(2) * m_blocksPerSlice));
     // Without progress (a document without a page size is not laid out) the
     // next step timer asks again rather than this slice at once.
     if (to < last && from.isValid() && FirstNotLaidOut(*m_doc).blockNumber() > from.blockNumber())

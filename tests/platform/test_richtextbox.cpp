@@ -45,6 +45,7 @@ private slots:
     void mousePointerKinds();
     void showDocumentTakesItOverWithTheCaret();
     void shownDocumentIsLaidOutInTheBackground();
+    void nextDocumentStartsWithASmallSlice();
     void programEditsKeepNoUndoSteps();
 
 private:
@@ -569,6 +570,35 @@ void TestRichTextBox::shownDocumentIsLaidOutInTheBackground()
     QVERIFY(height > 100000);
     QTRY_VERIFY(box.verticalScrollBar()->maximum() >= height - box.viewport()->height() - 10);
     QCOMPARE(box.verticalScrollBar()->value(), 0);
+}
+
+void TestRichTextBox::nextDocumentStartsWithASmallSlice()
+{
+    // Slices are sized by what the paragraphs before cost. A document of empty
+    // paragraphs makes them huge; the next document, of long paragraphs, must
+    // still start with a small slice, not be laid out whole in one.
+    RichTextBox box;
+    box.resize(300, 200);
+    box.show();
+    auto empty = std::make_unique<QTextDocument>();
+    QTextCursor(empty.get()).insertText(QString(100000, QLatin1Char('\n')));
+    box.showDocument(std::move(empty), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(box.document()->lastBlock().layout()->lineCount() > 0, 30000);
+
+    auto heavy = std::make_unique<QTextDocument>();
+    const QString paragraph = QStringLiteral("words of a long paragraph ").repeated(120) + QLatin1Char('\n');
+    QTextCursor(heavy.get()).insertText(paragraph.repeated(400));
+    box.showDocument(std::move(heavy), 0);
+    QTextDocument *doc = box.document();
+    const auto laidOut = [doc] {
+        int n = 0;
+        while (n < doc->blockCount() && doc->findBlockByNumber(n).layout()->lineCount() > 0)
+            ++n;
+        return n;
+    };
+    const int shownAtOnce = laidOut();
+    QTRY_VERIFY_WITH_TIMEOUT(laidOut() > shownAtOnce, 30000);
+    QVERIFY2(laidOut() < doc->blockCount() / 2, qPrintable(QString::number(laidOut())));
 }
 
 void TestRichTextBox::programEditsKeepNoUndoSteps()
