@@ -6,8 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace veldra::settings
 {
@@ -74,13 +78,12 @@ Status CopyFileSafely(const QString &from, const QString &to)
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
         return CannotCopy(from, to, in.errorString());
-    // QSaveFile would write through a link to wherever it points; the link
-    // itself is replaced instead.
-    if (QFileInfo(to).isSymLink() && !QFile::remove(to))
-        return CannotCopy(from, to, QStringLiteral("a link stands in its place"));
-    QSaveFile out(to);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
+    // A new file of our own (created exclusively, so nothing planted under its
+    // name is opened), renamed over `to`: rename replaces a link that stands
+    // there instead of writing through it, whenever it was put there. No sync:
+    // both copies are fetched again at the next good start.
+    QTemporaryFile out(QFileInfo(to).absolutePath() + QStringLiteral("/.veldra-XXXXXX.tmp"));
+    if (!out.open())
         return CannotCopy(from, to, out.errorString());
     for (;;) {
         const QByteArray chunk = in.read(kChunk);
@@ -92,8 +95,11 @@ Status CopyFileSafely(const QString &from, const QString &to)
         if (out.write(chunk) != chunk.size())
             return CannotCopy(from, to, out.errorString());
     }
-    if (!out.commit())
+    if (!out.flush())
         return CannotCopy(from, to, out.errorString());
+    if (::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(to).constData()) != 0)
+        return CannotCopy(from, to, QString::fromLocal8Bit(std::strerror(errno)));
+    out.setAutoRemove(false);
     return {};
 }
 
