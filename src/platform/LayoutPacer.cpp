@@ -16,7 +16,6 @@ namespace
 
 // A slice takes about this long; the window handles its events in between.
 constexpr qint64 kSliceNs = 20'000'000;
-constexpr int kFirstSliceBlocks = 64;
 
 // The first paragraph that is not laid out yet, or an invalid block. A layout
 // always proceeds from the top, so the laid-out paragraphs come first.

@@ -35,7 +35,8 @@ private:
     QPointer<QTextDocument> m_doc;
     QPointer<QAbstractTextDocumentLayout> m_layout;
     QTimer m_next;
-    int m_blocksPerSlice = 64; // grown or shrunk to the slice's time
+    static constexpr int kFirstSliceBlocks = 64;
+    int m_blocksPerSlice = kFirstSliceBlocks; // grown or shrunk to the slice's time
 };
 
 } // namespace veldra::platform

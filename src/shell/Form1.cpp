@@ -24,6 +24,7 @@
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -56,7 +57,10 @@ Form1::Form1(settings::Module1 &state, platform::Reporter &reporter, Controls co
     setWindowTitle(QStringLiteral("Veldra v%1.%2 - written by the Veldra contributors")
                        .arg(VELDRA_VERSION_MAJOR)
                        .arg(VELDRA_VERSION_MINOR));
-    setWindowIcon(platform::AppIcon());
+    // The program sets the icon for all its windows; drawn again here only
+    // where it did not (a window made without the program's start).
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(platform::AppIcon());
     // The controls lie on a canvas that scales them with the font and the
     // window; the window opens at the canvas's own size.
     auto *client = new QVBoxLayout(this);
