@@ -3,7 +3,6 @@
 // that polls without sleeping (measured as the anchor) uses a whole core.
 
 #include "../tests/support/TestServer.h"
-#include "settings/Module1.h"
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
@@ -47,8 +46,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "test server: %s\n", qPrintable(server.errorString()));
         return 1;
     }
-    veldra::settings::Module1 state;
-    veldra::transfer::Channels net(state);
+    const veldra::transfer::ProxyValues proxies;
+    veldra::transfer::Channels net;
     veldra::transfer::TransferChannel &channel = net.HTTP();
     // The first request sets up the network stack; it is not part of the wait.
     if (const auto warm = channel.OpenURL(server.url(QStringLiteral("/_test/empty"))); !warm) {
@@ -63,7 +62,7 @@ int main(int argc, char **argv)
     double wall = 0;
     const double share = CpuShare(
         [&] {
-            QTimer::singleShot(100, &channel, [&] { net.WaitForTransfer(channel); });
+            QTimer::singleShot(100, &channel, [&] { net.WaitForTransfer(channel, proxies); });
             const auto fetched = channel.OpenURL(server.url(QStringLiteral("/_test/slow/5")));
             ok = fetched.ok();
             error = fetched.error();

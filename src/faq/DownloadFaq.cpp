@@ -1,10 +1,10 @@
 #include "faq/FaqFileName.h"
 #include "faq/Log.h"
 #include "faq/ReaderPanel.h"
-#include "platform/Progress.h"
 #include "settings/Module1.h"
 #include "transfer/Channels.h"
 #include "transfer/Download.h"
+#include "transfer/Progress.h"
 #include "transfer/TransferChannel.h"
 
 #include <QCoreApplication>
@@ -20,9 +20,9 @@ constexpr int kFaqRequestTimeoutSeconds = 120;
 
 } // namespace
 
-Result<QString> DownloadFaq(transfer::Channels &net, const QString &fileName, platform::Progress &progress)
+Result<QString> DownloadFaq(transfer::Channels &net, const settings::Module1 &state, const QString &fileName,
+                            transfer::Progress &progress)
 {
-    const settings::Module1 &state = net.state();
     transfer::TransferChannel &HTTP = net.HTTP();
     // The name comes from the server's index and becomes a path in AppDir, so it
     // has to stay one plain name there.
@@ -35,9 +35,9 @@ Result<QString> DownloadFaq(transfer::Channels &net, const QString &fileName, pl
     if (const Status replaceable = IsReplaceableLocalCopy(localCopy, fileName); !replaceable)
         return Error{replaceable.error()};
 
-    net.ApplyHttpProxy();
+    net.ApplyHttpProxy(state.Proxies());
     progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Downloading FAQ..."), true, true);
-    net.WaitForTransfer(HTTP);
+    net.WaitForTransfer(HTTP, state.Proxies());
     HTTP.setProtocol(transfer::Protocol::HTTP);
     HTTP.setRequestTimeout(kFaqRequestTimeoutSeconds);
 
@@ -52,7 +52,7 @@ Result<QString> DownloadFaq(transfer::Channels &net, const QString &fileName, pl
         progress.close();
         return Error{saved.error()};
     }
-    net.WaitForTransfer(HTTP);
+    net.WaitForTransfer(HTTP, state.Proxies());
     progress.close();
     return localCopy;
 }

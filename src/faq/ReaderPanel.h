@@ -8,9 +8,8 @@ class QLineEdit;
 
 namespace veldra::platform
 {
-class Progress;
 class RichTextBox;
-} // namespace veldra::platform
+}
 namespace veldra::settings
 {
 class Module1;
@@ -18,7 +17,8 @@ class Module1;
 namespace veldra::transfer
 {
 class Channels;
-}
+class Progress;
+} // namespace veldra::transfer
 
 namespace veldra::faq
 {
@@ -40,6 +40,7 @@ Status FillInFAQ(ReaderPanel &ui, settings::Module1 &state);
 // Downloads `fileName` from the server's library folder into the program
 // folder while the progress display shows it, and closes the display. Gives
 // the local copy's path, which becomes the shared FaqFile, or the failure.
-Result<QString> DownloadFaq(transfer::Channels &net, const QString &fileName, platform::Progress &progress);
+Result<QString> DownloadFaq(transfer::Channels &net, const settings::Module1 &state, const QString &fileName,
+                            transfer::Progress &progress);
 
 } // namespace veldra::faq

@@ -1,23 +1,22 @@
 #include "index/DownloadIndex.h"
 
 #include "index/Log.h"
-#include "platform/Progress.h"
 #include "settings/Module1.h"
 #include "transfer/Channels.h"
 #include "transfer/Download.h"
+#include "transfer/Progress.h"
 #include "transfer/TransferChannel.h"
 
 namespace veldra::index
 {
 
-Status DownloadIndex(transfer::Channels &net, platform::Progress &progress)
+Status DownloadIndex(transfer::Channels &net, const settings::Module1 &state, transfer::Progress &progress)
 {
     transfer::TransferChannel &HTTP = net.HTTP();
-    const settings::Module1 &state = net.state();
     HTTP.setUrl(QString());
-    net.ApplyHttpProxy();
+    net.ApplyHttpProxy(state.Proxies());
     HTTP.setProtocol(transfer::Protocol::HTTP);
-    net.WaitForTransfer(HTTP);
+    net.WaitForTransfer(HTTP, state.Proxies());
     progress.setValue(75);
     progress.setStatus(QStringLiteral("Downloading script..."));
     progress.setValue(50);
@@ -28,7 +27,7 @@ Status DownloadIndex(transfer::Channels &net, platform::Progress &progress)
         qCDebug(lcIndex) << "index download failed:" << fetched.error();
         return fetched;
     }
-    net.WaitForTransfer(HTTP);
+    net.WaitForTransfer(HTTP, state.Proxies());
     progress.setValue(99);
     progress.setStatus(QStringLiteral("Loading..."));
     HTTP.setUrl(QString());

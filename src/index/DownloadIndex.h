@@ -2,14 +2,15 @@
 
 #include "text/Result.h"
 
-namespace veldra::platform
+namespace veldra::settings
 {
-class Progress;
+class Module1;
 }
 namespace veldra::transfer
 {
 class Channels;
-}
+class Progress;
+} // namespace veldra::transfer
 
 namespace veldra::index
 {
@@ -17,6 +18,6 @@ namespace veldra::index
 // Downloads the server's index into the local index file through the HTTP
 // channel while the progress display shows how far it got. The error describes
 // the failure; the caller reports it.
-Status DownloadIndex(transfer::Channels &net, platform::Progress &progress);
+Status DownloadIndex(transfer::Channels &net, const settings::Module1 &state, transfer::Progress &progress);
 
 } // namespace veldra::index

@@ -5,7 +5,7 @@
 #include "platform/Events.h"
 #include "platform/ImageList.h"
 #include "platform/Layout.h"
-#include "platform/Progress.h"
+#include "transfer/Progress.h"
 #include "platform/Twips.h"
 #include "text/Trim.h"
 
@@ -44,7 +44,7 @@ void SetResultColumns(QTreeWidget *list)
 
 } // namespace
 
-SearchAction::SearchAction(const QString &indexFile, platform::Progress &progress)
+SearchAction::SearchAction(const QString &indexFile, transfer::Progress &progress)
     : m_indexFile(indexFile)
     , m_progress(progress)
 {

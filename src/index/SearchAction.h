@@ -8,7 +8,7 @@ class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 
-namespace veldra::platform
+namespace veldra::transfer
 {
 class Progress;
 }
@@ -45,7 +45,7 @@ enum class SearchOutcome {
 class SearchAction
 {
 public:
-    SearchAction(const QString &indexFile, platform::Progress &progress);
+    SearchAction(const QString &indexFile, transfer::Progress &progress);
 
     SearchOutcome run(const SearchPanel &ui);
 
@@ -54,7 +54,7 @@ public:
 
 private:
     const QString &m_indexFile;
-    platform::Progress &m_progress;
+    transfer::Progress &m_progress;
     QVector<SearchHit> m_hits = QVector<SearchHit>(kMaxSearchHits);
     qint16 m_count = 0;
     bool m_running = false;

@@ -2,11 +2,11 @@
 
 #include "news/IsOnline.h"
 #include "news/Log.h"
-#include "platform/Progress.h"
 #include "platform/RichTextBox.h"
 #include "settings/Module1.h"
 #include "transfer/Channels.h"
 #include "transfer/Download.h"
+#include "transfer/Progress.h"
 #include "transfer/TransferChannel.h"
 
 namespace veldra::news
@@ -16,12 +16,11 @@ namespace
 {
 
 // The steps that can fail; the error describes the first failure.
-Status FetchAndShow(transfer::Channels &net, platform::RichTextBox &News)
+Status FetchAndShow(transfer::Channels &net, const settings::Module1 &state, platform::RichTextBox &News)
 {
     transfer::TransferChannel &channel = net.HTTP();
-    const settings::Module1 &state = net.state();
     channel.setRequestTimeout(120);
-    net.ApplyHttpProxy();
+    net.ApplyHttpProxy(state.Proxies());
     // Exactly the bytes received, nothing added. The start-up removed the last
     // run's file, so a document that did not arrive whole leaves none.
     const QString path = state.AppDir + QStringLiteral("news.rtf");
@@ -29,7 +28,7 @@ Status FetchAndShow(transfer::Channels &net, platform::RichTextBox &News)
                                                             transfer::FetchAs::Bytes, state.Limits.news);
         !saved)
         return saved;
-    net.WaitForTransfer(channel);
+    net.WaitForTransfer(channel, state.Proxies());
     channel.setUrl(QString());
     if (const Status loaded = News.loadFile(path); !loaded)
         return loaded;
@@ -38,9 +37,10 @@ Status FetchAndShow(transfer::Channels &net, platform::RichTextBox &News)
 
 } // namespace
 
-NewsOutcome GetNews(transfer::Channels &net, platform::RichTextBox &News, platform::Progress &progress)
+NewsOutcome GetNews(transfer::Channels &net, const settings::Module1 &state, platform::RichTextBox &News,
+                    transfer::Progress &progress)
 {
-    if (!IsOnline(net.state().ServerUrl)) {
+    if (!IsOnline(state.ServerUrl)) {
         qCDebug(lcNews) << "offline: no news fetched";
         News.setText(QStringLiteral("No news to show , because you are offline.\r\n"
                                     "Select 'Get News' in the 'On-line' menu if you are online."));
@@ -50,7 +50,7 @@ NewsOutcome GetNews(transfer::Channels &net, platform::RichTextBox &News, platfo
     progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Download news from server..."), true,
                           false);
     NewsOutcome outcome = NewsOutcome::Shown;
-    if (const Status shown = FetchAndShow(net, News); !shown) {
+    if (const Status shown = FetchAndShow(net, state, News); !shown) {
         qCDebug(lcNews) << "news failed:" << shown.error();
         outcome = ShowNewsFailure(News, shown.error());
     } else if (News.text().trimmed().isEmpty()) {

@@ -4,13 +4,17 @@
 
 namespace veldra::platform
 {
-class Progress;
 class RichTextBox;
-} // namespace veldra::platform
+}
+namespace veldra::settings
+{
+class Module1;
+}
 namespace veldra::transfer
 {
 class Channels;
-}
+class Progress;
+} // namespace veldra::transfer
 
 namespace veldra::news
 {
@@ -26,7 +30,8 @@ enum class NewsOutcome {
 // Downloads the news document into the program folder as "news.rtf" through the
 // HTTP channel and shows it in `News`; offline or on failure, `News` says why
 // instead. The progress display shows the download.
-NewsOutcome GetNews(transfer::Channels &net, platform::RichTextBox &News, platform::Progress &progress);
+NewsOutcome GetNews(transfer::Channels &net, const settings::Module1 &state, platform::RichTextBox &News,
+                    transfer::Progress &progress);
 
 // Shows in `News` why no news could be received, as a failed GetNews does.
 NewsOutcome ShowNewsFailure(platform::RichTextBox &News, const QString &description);

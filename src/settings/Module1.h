@@ -1,6 +1,7 @@
 #pragma once
 
-#include "settings/DownloadLimits.h"
+#include "transfer/Channels.h"
+#include "transfer/DownloadLimits.h"
 
 #include <QString>
 
@@ -30,7 +31,10 @@ public:
     // Where the last good index and news are kept (ends in "/").
     QString CacheDir;
     // What each kind of download may take.
-    DownloadLimits Limits;
+    transfer::DownloadLimits Limits;
+
+    // The four proxy values, as the channels take them.
+    transfer::ProxyValues Proxies() const { return {HttpProxy, HttpProxyPort, FtpProxy, FtpProxyPort}; }
 
     // Sets the names and paths, clears the previous run's work files and reads
     // the proxy settings of the current user.

@@ -48,7 +48,7 @@ Form1::Form1(settings::Module1 &state, platform::Reporter &reporter, Controls co
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_state(state)
     , m_reporter(reporter)
-    , m_net(new transfer::Channels(state, this))
+    , m_net(new transfer::Channels(this))
     , m_progress(this)
     , m_search(state.IndexFile, m_progress)
     , m_canvas(new platform::TwipsCanvas(QSize(10425, 6810), this))
@@ -110,7 +110,7 @@ void Form1::Form_Load()
     LoadForm5();
     qCDebug(lcShell) << "downloading the index from" << m_state.ServerUrl;
     m_cancelled = false;
-    const Status index = index::DownloadIndex(*m_net, m_progress);
+    const Status index = index::DownloadIndex(*m_net, m_state, m_progress);
     // Whoever cancels the index download has given up on the server: the news
     // would only wait for it again.
     const bool cancelled = !index && m_cancelled;
@@ -147,7 +147,7 @@ settings::Form5 &Form1::LoadForm5()
 
 void Form1::GetNews()
 {
-    news::KeepOrShowOfflineNews(news::GetNews(*m_net, *News, m_progress), m_state, *News);
+    news::KeepOrShowOfflineNews(news::GetNews(*m_net, m_state, *News, m_progress), m_state, *News);
     m_newsZoom->apply();
 }
 
@@ -266,7 +266,7 @@ void Form1::cmdRead_Click()
     if (fileName.isEmpty())
         return;
     m_reading = true;
-    const Result<QString> localCopy = faq::DownloadFaq(*m_net, fileName, m_progress);
+    const Result<QString> localCopy = faq::DownloadFaq(*m_net, m_state, fileName, m_progress);
     m_reading = false;
     if (m_closing)
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Progress.h"
+#include "transfer/Progress.h"
 #include "shell/Form2.h"
 #include "shell/WindowSlot.h"
 
@@ -14,7 +14,7 @@ namespace veldra::shell
 
 // The progress display of the main window: shows the progress window Form2,
 // owned by `owner`, creating it whenever it is needed and it is not there.
-class ProgressWindow : public platform::Progress
+class ProgressWindow : public transfer::Progress
 {
 public:
     explicit ProgressWindow(QWidget *owner);

@@ -1,32 +1,31 @@
 #include "transfer/Channels.h"
 
-#include "platform/Events.h"
-#include "settings/Module1.h"
 #include "transfer/ApplyProxy.h"
 #include "transfer/TransferChannel.h"
+
+#include <QCoreApplication>
 
 namespace veldra::transfer
 {
 
-Channels::Channels(const settings::Module1 &state, QObject *parent)
+Channels::Channels(QObject *parent)
     : QObject(parent)
-    , m_state(state)
     , m_http(new TransferChannel(QStringLiteral("HTTP"), this))
     , m_ftp(new TransferChannel(QStringLiteral("FTP"), this))
 {
 }
 
-void Channels::ApplyHttpProxy()
+void Channels::ApplyHttpProxy(const ProxyValues &proxies)
 {
-    ApplyProxy(*m_http, m_state.HttpProxy, m_state.HttpProxyPort);
+    ApplyProxy(*m_http, proxies.httpHost, proxies.httpPort);
 }
 
-void Channels::WaitForTransfer(TransferChannel &channel)
+void Channels::WaitForTransfer(TransferChannel &channel, const ProxyValues &proxies)
 {
-    // Sleeps in the event loop until the reply finishes, rather than polling.
+    // Sleeps in the event loop until the request finishes, rather than polling.
     while (channel.StillExecuting())
-        platform::WaitForEvents();
-    ApplyProxy(*m_ftp, m_state.FtpProxy, m_state.FtpProxyPort);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    ApplyProxy(*m_ftp, proxies.ftpHost, proxies.ftpPort);
 }
 
 bool Channels::busy() const

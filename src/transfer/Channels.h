@@ -1,41 +1,45 @@
 #pragma once
 
 #include <QObject>
-
-namespace veldra::settings
-{
-class Module1;
-}
+#include <QString>
 
 namespace veldra::transfer
 {
 
 class TransferChannel;
 
-// The main window's two transfer channels, HTTP and FTP, and the proxy settings
-// they follow. Every download goes through HTTP; FTP only ever receives its
-// proxy settings.
+// The proxy values the channels follow, as the user's settings hold them:
+// host texts and port texts, used as the proxy rule reads them.
+struct ProxyValues {
+    QString httpHost;
+    QString httpPort;
+    QString ftpHost;
+    QString ftpPort;
+};
+
+// The main window's two transfer channels, HTTP and FTP. Every download goes
+// through HTTP; FTP only ever receives its proxy settings. The proxy values
+// are handed in with each call, so the channels keep no copy that could go
+// stale when the user changes them.
 class Channels : public QObject
 {
     Q_OBJECT
 public:
-    Channels(const settings::Module1 &state, QObject *parent = nullptr);
+    explicit Channels(QObject *parent = nullptr);
 
     TransferChannel &HTTP() const { return *m_http; }
     TransferChannel &FTP() const { return *m_ftp; }
-    const settings::Module1 &state() const { return m_state; }
 
-    // ApplyProxy on HTTP with the shared HTTP proxy settings.
-    void ApplyHttpProxy();
-    // Returns when `channel` is idle, then gives FTP its proxy settings.
-    void WaitForTransfer(TransferChannel &channel);
+    // ApplyProxy on HTTP with the HTTP proxy values.
+    void ApplyHttpProxy(const ProxyValues &proxies);
+    // Returns when `channel` is idle, then gives FTP its proxy values.
+    void WaitForTransfer(TransferChannel &channel, const ProxyValues &proxies);
 
     // Whether either channel has a request under way, and ending them all.
     bool busy() const;
     void abortAll();
 
 private:
-    const settings::Module1 &m_state;
     TransferChannel *m_http;
     TransferChannel *m_ftp;
 };

@@ -1,11 +1,13 @@
 #include "transfer/Download.h"
 
 #include "text/CodePage.h"
-#include "transfer/ReplacementFile.h"
+#include "text/ReplacementFile.h"
 #include "transfer/TransferChannel.h"
 
 namespace veldra::transfer
 {
+
+using text::ReplacementFile;
 
 namespace
 {
@@ -15,7 +17,7 @@ namespace
 // character there, so each piece converts on its own, and the file ends with
 // CR LF.
 Status FetchInto(TransferChannel &channel, const QString &url, ReplacementFile &file, FetchAs as,
-                 const settings::DownloadLimit &limit)
+                 const DownloadLimit &limit)
 {
     const BodySink sink = [&file, as](QByteArrayView piece) {
         if (as == FetchAs::Bytes)
@@ -32,7 +34,7 @@ Status FetchInto(TransferChannel &channel, const QString &url, ReplacementFile &
 } // namespace
 
 Status DownloadToFile(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
-                      const settings::DownloadLimit &limit)
+                      const DownloadLimit &limit)
 {
     ReplacementFile file(path);
     if (const Status opened = file.open(); !opened)
@@ -48,7 +50,7 @@ Status DownloadToFile(TransferChannel &channel, const QString &url, const QStrin
 }
 
 Status DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
-                            const settings::DownloadLimit &limit)
+                            const DownloadLimit &limit)
 {
     ReplacementFile file(path);
     if (const Status opened = file.open(); !opened)

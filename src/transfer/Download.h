@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/DownloadLimits.h"
+#include "transfer/DownloadLimits.h"
 #include "text/Result.h"
 
 #include <QString>
@@ -20,12 +20,12 @@ enum class FetchAs { TextWithCrLf, Bytes };
 // A failed download leaves `path` an empty file, as a download that empties its
 // file before fetching would.
 Status DownloadToFile(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
-                      const settings::DownloadLimit &limit = {});
+                      const DownloadLimit &limit = {});
 
 // A failed download leaves `path` as it was, so an earlier copy stays readable;
 // a whole one replaces only an ordinary file, never a link or a folder that
 // appeared under the name while the document was arriving.
 Status DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
-                            const settings::DownloadLimit &limit = {});
+                            const DownloadLimit &limit = {});
 
 } // namespace veldra::transfer

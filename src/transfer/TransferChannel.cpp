@@ -155,7 +155,7 @@ QString TransferChannel::url() const
     return d->url;
 }
 
-Result<QString> TransferChannel::OpenURL(const QString &url, const settings::DownloadLimit &limit)
+Result<QString> TransferChannel::OpenURL(const QString &url, const DownloadLimit &limit)
 {
     Result<QByteArray> body = OpenURLBytes(url, limit);
     if (!body)
@@ -163,7 +163,7 @@ Result<QString> TransferChannel::OpenURL(const QString &url, const settings::Dow
     return text::DecodeAnsi(body.value());
 }
 
-Result<QByteArray> TransferChannel::OpenURLBytes(const QString &url, const settings::DownloadLimit &limit)
+Result<QByteArray> TransferChannel::OpenURLBytes(const QString &url, const DownloadLimit &limit)
 {
     QByteArray body;
     const BodySink collect = [&body](QByteArrayView piece) {
@@ -175,7 +175,7 @@ Result<QByteArray> TransferChannel::OpenURLBytes(const QString &url, const setti
     return body;
 }
 
-Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const settings::DownloadLimit &limit)
+Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const DownloadLimit &limit)
 {
     const auto fail = [this, &url](const QString &description) -> Status {
         qCDebug(lcTransfer) << name() << url << "failed:" << description;
@@ -247,7 +247,7 @@ Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const se
 }
 
 TransferChannel::Answer TransferChannel::exchange(const QUrl &url, const QNetworkProxy &proxy, const BodySink &sink,
-                                                  const settings::DownloadLimit &limit, QTimer &deadline)
+                                                  const DownloadLimit &limit, QTimer &deadline)
 {
     Answer answer;
     QPointer<TransferChannel> self(this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/DownloadLimits.h"
+#include "transfer/DownloadLimits.h"
 #include "text/Result.h"
 
 #include <QByteArray>
@@ -68,11 +68,11 @@ public:
     // costs no memory. Returns when the document has arrived whole or the
     // request failed; the error describes the failure. `limit` bounds the
     // body's size and the time the whole fetch may take.
-    Status Fetch(const QString &url, const BodySink &sink, const settings::DownloadLimit &limit);
+    Status Fetch(const QString &url, const BodySink &sink, const DownloadLimit &limit);
 
     // Whole-document fetches into memory, for small documents.
-    Result<QString> OpenURL(const QString &url, const settings::DownloadLimit &limit = {}); // Windows-1252 text
-    Result<QByteArray> OpenURLBytes(const QString &url, const settings::DownloadLimit &limit = {});
+    Result<QString> OpenURL(const QString &url, const DownloadLimit &limit = {}); // Windows-1252 text
+    Result<QByteArray> OpenURLBytes(const QString &url, const DownloadLimit &limit = {});
 
 signals:
     void StateChanged(veldra::transfer::TransferState state);
@@ -91,7 +91,7 @@ private:
     // One request over a connection of its own, with the channel's time-out
     // and the fetch's deadline. Everything it sets up ends before it returns.
     Answer exchange(const QUrl &url, const QNetworkProxy &proxy, const BodySink &sink,
-                    const settings::DownloadLimit &limit, QTimer &deadline);
+                    const DownloadLimit &limit, QTimer &deadline);
 
     struct Private;
     Private *d;

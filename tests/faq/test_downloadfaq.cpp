@@ -62,7 +62,7 @@ void TestDownloadFaq::initTestCase()
     QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("www")));
     server = new testsupport::TestServer(dir->filePath(QStringLiteral("www")));
     QVERIFY2(server->start(), qPrintable(server->errorString()));
-    net = new transfer::Channels(state);
+    net = new transfer::Channels;
 }
 
 void TestDownloadFaq::cleanupTestCase()
@@ -96,7 +96,7 @@ void TestDownloadFaq::serve(const QString &name, const QByteArray &bytes)
 
 Result<QString> TestDownloadFaq::download(const QString &name)
 {
-    Result<QString> localCopy = DownloadFaq(*net, name, progress);
+    Result<QString> localCopy = DownloadFaq(*net, state, name, progress);
     if (localCopy)
         state.FaqFile = localCopy.value();
     return localCopy;

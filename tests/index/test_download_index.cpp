@@ -104,9 +104,9 @@ void TestDownloadIndex::savesTextAndLineEnd()
     QFETCH(QByteArray, served);
     QVERIFY(m_server.putFile(QStringLiteral("software/corvane/script.txt"), served));
     testsupport::RecordingProgress progress;
-    transfer::Channels net(m_state);
+    transfer::Channels net;
 
-    const Status downloaded = index::DownloadIndex(net, progress);
+    const Status downloaded = index::DownloadIndex(net, m_state, progress);
 
     QVERIFY2(downloaded.ok(), qPrintable(downloaded.error()));
     QCOMPARE(FileBytes(m_state.IndexFile), served + "\r\n");
@@ -138,9 +138,9 @@ void TestDownloadIndex::failureIsReported()
     m_state.Limits.index.maxBytes = 3 * 1024 * 1024;
     QVERIFY(WriteFile(m_state.IndexFile, "from an earlier run"));
     testsupport::RecordingProgress progress;
-    transfer::Channels net(m_state);
+    transfer::Channels net;
 
-    const Status downloaded = index::DownloadIndex(net, progress);
+    const Status downloaded = index::DownloadIndex(net, m_state, progress);
 
     QVERIFY(!downloaded.ok());
     QVERIFY(!downloaded.error().isEmpty()); // the failure's description
@@ -160,8 +160,8 @@ void TestDownloadIndex::linkAtTheIndexIsNotFollowed()
     QVERIFY(QFile::link(outside, m_state.IndexFile));
     QVERIFY(m_server.putFile(QStringLiteral("software/corvane/script.txt"), "a.faq=Proxy]"));
     testsupport::RecordingProgress progress;
-    transfer::Channels net(m_state);
-    const Status downloaded = index::DownloadIndex(net, progress);
+    transfer::Channels net;
+    const Status downloaded = index::DownloadIndex(net, m_state, progress);
     QVERIFY2(downloaded.ok(), qPrintable(downloaded.error()));
     QVERIFY(!QFileInfo(m_state.IndexFile).isSymLink());
     QCOMPARE(FileBytes(m_state.IndexFile), QByteArray("a.faq=Proxy]\r\n"));
@@ -177,8 +177,8 @@ void TestDownloadIndex::usesTheHttpProxy()
     m_state.HttpProxyPort = QString::number(m_server.port());
     m_state.ServerUrl = QStringLiteral("http://veldra.invalid/software/corvane/");
     testsupport::RecordingProgress progress;
-    transfer::Channels net(m_state);
-    index::DownloadIndex(net, progress);
+    transfer::Channels net;
+    index::DownloadIndex(net, m_state, progress);
     QVERIFY(
         m_server.requests().contains(QStringLiteral("GET http://veldra.invalid/software/corvane/script.txt HTTP/1.1")));
 }

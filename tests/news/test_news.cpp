@@ -60,7 +60,7 @@ void TestNews::init()
 {
     QFile::remove(newsPath());
     platform::SetConnectivityOverride(1);
-    net = new transfer::Channels(state);
+    net = new transfer::Channels;
     progress.calls.clear();
 }
 
@@ -73,7 +73,7 @@ void TestNews::cleanup()
 void TestNews::getNews(platform::RichTextBox &news, const QString &base)
 {
     state.ServerUrl = base;
-    outcome = news::GetNews(*net, news, progress);
+    outcome = news::GetNews(*net, state, news, progress);
 }
 
 void TestNews::rtfNewsIsStoredByteForByteAndShownFormatted()

@@ -3,7 +3,7 @@
 // Stand-ins for the shell's reporter and progress window that record what the
 // code under test tells the user.
 
-#include "platform/Progress.h"
+#include "transfer/Progress.h"
 #include "platform/Reporter.h"
 
 #include <QList>
@@ -38,7 +38,7 @@ public:
 
 // Records every call as a line: "show <caption>|<status>|<showStatus>|<showBar>",
 // "value <n>", "max <n>", "status <text>", "close".
-class RecordingProgress : public veldra::platform::Progress
+class RecordingProgress : public veldra::transfer::Progress
 {
 public:
     void ShowProgress(const QString &caption, const QString &status, bool showStatus, bool showBar) override

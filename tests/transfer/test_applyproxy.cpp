@@ -1,4 +1,3 @@
-#include "settings/Module1.h"
 #include "transfer/ApplyProxy.h"
 #include "transfer/Channels.h"
 #include "transfer/ProxyText.h"
@@ -73,24 +72,24 @@ void TestApplyProxy::applyProxy()
 
 void TestApplyProxy::waitOnIdleChannelRewritesFtp()
 {
-    settings::Module1 state;
-    Channels net(state);
+    ProxyValues proxies;
+    Channels net;
     TransferChannel &http = net.HTTP();
     TransferChannel &ftp = net.FTP();
     QVERIFY(!http.StillExecuting());
 
     // Waiting on HTTP hands the FTP proxy values to the FTP channel.
-    state.FtpProxy = QStringLiteral("ftpproxy");
-    state.FtpProxyPort = QStringLiteral("021");
-    net.WaitForTransfer(http);
+    proxies.ftpHost = QStringLiteral("ftpproxy");
+    proxies.ftpPort = QStringLiteral("021");
+    net.WaitForTransfer(http, proxies);
     QCOMPARE(ftp.accessType(), AccessType::NamedProxy);
     QCOMPARE(ftp.proxy(), QStringLiteral("ftpproxy:21"));
     QCOMPARE(http.accessType(), AccessType::Default);
     QCOMPARE(http.proxy(), QString());
 
     // Port "0" switches it back and leaves the proxy text as it was.
-    state.FtpProxyPort = QStringLiteral("0");
-    net.WaitForTransfer(ftp);
+    proxies.ftpPort = QStringLiteral("0");
+    net.WaitForTransfer(ftp, proxies);
     QCOMPARE(ftp.accessType(), AccessType::Default);
     QCOMPARE(ftp.proxy(), QStringLiteral("ftpproxy:21"));
 }

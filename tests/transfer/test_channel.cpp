@@ -1,4 +1,3 @@
-#include "settings/Module1.h"
 #include "support/TestServer.h"
 #include "support/TinyProxy.h"
 #include "transfer/ApplyProxy.h"
@@ -196,7 +195,7 @@ void TestChannel::sizeLimit()
             received += piece.size();
             return Status();
         },
-        settings::DownloadLimit{limit, 60});
+        transfer::DownloadLimit{limit, 60});
     QCOMPARE(fetched.error(), description);
     QVERIFY(received <= limit);
     QCOMPARE(Count(states, TransferState::Error), description.isEmpty() ? 0 : 1);
@@ -212,7 +211,7 @@ void TestChannel::deadlineEndsATrickle()
     clock.start();
     const Status fetched = channel.Fetch(
         m_server.url(QStringLiteral("/_test/trickle/40/0.2")), [](QByteArrayView) { return Status(); },
-        settings::DownloadLimit{1024, 1});
+        transfer::DownloadLimit{1024, 1});
     QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(
         fetched.error(),
@@ -222,8 +221,8 @@ void TestChannel::deadlineEndsATrickle()
 void TestChannel::abortEndsAFetchMidStream()
 {
     // As the progress window's Cancel does it: every channel at once.
-    settings::Module1 state;
-    Channels net(state);
+    ProxyValues proxies;
+    Channels net;
     qint64 received = 0;
     bool busyBefore = false;
     QTimer::singleShot(300, &net, [&net, &busyBefore] {
@@ -236,7 +235,7 @@ void TestChannel::abortEndsAFetchMidStream()
             received += piece.size();
             return Status();
         },
-        settings::DownloadLimit{});
+        transfer::DownloadLimit{});
     QCOMPARE(fetched.error(), QStringLiteral("The transfer was cancelled"));
     QVERIFY(busyBefore);
     QVERIFY(net.HTTP().wasAborted());
@@ -266,7 +265,7 @@ void TestChannel::errorNoticeOutlastsTheTimers()
     });
     const Status fetched = channel.Fetch(
         m_server.url(QStringLiteral("/_test/endless")), [](QByteArrayView) { return Status(); },
-        settings::DownloadLimit{1024 * 1024, 2});
+        transfer::DownloadLimit{1024 * 1024, 2});
     QCOMPARE(fetched.error(), QStringLiteral("The document exceeds the size limit of 1 MiB"));
     QCOMPARE(notices, 1);
 }
@@ -384,14 +383,14 @@ void TestChannel::busyUntilTheReplyFinishes()
 {
     // A handler that runs inside a fetch and waits for the same channel (as a
     // second download would) returns once the first reply has finished.
-    settings::Module1 state;
-    Channels net(state);
+    ProxyValues proxies;
+    Channels net;
     TransferChannel &channel = net.HTTP();
     bool busyBefore = false, busyAfter = true, innerOk = false;
     QString innerText;
     QTimer::singleShot(300, &channel, [&] {
         busyBefore = channel.StillExecuting();
-        net.WaitForTransfer(channel);
+        net.WaitForTransfer(channel, proxies);
         busyAfter = channel.StillExecuting();
         QString error;
         innerOk = Fetch(channel, m_server.url(QStringLiteral("/doc.txt")), &innerText, &error);

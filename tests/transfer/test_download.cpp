@@ -3,8 +3,8 @@
 // that an endless body costs no memory.
 #include "support/Files.h"
 #include "support/TestServer.h"
+#include "text/ReplacementFile.h"
 #include "transfer/Download.h"
-#include "transfer/ReplacementFile.h"
 #include "transfer/TransferChannel.h"
 
 #include <QDir>
@@ -22,6 +22,8 @@ using namespace veldra;
 using namespace veldra::transfer;
 using testsupport::TestServer;
 using testsupport::WriteFile;
+using veldra::text::ReplacementFile;
+using veldra::text::SystemErrorText;
 
 namespace
 {
@@ -41,7 +43,7 @@ QByteArray FileBytes(const QString &path)
 }
 
 using DownloadFn = Status (*)(TransferChannel &, const QString &, const QString &, FetchAs,
-                              const settings::DownloadLimit &);
+                              const transfer::DownloadLimit &);
 
 // The names in a folder, hidden ones included.
 QStringList Entries(const QString &dir)

@@ -1,4 +1,4 @@
-#include "transfer/ReplacementFile.h"
+#include "text/ReplacementFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +10,7 @@
 #include <unistd.h>
 #include <utility>
 
-namespace veldra::transfer
+namespace veldra::text
 {
 
 namespace
@@ -152,4 +152,4 @@ void ReplacementFile::discard()
     ::unlink(QFile::encodeName(m_path).constData());
 }
 
-} // namespace veldra::transfer
+} // namespace veldra::text

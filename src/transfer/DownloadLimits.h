@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-namespace veldra::settings
+namespace veldra::transfer
 {
 
 // How much a download may take: a server that sends without end, or trickles
@@ -22,4 +22,4 @@ struct DownloadLimits {
     DownloadLimit faq{256 * DownloadLimit::kMiB, 600};
 };
 
-} // namespace veldra::settings
+} // namespace veldra::transfer

@@ -5,7 +5,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-namespace veldra::transfer
+namespace veldra::text
 {
 
 // A file written in the program folder without ever opening an existing path
@@ -58,4 +58,4 @@ private:
 // The system's description of an error number, as the file functions give it.
 QString SystemErrorText(int errorNumber);
 
-} // namespace veldra::transfer
+} // namespace veldra::text

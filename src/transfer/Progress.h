@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace veldra::platform
+namespace veldra::transfer
 {
 
 // The progress display of long operations: a caption, a status line and an
@@ -34,4 +34,4 @@ public:
     void close() override {}
 };
 
-} // namespace veldra::platform
+} // namespace veldra::transfer
