@@ -1,7 +1,7 @@
 // Filling the reader with a large document (5 MB, 20,000 links) against the
 // cheapest way to show the same body: QTextEdit::setPlainText.
 #include "faq/ReaderPanel.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -76,7 +76,7 @@ int main(int argc, char **argv)
 
     QWidget window;
     veldra::faq::ReaderPanel ui{new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window),
-                                new QLineEdit(&window), new veldra::platform::RichTextBox(&window)};
+                                new QLineEdit(&window), new veldra::richtext::RichTextBox(&window)};
     ui.txtFAQ->setGeometry(0, 0, 600, 400);
     QTextEdit anchor(&window);
     anchor.setGeometry(0, 400, 600, 400);

@@ -1,9 +1,9 @@
 // Cost of one pointer move over the reader body (finding the word under the
 // pointer and setting the pointer and tooltip) in a 10 MB body against a 10 kB
 // one. Prints hover_ratio_10mb_vs_10kb=<ratio>; the per-move times go to stderr.
+#include "desktop/Twips.h"
 #include "links/DetectLinkAtPoint.h"
-#include "platform/RichTextBox.h"
-#include "platform/Twips.h"
+#include "richtext/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -34,7 +34,7 @@ QString MakeBody(int bytes)
 }
 
 struct Body {
-    std::unique_ptr<veldra::platform::RichTextBox> box;
+    std::unique_ptr<veldra::richtext::RichTextBox> box;
     QString currentLink;
     std::vector<QPoint> points;
     std::vector<double> nsPerMove;
@@ -43,7 +43,7 @@ struct Body {
 std::unique_ptr<Body> MakeReader(int bytes)
 {
     auto b = std::make_unique<Body>();
-    b->box = std::make_unique<veldra::platform::RichTextBox>();
+    b->box = std::make_unique<veldra::richtext::RichTextBox>();
     b->box->resize(800, 600);
     b->box->setText(MakeBody(bytes));
     b->box->show();
@@ -59,7 +59,7 @@ std::unique_ptr<Body> MakeReader(int bytes)
 // One round: every point once, repeated until the round lasts long enough to time.
 void MeasureRound(Body &b)
 {
-    const float tpp = float(veldra::platform::kTwipsPerPixel);
+    const float tpp = float(veldra::desktop::kTwipsPerPixel);
     QElapsedTimer timer;
     timer.start();
     qint64 moves = 0;

@@ -8,9 +8,9 @@
 // for comparison.
 #include "../tests/support/MainWindow.h"
 #include "../tests/support/TestServer.h"
+#include "desktop/Memory.h"
 #include "index/SearchAction.h"
-#include "platform/Memory.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -195,7 +195,7 @@ int MeasureReader(const QString &root, const QString &appDir)
     w.state.HttpProxyPort = QStringLiteral("0");
     w.form->SetTVNodes();
     w.form->show();
-    auto *box = w.child<veldra::platform::RichTextBox>("txtFAQ");
+    auto *box = w.child<veldra::richtext::RichTextBox>("txtFAQ");
     // A first small read sets up what every read needs (network, fonts, the
     // reader's widgets): the idle level is that of a program in use.
     Read(w, QStringLiteral("small.txt"));
@@ -241,7 +241,7 @@ int MeasureBareTextEdit(const QString &path)
 int main(int argc, char **argv)
 {
     // As the program's main does.
-    veldra::platform::KeepLargeBuffersApart();
+    veldra::desktop::KeepLargeBuffersApart();
     Application app(argc, argv);
     QTemporaryDir dir;
     const QString www = dir.filePath(QStringLiteral("www/software/corvane"));

@@ -2,7 +2,7 @@
 // `unrtf --html` on the same file, the longest time the window's events wait
 // while a 10 MB news document loads into a visible box, and the field
 // reader's throughput on a 20 MB index-like text.
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "text/TextFile.h"
 
 #include <QApplication>
@@ -154,14 +154,14 @@ double Ms(const QElapsedTimer &t)
 }
 
 // True when the text edit has laid out the whole document.
-bool LaidOut(const veldra::platform::RichTextBox &box)
+bool LaidOut(const veldra::richtext::RichTextBox &box)
 {
     const QTextLayout *last = box.document()->lastBlock().layout();
     return last && last->lineCount() > 0;
 }
 
 // Lets the event loop run until the box has laid the document out.
-void WaitForLayout(const veldra::platform::RichTextBox &box)
+void WaitForLayout(const veldra::richtext::RichTextBox &box)
 {
     QElapsedTimer t;
     t.start();
@@ -174,7 +174,7 @@ void WaitForLayout(const veldra::platform::RichTextBox &box)
 // until the box has laid the document out.
 double MaxBlockMs(const QString &path)
 {
-    veldra::platform::RichTextBox box;
+    veldra::richtext::RichTextBox box;
     box.resize(800, 600);
     box.show();
     QApplication::processEvents();
@@ -227,7 +227,7 @@ int main(int argc, char **argv)
     std::vector<double> layouts;
     for (int i = 0; i < kRuns; ++i) {
         // Shown, like the news panel it loads into (offscreen when run headless).
-        veldra::platform::RichTextBox box;
+        veldra::richtext::RichTextBox box;
         box.resize(800, 600);
         box.show();
         QApplication::processEvents();

@@ -1,7 +1,7 @@
 // The word under the pointer, found from its line alone, against the obvious
 // scan of the box's whole text, at every character index and just outside.
 #include "links/WordScan.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "text/CodePage.h"
 
 #include <QApplication>
@@ -10,7 +10,7 @@
 
 namespace
 {
-veldra::platform::RichTextBox *box = nullptr;
+veldra::richtext::RichTextBox *box = nullptr;
 }
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     static QApplication app(*argc, *argv);
     // Made after the application and so destroyed before it, which frees the
     // font caches the box holds.
-    static veldra::platform::RichTextBox theBox;
+    static veldra::richtext::RichTextBox theBox;
     box = &theBox;
     return 0;
 }

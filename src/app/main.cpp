@@ -1,7 +1,7 @@
-#include "platform/Display.h"
-#include "platform/ImageList.h"
-#include "platform/Memory.h"
-#include "platform/MessageBox.h"
+#include "desktop/Display.h"
+#include "desktop/ImageList.h"
+#include "desktop/Memory.h"
+#include "desktop/MessageBox.h"
 #include "settings/CommandLine.h"
 #include "settings/Module1.h"
 #include "settings/ServerUrl.h"
@@ -68,25 +68,25 @@ int main(int argc, char *argv[])
     if (!library)
         PrintLine(stderr, QStringLiteral("veldra: ") + library.error());
     if (const QString missing =
-            platform::MissingDisplay(options.platform, options.display, QProcessEnvironment::systemEnvironment());
+            desktop::MissingDisplay(options.platform, options.display, QProcessEnvironment::systemEnvironment());
         !missing.isEmpty()) {
         if (library)
             PrintLine(stderr, QStringLiteral("veldra: cannot start without a display: ") + missing);
         return 1;
     }
 
-    platform::KeepLargeBuffersApart();
+    desktop::KeepLargeBuffersApart();
     qInstallMessageHandler(ConnectingHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     if (!library) {
         // Started from the desktop's menu, nobody reads the error output: the
         // refused address is shown in a box as well.
-        platform::MsgBox(library.error(), platform::MsgBoxStyle::Critical, QStringLiteral("Veldra - Error"));
+        desktop::MsgBox(library.error(), desktop::MsgBoxStyle::Critical, QStringLiteral("Veldra - Error"));
         return 1;
     }
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.veldra.Veldra"));
-    QApplication::setWindowIcon(platform::AppIcon());
+    QApplication::setWindowIcon(desktop::AppIcon());
 
     // The shared state and the windows live until the event loop has ended.
     settings::Module1 state(QString(), library.value());

@@ -2,7 +2,7 @@
 
 #include "faq/HighlightLinks.h"
 #include "faq/LinkScan.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 
 #include <QTextDocument>
 #include <QThread>
@@ -15,7 +15,7 @@ namespace
 
 const QColor &LinkColour()
 {
-    static const QColor colour = platform::RichTextBox::ColorFromBgr(kLinkColor);
+    static const QColor colour = richtext::RichTextBox::ColorFromBgr(kLinkColor);
     return colour;
 }
 
@@ -24,16 +24,16 @@ const QColor &LinkColour()
 void BuildRich(BodyDocument &body, QByteArrayView bytes, const QStringList &linkPrefixes)
 {
     QTextDocument &doc = *body.doc;
-    platform::FillDocument(doc, bytes);
-    std::vector<platform::LinkRange> links;
+    document::FillDocument(doc, bytes);
+    std::vector<document::LinkRange> links;
     for (const QString &prefix : linkPrefixes) {
-        platform::AppendPlainText(doc, QStringLiteral("  "));
+        document::AppendPlainText(doc, QStringLiteral("  "));
         const LinkScan scan = ScanLinks(doc, prefix);
         links = UniteRanges(links, scan.ranges);
         if (scan.lastMatch >= 0)
             body.caret = scan.lastMatch + 1;
     }
-    platform::MarkLinks(doc, links, LinkColour());
+    document::MarkLinks(doc, links, LinkColour());
 }
 
 // Plain text, the bulk of the bodies: searched as one string before it goes
@@ -42,9 +42,9 @@ void BuildRich(BodyDocument &body, QByteArrayView bytes, const QStringList &link
 // in those spaces.
 void BuildPlain(BodyDocument &body, QByteArrayView bytes, const QStringList &linkPrefixes)
 {
-    std::vector<platform::LinkRange> links;
+    std::vector<document::LinkRange> links;
     {
-        const QString text = platform::PlainTextOf(bytes);
+        const QString text = document::PlainTextOf(bytes);
         // The search runs beside the filling of the document, which takes
         // longer; both only read the text.
         const auto searchLinks = [&] {
@@ -59,28 +59,28 @@ void BuildPlain(BodyDocument &body, QByteArrayView bytes, const QStringList &lin
         const std::unique_ptr<QThread> search(QThread::create(searchLinks));
         search->start();
         const bool beside = search->isRunning() || search->isFinished();
-        platform::SetPlainText(*body.doc, text);
+        document::SetPlainText(*body.doc, text);
         if (beside)
             search->wait();
         else
             searchLinks(); // no thread to be had: one after the other
     }
     for (qsizetype i = 0; i < linkPrefixes.size(); ++i)
-        platform::AppendPlainText(*body.doc, QStringLiteral("  "));
-    platform::MarkPlainLinks(*body.doc, links, LinkColour());
+        document::AppendPlainText(*body.doc, QStringLiteral("  "));
+    document::MarkPlainLinks(*body.doc, links, LinkColour());
 }
 
 } // namespace
 
-BodyDocument BuildBodyDocument(QByteArrayView workFileBytes, const platform::DocumentSettings &settings,
+BodyDocument BuildBodyDocument(QByteArrayView workFileBytes, const document::DocumentSettings &settings,
                                const QStringList &linkPrefixes)
 {
-    BodyDocument body{platform::NewDocument(settings)};
-    if (platform::IsRichText(workFileBytes))
+    BodyDocument body{document::NewDocument(settings)};
+    if (document::IsRichText(workFileBytes))
         BuildRich(body, workFileBytes, linkPrefixes);
     else
         BuildPlain(body, workFileBytes, linkPrefixes);
-    platform::KeepLongWordsUnwrapped(*body.doc);
+    document::KeepLongWordsUnwrapped(*body.doc);
     return body;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/BoxDocument.h"
+#include "document/BoxDocument.h"
 
 #include <QByteArrayView>
 #include <QStringList>
@@ -24,7 +24,7 @@ struct BodyDocument {
 // the last link found, or at the start when there is none), all in one pass:
 // the links are found on the text first and marked in one edit. The prefixes
 // hold no space or line break. Touches no widget, so it can run on any thread.
-BodyDocument BuildBodyDocument(QByteArrayView workFileBytes, const platform::DocumentSettings &settings,
+BodyDocument BuildBodyDocument(QByteArrayView workFileBytes, const document::DocumentSettings &settings,
                                const QStringList &linkPrefixes);
 
 } // namespace veldra::faq

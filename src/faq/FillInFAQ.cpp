@@ -1,9 +1,9 @@
+#include "desktop/Events.h"
 #include "faq/FaqBody.h"
 #include "faq/LoadFaqBody.h"
 #include "faq/Log.h"
 #include "faq/ReaderPanel.h"
-#include "platform/Events.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 
 #include <QFile>
@@ -29,11 +29,11 @@ Status FillInFAQ(ReaderPanel &ui, settings::Module1 &state)
     // Header and body in one read, away from the windows: a long document keeps
     // them busy for a while. Events run meanwhile; when they show something else
     // in the reader (another Read, say), that is newer and this fill gives way.
-    const QPointer<platform::RichTextBox> guard(ui.txtFAQ);
+    const QPointer<richtext::RichTextBox> guard(ui.txtFAQ);
     const int generation = ui.txtFAQ->contentGeneration();
     QString path = state.FaqFile;
     Result<FaqDocument> read = Error{};
-    platform::RunOffThread([&] { read = ReadFaqDocument(path); });
+    desktop::RunOffThread([&] { read = ReadFaqDocument(path); });
     if (!guard || ui.txtFAQ->contentGeneration() != generation) {
         qCDebug(lcFaq) << "fill from" << path << "given up for a newer one";
         return {};

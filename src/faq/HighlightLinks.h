@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -17,6 +17,6 @@ constexpr unsigned int kLinkColor = 0xFF0000;
 // the link attribute. A link runs to the next space or line break; one at index 0
 // is not looked for. Appends two spaces to the box's text on every call. The
 // caret ends one character after the start of the last link.
-void HighlightLinks(platform::RichTextBox &box, const QString &prefix);
+void HighlightLinks(richtext::RichTextBox &box, const QString &prefix);
 
 } // namespace veldra::faq

@@ -1,13 +1,13 @@
 #include "faq/LayoutPause.h"
 
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 
 #include <QTextDocument>
 
 namespace veldra::faq
 {
 
-LayoutPause::LayoutPause(platform::RichTextBox &box)
+LayoutPause::LayoutPause(richtext::RichTextBox &box)
     : m_box(box)
     , m_layoutWasEnabled(box.document()->isLayoutEnabled())
     , m_updatesWereEnabled(box.updatesEnabled())

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -16,13 +16,13 @@ namespace veldra::faq
 class LayoutPause
 {
 public:
-    explicit LayoutPause(platform::RichTextBox &box);
+    explicit LayoutPause(richtext::RichTextBox &box);
     ~LayoutPause();
     LayoutPause(const LayoutPause &) = delete;
     LayoutPause &operator=(const LayoutPause &) = delete;
 
 private:
-    platform::RichTextBox &m_box;
+    richtext::RichTextBox &m_box;
     bool m_layoutWasEnabled;
     bool m_updatesWereEnabled;
 };

@@ -6,7 +6,7 @@
 namespace veldra::faq
 {
 
-using platform::LinkRange;
+using document::LinkRange;
 
 namespace
 {

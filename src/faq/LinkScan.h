@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/LinkFormat.h"
+#include "document/LinkFormat.h"
 
 #include <QString>
 #include <QStringView>
@@ -15,10 +15,10 @@ namespace veldra::faq
 // The links that start with one prefix, as the link colouring finds them: every
 // place where the prefix occurs (letter case ignored, the very first character
 // of the text never looked at), each running from there to the next space or
-// the end of its line (a paragraph's end or a line break inside it). Matches that overlap, as in "www.www.", are all found;
-// where their links overlap they form one range.
+// the end of its line (a paragraph's end or a line break inside it). Matches that overlap, as in "www.www.", are all
+// found; where their links overlap they form one range.
 struct LinkScan {
-    std::vector<platform::LinkRange> ranges; // positions, ascending and apart
+    std::vector<document::LinkRange> ranges; // positions, ascending and apart
     int lastMatch = -1;                      // the position of the last match, or -1
 };
 
@@ -31,7 +31,7 @@ LinkScan ScanLinks(const QTextDocument &doc, const QString &prefix);
 LinkScan ScanLinks(QStringView text, const QString &prefix);
 
 // The ranges that lie in `a` or in `b`, ascending and apart.
-std::vector<platform::LinkRange> UniteRanges(const std::vector<platform::LinkRange> &a,
-                                             const std::vector<platform::LinkRange> &b);
+std::vector<document::LinkRange> UniteRanges(const std::vector<document::LinkRange> &a,
+                                             const std::vector<document::LinkRange> &b);
 
 } // namespace veldra::faq

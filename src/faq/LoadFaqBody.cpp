@@ -1,11 +1,11 @@
 #include "faq/LoadFaqBody.h"
 
+#include "desktop/Events.h"
 #include "faq/BodyDocument.h"
 #include "faq/FaqBody.h"
 #include "faq/Log.h"
 #include "faq/WorkFile.h"
-#include "platform/Events.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "text/TextFile.h"
 
 #include <QCoreApplication>
@@ -17,7 +17,7 @@
 namespace veldra::faq
 {
 
-void LoadFaqBody(QString &path, platform::RichTextBox &box)
+void LoadFaqBody(QString &path, richtext::RichTextBox &box)
 {
     box.setText(QString());
     text::TextFileReader doc;
@@ -26,7 +26,7 @@ void LoadFaqBody(QString &path, platform::RichTextBox &box)
     ShowFaqBody(path, ReadBodyLines(doc), box, {});
 }
 
-void ShowFaqBody(const QString &path, QByteArray bodyLines, platform::RichTextBox &box, const QStringList &linkPrefixes)
+void ShowFaqBody(const QString &path, QByteArray bodyLines, richtext::RichTextBox &box, const QStringList &linkPrefixes)
 {
     // The document shown before is freed while the new one is made.
     std::unique_ptr<QTextDocument> previous = box.clearAndTakeDocument();
@@ -39,12 +39,12 @@ void ShowFaqBody(const QString &path, QByteArray bodyLines, platform::RichTextBo
     // The box shows what the work file holds. The document is made from the
     // bytes just written rather than read back by name, which a file put in the
     // work file's place meanwhile could answer.
-    const QPointer<platform::RichTextBox> guard(&box);
+    const QPointer<richtext::RichTextBox> guard(&box);
     const int generation = box.contentGeneration();
-    const platform::DocumentSettings settings = platform::SettingsOf(*box.document());
+    const document::DocumentSettings settings = document::SettingsOf(*box.document());
     QThread *const windows = QThread::currentThread();
     BodyDocument body;
-    platform::RunOffThread(
+    desktop::RunOffThread(
         [&] {
             body = BuildBodyDocument(bodyLines, settings, linkPrefixes);
             bodyLines.clear();
@@ -53,7 +53,7 @@ void ShowFaqBody(const QString &path, QByteArray bodyLines, platform::RichTextBo
         [&previous] { previous.reset(); });
     if (guard && box.contentGeneration() == generation) {
         box.showDocument(std::move(body.doc), body.caret);
-        platform::DoEvents();
+        desktop::DoEvents();
     } else {
         qCDebug(lcFaq) << "body of" << path << "left unshown: the box shows something newer";
     }

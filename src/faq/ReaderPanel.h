@@ -6,7 +6,7 @@
 
 class QLineEdit;
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -29,7 +29,7 @@ struct ReaderPanel {
     QLineEdit *txtAuthor = nullptr;
     QLineEdit *txtVersion = nullptr;
     QLineEdit *txtWebsite = nullptr;
-    platform::RichTextBox *txtFAQ = nullptr;
+    richtext::RichTextBox *txtFAQ = nullptr;
 };
 
 // Fills the panel from the shared FaqFile (which the header reader trims in

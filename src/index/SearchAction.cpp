@@ -1,13 +1,13 @@
 #include "index/SearchAction.h"
 
+#include "desktop/Events.h"
+#include "desktop/ImageList.h"
+#include "desktop/Layout.h"
+#include "desktop/Twips.h"
 #include "index/IndexSearch.h"
 #include "index/Log.h"
-#include "platform/Events.h"
-#include "platform/ImageList.h"
-#include "platform/Layout.h"
-#include "transfer/Progress.h"
-#include "platform/Twips.h"
 #include "text/Trim.h"
+#include "transfer/Progress.h"
 
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -30,9 +30,9 @@ constexpr qint64 kFrameMs = 16;
 // at its window's scale, which the twips are converted with.
 void SetResultColumns(QTreeWidget *list)
 {
-    const int placed = platform::TwipsGeometry(list).width();
-    const double widthTwips = placed > 0 ? placed : double(list->width()) * platform::kTwipsPerPixel;
-    const double pixelsPerTwip = widthTwips > 0 ? list->width() / widthTwips : 1.0 / platform::kTwipsPerPixel;
+    const int placed = desktop::TwipsGeometry(list).width();
+    const double widthTwips = placed > 0 ? placed : double(list->width()) * desktop::kTwipsPerPixel;
+    const double pixelsPerTwip = widthTwips > 0 ? list->width() / widthTwips : 1.0 / desktop::kTwipsPerPixel;
     list->clear();
     list->setColumnCount(0);
     list->setHeaderLabels({QStringLiteral("Subject"), QStringLiteral("Found at character")});
@@ -77,7 +77,7 @@ SearchOutcome SearchAction::run(const SearchPanel &ui)
     cmdSearch->setEnabled(false);
     cmdRead->setEnabled(false);
     m_progress.ShowProgress(QStringLiteral("Search"), QStringLiteral("Please wait, searching..."), true, true);
-    platform::DoEvents();
+    desktop::DoEvents();
     if (!alive()) {
         m_progress.close();
         return SearchOutcome::Skipped;
@@ -96,7 +96,7 @@ SearchOutcome SearchAction::run(const SearchPanel &ui)
 
     if (m_count > 0) {
         m_progress.setMaximum(m_count);
-        const QIcon icon(platform::ImageList1(1));
+        const QIcon icon(desktop::ImageList1(1));
         QList<QTreeWidgetItem *> items;
         int lastListed = -1;
         for (int i = 0; i < m_count; ++i) {
@@ -130,7 +130,7 @@ SearchOutcome SearchAction::run(const SearchPanel &ui)
     Label2->setText(QStringLiteral("Found: ") + QString::number(m_count));
 
     m_progress.close();
-    platform::DoEvents();
+    desktop::DoEvents();
     if (alive()) {
         cmdSearch->setEnabled(true);
         cmdRead->setEnabled(false);

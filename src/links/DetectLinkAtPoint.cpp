@@ -1,11 +1,11 @@
 #include "links/DetectLinkAtPoint.h"
 
+#include "desktop/Pointer.h"
+#include "desktop/Twips.h"
 #include "links/HandPointer.h"
 #include "links/LinkClass.h"
 #include "links/WordScan.h"
-#include "platform/Pointer.h"
-#include "platform/RichTextBox.h"
-#include "platform/Twips.h"
+#include "richtext/RichTextBox.h"
 
 #include <QPoint>
 #include <cmath>
@@ -24,12 +24,12 @@ int PixelsFromTwips(float twips)
     if (!std::isfinite(whole))
         whole = 0;
     whole = qBound(-1e9, whole, 1e9);
-    return int(qint64(whole) / platform::kTwipsPerPixel);
+    return int(qint64(whole) / desktop::kTwipsPerPixel);
 }
 
 } // namespace
 
-QString DetectLinkAtPoint(platform::RichTextBox &source, float x, float y, platform::RichTextBox &target,
+QString DetectLinkAtPoint(richtext::RichTextBox &source, float x, float y, richtext::RichTextBox &target,
                           const QString &appDir)
 {
     const int index = source.charFromPos(QPoint(PixelsFromTwips(x), PixelsFromTwips(y)));
@@ -38,9 +38,9 @@ QString DetectLinkAtPoint(platform::RichTextBox &source, float x, float y, platf
     const QString word = WordAtIndex(source, index);
     if (ClassifyLink(word) == LinkClass::NotALink) {
         target.setToolTip(QString());
-        target.setMousePointer(platform::PointerKind::Default);
+        target.setMousePointer(desktop::PointerKind::Default);
     } else {
-        target.setMousePointer(platform::PointerKind::Custom, LoadHandPointer(appDir));
+        target.setMousePointer(desktop::PointerKind::Custom, LoadHandPointer(appDir));
         target.setToolTip(LinkToolTip(word));
     }
     return word;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -15,7 +15,7 @@ namespace veldra::links
 // and where a click leads over a link, the box's own pointer and no tooltip
 // otherwise. Returns the word. A point beyond the text returns an empty word
 // and leaves `target` alone. The hand's picture is read from `appDir`.
-QString DetectLinkAtPoint(platform::RichTextBox &source, float x, float y, platform::RichTextBox &target,
+QString DetectLinkAtPoint(richtext::RichTextBox &source, float x, float y, richtext::RichTextBox &target,
                           const QString &appDir);
 
 } // namespace veldra::links

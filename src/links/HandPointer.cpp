@@ -1,6 +1,6 @@
 #include "links/HandPointer.h"
 
-#include "platform/Pointer.h"
+#include "desktop/Pointer.h"
 
 #include <QCoreApplication>
 
@@ -12,8 +12,8 @@ QCursor LoadHandPointer(const QString &appDir)
     QCursor hand(Qt::PointingHandCursor);
     // A system-wide install keeps its downloads in the user's data folder,
     // while the picture stays beside the executable.
-    if (!platform::LoadCursorFile(appDir + QLatin1String("hand.cur"), &hand))
-        platform::LoadCursorFile(QCoreApplication::applicationDirPath() + QLatin1String("/hand.cur"), &hand);
+    if (!desktop::LoadCursorFile(appDir + QLatin1String("hand.cur"), &hand))
+        desktop::LoadCursorFile(QCoreApplication::applicationDirPath() + QLatin1String("/hand.cur"), &hand);
     return hand;
 }
 

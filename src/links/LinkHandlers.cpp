@@ -1,13 +1,13 @@
 #include "links/LinkHandlers.h"
 
+#include "desktop/Pointer.h"
+#include "desktop/ShellOpen.h"
+#include "desktop/Twips.h"
 #include "links/DetectLinkAtPoint.h"
 #include "links/HandPointer.h"
 #include "links/LinkClass.h"
 #include "links/Log.h"
-#include "platform/Pointer.h"
-#include "platform/RichTextBox.h"
-#include "platform/ShellOpen.h"
-#include "platform/Twips.h"
+#include "richtext/RichTextBox.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -17,7 +17,7 @@
 namespace veldra::links
 {
 
-using platform::PointerKind;
+using desktop::PointerKind;
 
 void ClickTracker::press(const QMouseEvent *e)
 {
@@ -68,7 +68,7 @@ bool ReaderLinkHandlers::eventFilter(QObject *watched, QEvent *event)
         else if (click == &m_websiteClick)
             txtWebsite_MouseMove();
         else
-            platform::SetControlPointer(qobject_cast<QWidget *>(watched), PointerKind::Arrow);
+            desktop::SetControlPointer(qobject_cast<QWidget *>(watched), PointerKind::Arrow);
     } else if (!click) {
         return false;
     } else if (type == QEvent::MouseButtonPress) {
@@ -86,9 +86,9 @@ bool ReaderLinkHandlers::eventFilter(QObject *watched, QEvent *event)
 
 void ReaderLinkHandlers::txtFAQ_MouseMove(const QMouseEvent *e)
 {
-    platform::RichTextBox &txtFAQ = *m_widgets.txtFAQ;
+    richtext::RichTextBox &txtFAQ = *m_widgets.txtFAQ;
     const QPointF at = e->position();
-    const float tpp = float(platform::kTwipsPerPixel);
+    const float tpp = float(desktop::kTwipsPerPixel);
     m_currentLink = DetectLinkAtPoint(txtFAQ, float(at.x()) * tpp, float(at.y()) * tpp, txtFAQ, m_appDir);
     // A tooltip already up would keep naming the link the pointer came from.
     if (QToolTip::isVisible() && QToolTip::text() != txtFAQ.toolTip()) {
@@ -104,7 +104,7 @@ void ReaderLinkHandlers::txtFAQ_Click()
     const QString target = LinkActivationTarget(m_currentLink);
     if (!target.isEmpty()) {
         qCDebug(lcLinks) << "open" << target;
-        platform::ShellOpen(target);
+        desktop::ShellOpen(target);
     }
 }
 
@@ -112,9 +112,9 @@ void ReaderLinkHandlers::txtWebsite_MouseMove()
 {
     QLineEdit *txtWebsite = m_widgets.txtWebsite;
     if (HoldsWebsite(txtWebsite->text()))
-        platform::SetControlPointer(txtWebsite, PointerKind::Custom, LoadHandPointer(m_appDir));
+        desktop::SetControlPointer(txtWebsite, PointerKind::Custom, LoadHandPointer(m_appDir));
     else
-        platform::SetControlPointer(txtWebsite, PointerKind::Arrow);
+        desktop::SetControlPointer(txtWebsite, PointerKind::Arrow);
 }
 
 void ReaderLinkHandlers::txtWebsite_Click()
@@ -122,7 +122,7 @@ void ReaderLinkHandlers::txtWebsite_Click()
     const QString website = m_widgets.txtWebsite->text();
     if (HoldsWebsite(website)) {
         qCDebug(lcLinks) << "open website" << website;
-        platform::ShellOpen(website);
+        desktop::ShellOpen(website);
     }
 }
 

@@ -9,7 +9,7 @@ class QLineEdit;
 class QMouseEvent;
 class QWidget;
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -20,7 +20,7 @@ namespace veldra::links
 // The reader panel's widgets whose links react to the pointer.
 struct ReaderLinkWidgets {
     QWidget *frameReader = nullptr;
-    platform::RichTextBox *txtFAQ = nullptr;
+    richtext::RichTextBox *txtFAQ = nullptr;
     QLineEdit *txtWebsite = nullptr;
     QLineEdit *txtAuthor = nullptr;
     QLineEdit *txtSubject = nullptr;

@@ -1,11 +1,11 @@
 #include "links/NewsLinkHandlers.h"
 
+#include "desktop/Pointer.h"
+#include "desktop/ShellOpen.h"
 #include "links/HandPointer.h"
 #include "links/LinkClass.h"
 #include "links/Log.h"
-#include "platform/Pointer.h"
-#include "platform/RichTextBox.h"
-#include "platform/ShellOpen.h"
+#include "richtext/RichTextBox.h"
 
 #include <QMouseEvent>
 #include <QToolTip>
@@ -13,9 +13,9 @@
 namespace veldra::links
 {
 
-using platform::PointerKind;
+using desktop::PointerKind;
 
-NewsLinkHandlers::NewsLinkHandlers(platform::RichTextBox *box, const QString &appDir)
+NewsLinkHandlers::NewsLinkHandlers(richtext::RichTextBox *box, const QString &appDir)
     : QObject(box)
     , m_box(box)
     , m_appDir(appDir)
@@ -53,10 +53,10 @@ bool NewsLinkHandlers::eventFilter(QObject *watched, QEvent *event)
 
 void NewsLinkHandlers::MouseMove(const QMouseEvent *e)
 {
-    platform::RichTextBox &box = *m_box;
+    richtext::RichTextBox &box = *m_box;
     const QString target = box.anchorAt(e->position().toPoint());
     // A link the shell would refuse (a file, a program) is not shown as one.
-    m_currentLink = platform::ShellOpenUrl(target).isEmpty() ? QString() : target;
+    m_currentLink = desktop::ShellOpenUrl(target).isEmpty() ? QString() : target;
     if (m_currentLink.isEmpty()) {
         box.setToolTip(QString());
         box.setMousePointer(PointerKind::Default);
@@ -78,7 +78,7 @@ void NewsLinkHandlers::Click()
     if (m_currentLink.isEmpty())
         return;
     qCDebug(lcLinks) << "open news link" << m_currentLink;
-    platform::ShellOpen(m_currentLink);
+    desktop::ShellOpen(m_currentLink);
 }
 
 } // namespace veldra::links

@@ -8,7 +8,7 @@
 
 class QMouseEvent;
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -25,7 +25,7 @@ class NewsLinkHandlers : public QObject
 {
 public:
     // `appDir` is the program folder, where the hand's picture lies.
-    NewsLinkHandlers(platform::RichTextBox *box, const QString &appDir);
+    NewsLinkHandlers(richtext::RichTextBox *box, const QString &appDir);
 
     // The target of the link under the pointer at its last move, or empty.
     const QString &CurrentLink() const { return m_currentLink; }
@@ -37,7 +37,7 @@ private:
     void MouseMove(const QMouseEvent *e);
     void Click();
 
-    QPointer<platform::RichTextBox> m_box;
+    QPointer<richtext::RichTextBox> m_box;
     const QString &m_appDir;
     QString m_currentLink;
     ClickTracker m_click;

@@ -1,6 +1,6 @@
 #include "links/WordScan.h"
 
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 
 namespace veldra::links
 {
@@ -34,7 +34,7 @@ QString ScanWord(const QString &text, int index)
     return end > start ? text.mid(start, end - start) : QString();
 }
 
-QString WordAtIndex(const platform::RichTextBox &box, int index)
+QString WordAtIndex(const richtext::RichTextBox &box, int index)
 {
     if (index < 0 || index >= box.textLength())
         return QString();

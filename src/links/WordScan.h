@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -19,6 +19,6 @@ QString ScanWord(const QString &text, int index);
 
 // The same word in a rich-text box, found from the line under `index` alone so
 // that a pointer move costs as much in a long document as in a short one.
-QString WordAtIndex(const platform::RichTextBox &box, int index);
+QString WordAtIndex(const richtext::RichTextBox &box, int index);
 
 } // namespace veldra::links

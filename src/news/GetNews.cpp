@@ -2,7 +2,7 @@
 
 #include "news/IsOnline.h"
 #include "news/Log.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 #include "transfer/Channels.h"
 #include "transfer/Download.h"
@@ -16,7 +16,7 @@ namespace
 {
 
 // The steps that can fail; the error describes the first failure.
-Status FetchAndShow(transfer::Channels &net, const settings::Module1 &state, platform::RichTextBox &News)
+Status FetchAndShow(transfer::Channels &net, const settings::Module1 &state, richtext::RichTextBox &News)
 {
     transfer::TransferChannel &channel = net.HTTP();
     channel.setRequestTimeout(120);
@@ -37,7 +37,7 @@ Status FetchAndShow(transfer::Channels &net, const settings::Module1 &state, pla
 
 } // namespace
 
-NewsOutcome GetNews(transfer::Channels &net, const settings::Module1 &state, platform::RichTextBox &News,
+NewsOutcome GetNews(transfer::Channels &net, const settings::Module1 &state, richtext::RichTextBox &News,
                     transfer::Progress &progress)
 {
     if (!IsOnline(state.ServerUrl)) {
@@ -62,7 +62,7 @@ NewsOutcome GetNews(transfer::Channels &net, const settings::Module1 &state, pla
     return outcome;
 }
 
-NewsOutcome ShowNewsFailure(platform::RichTextBox &News, const QString &description)
+NewsOutcome ShowNewsFailure(richtext::RichTextBox &News, const QString &description)
 {
     News.setText(QStringLiteral("Unable to receive news: ") + description);
     return NewsOutcome::Failed;

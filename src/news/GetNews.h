@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -30,10 +30,10 @@ enum class NewsOutcome {
 // Downloads the news document into the program folder as "news.rtf" through the
 // HTTP channel and shows it in `News`; offline or on failure, `News` says why
 // instead. The progress display shows the download.
-NewsOutcome GetNews(transfer::Channels &net, const settings::Module1 &state, platform::RichTextBox &News,
+NewsOutcome GetNews(transfer::Channels &net, const settings::Module1 &state, richtext::RichTextBox &News,
                     transfer::Progress &progress);
 
 // Shows in `News` why no news could be received, as a failed GetNews does.
-NewsOutcome ShowNewsFailure(platform::RichTextBox &News, const QString &description);
+NewsOutcome ShowNewsFailure(richtext::RichTextBox &News, const QString &description);
 
 } // namespace veldra::news

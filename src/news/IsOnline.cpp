@@ -1,6 +1,6 @@
 #include "news/IsOnline.h"
 
-#include "platform/Connectivity.h"
+#include "news/Connectivity.h"
 
 #include <QUrl>
 
@@ -10,7 +10,7 @@ namespace veldra::news
 bool IsOnline(const QString &serverUrl)
 {
     const QUrl url(serverUrl);
-    return platform::IsConnected(url.authority());
+    return news::IsConnected(url.authority());
 }
 
 } // namespace veldra::news

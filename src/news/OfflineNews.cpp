@@ -1,7 +1,7 @@
 #include "news/OfflineNews.h"
 
 #include "news/Log.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 #include "settings/OfflineCopies.h"
 
@@ -16,7 +16,7 @@ namespace
 
 // Puts the lines before the document, in plain bold type, whatever the
 // document's first paragraph looks like.
-void PutLinesFirst(platform::RichTextBox &News, const QStringList &lines)
+void PutLinesFirst(richtext::RichTextBox &News, const QStringList &lines)
 {
     QTextCharFormat note;
     note.setFontWeight(QFont::Bold);
@@ -44,7 +44,7 @@ QString NewsFile(const settings::Module1 &state)
     return state.AppDir + QStringLiteral("news.rtf");
 }
 
-void KeepOrShowOfflineNews(NewsOutcome outcome, const settings::Module1 &state, platform::RichTextBox &News)
+void KeepOrShowOfflineNews(NewsOutcome outcome, const settings::Module1 &state, richtext::RichTextBox &News)
 {
     const settings::OfflineCopies copies(state.CacheDir);
     const QString path = NewsFile(state);

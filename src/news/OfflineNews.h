@@ -2,7 +2,7 @@
 
 #include "news/GetNews.h"
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -20,7 +20,7 @@ namespace veldra::news
 // of 5 December 2026") and, after a failure, the reason. Without a copy the
 // panel keeps what GetNews wrote. Blank news from a server that answered is
 // neither kept nor replaced.
-void KeepOrShowOfflineNews(NewsOutcome outcome, const settings::Module1 &state, platform::RichTextBox &News);
+void KeepOrShowOfflineNews(NewsOutcome outcome, const settings::Module1 &state, richtext::RichTextBox &News);
 
 // The local news file in the program folder.
 QString NewsFile(const settings::Module1 &state);

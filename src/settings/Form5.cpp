@@ -1,11 +1,11 @@
 #include "settings/Form5.h"
 
-#include "platform/ImageList.h"
-#include "platform/Layout.h"
-#include "platform/SettingsStore.h"
-#include "platform/Twips.h"
+#include "desktop/ImageList.h"
+#include "desktop/Layout.h"
+#include "desktop/Twips.h"
 #include "settings/Log.h"
 #include "settings/Module1.h"
+#include "settings/SettingsStore.h"
 #include "text/PortText.h"
 #include "text/Trim.h"
 
@@ -20,9 +20,9 @@
 namespace veldra::settings
 {
 
-using platform::MakeLabel;
-using platform::Place;
-using platform::TwipsToPixels;
+using desktop::MakeLabel;
+using desktop::Place;
+using desktop::TwipsToPixels;
 using text::PortText;
 using text::TrimSpaces;
 
@@ -106,7 +106,7 @@ Form5::Form5(Module1 &state, QWidget *owner)
 
 void Form5::Form_Load()
 {
-    Picture1->setPixmap(platform::ImageListPixmap(platform::ImageList2(6), Picture1));
+    Picture1->setPixmap(desktop::ImageListPixmap(desktop::ImageList2(6), Picture1));
     Picture1->setFrameShape(QFrame::NoFrame);
     FTP_PORT->setText(m_state.FtpProxyPort);
     FTP->setText(m_state.FtpProxy);
@@ -126,7 +126,7 @@ void Form5::cmdOK_Click()
                                 {QStringLiteral("FTP_Port"), PortText(FTP_PORT->text())}};
     for (const auto &pair : pairs) {
         // A store that cannot be written still leaves the values in force for this run.
-        if (const Status saved = platform::SaveSetting(app, section, pair[0], pair[1]); !saved.ok())
+        if (const Status saved = settings::SaveSetting(app, section, pair[0], pair[1]); !saved.ok())
             qCWarning(lcSettings) << "cannot store" << pair[0] << ":" << saved.error();
     }
     m_state.FtpProxyPort = PortText(FTP_PORT->text());

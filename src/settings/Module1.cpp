@@ -1,9 +1,9 @@
 #include "settings/Module1.h"
 
-#include "platform/SettingsStore.h"
 #include "settings/AppDir.h"
 #include "settings/Log.h"
 #include "settings/OfflineCopies.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -37,10 +37,10 @@ void Module1::LoadSettings()
     // Stored values are taken as they are; the dialog's OK and the proxy rule
     // normalise them when they are used.
     const QString section = ProxySection();
-    HttpProxy = platform::GetSetting(AppName, section, QStringLiteral("HTTP"));
-    HttpProxyPort = platform::GetSetting(AppName, section, QStringLiteral("HTTP_Port"), QStringLiteral("0"));
-    FtpProxy = platform::GetSetting(AppName, section, QStringLiteral("FTP"));
-    FtpProxyPort = platform::GetSetting(AppName, section, QStringLiteral("FTP_Port"), QStringLiteral("0"));
+    HttpProxy = settings::GetSetting(AppName, section, QStringLiteral("HTTP"));
+    HttpProxyPort = settings::GetSetting(AppName, section, QStringLiteral("HTTP_Port"), QStringLiteral("0"));
+    FtpProxy = settings::GetSetting(AppName, section, QStringLiteral("FTP"));
+    FtpProxyPort = settings::GetSetting(AppName, section, QStringLiteral("FTP_Port"), QStringLiteral("0"));
 }
 
 void Module1::DeleteWorkFiles()

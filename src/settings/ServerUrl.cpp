@@ -1,8 +1,8 @@
 #include "settings/ServerUrl.h"
 
-#include "platform/SettingsStore.h"
 #include "settings/Log.h"
 #include "settings/Module1.h"
+#include "settings/SettingsStore.h"
 
 #include <QUrl>
 
@@ -60,13 +60,13 @@ Result<QString> ChooseLibraryUrl(const std::optional<QString> &commandLineServer
         return library;
     }
     const QString appName = QStringLiteral("Veldra");
-    const QString stored = platform::GetSetting(appName, ServerSection(), QStringLiteral("URL"));
+    const QString stored = settings::GetSetting(appName, ServerSection(), QStringLiteral("URL"));
     // "URL=" with nothing after it names no server.
     if (!stored.trimmed().isEmpty()) {
         const Result<QString> library = LibraryUrlFor(stored);
         if (!library)
             return Error{QStringLiteral("%1, [%2] URL: %3")
-                             .arg(platform::SettingsFileName(appName), ServerSection(), library.error())};
+                             .arg(settings::SettingsFileName(appName), ServerSection(), library.error())};
         qCDebug(lcSettings) << "server from the settings:" << library.value();
         return library;
     }

@@ -5,10 +5,10 @@
 namespace veldra::shell
 {
 
-void DesktopReporter::MsgBox(const QString &text, platform::MsgBoxStyle style, const QString &title)
+void DesktopReporter::MsgBox(const QString &text, desktop::MsgBoxStyle style, const QString &title)
 {
     qCDebug(lcShell) << "message box:" << title << text;
-    platform::MsgBox(text, style, title);
+    desktop::MsgBox(text, style, title);
 }
 
 QString ConnectionErrorText(const QString &description)

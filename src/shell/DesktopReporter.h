@@ -1,15 +1,15 @@
 #pragma once
 
-#include "platform/Reporter.h"
+#include "desktop/Reporter.h"
 
 namespace veldra::shell
 {
 
 // Tells the user in message boxes.
-class DesktopReporter : public platform::Reporter
+class DesktopReporter : public desktop::Reporter
 {
 public:
-    void MsgBox(const QString &text, platform::MsgBoxStyle style, const QString &title) override;
+    void MsgBox(const QString &text, desktop::MsgBoxStyle style, const QString &title) override;
 };
 
 // The message of a failed download: the failure's description between the

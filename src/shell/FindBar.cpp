@@ -1,7 +1,7 @@
 #include "shell/FindBar.h"
 
-#include "platform/Layout.h"
-#include "platform/RichTextBox.h"
+#include "desktop/Layout.h"
+#include "richtext/RichTextBox.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -31,10 +31,10 @@ QPushButton *MakeButton(const QString &caption, const QString &description, QWid
 
 } // namespace
 
-FindBar::FindBar(platform::RichTextBox *body, const char *name)
+FindBar::FindBar(richtext::RichTextBox *body, const char *name)
     : QWidget(body->parentWidget())
     , m_body(body)
-    , m_bodyTwips(platform::TwipsGeometry(body))
+    , m_bodyTwips(desktop::TwipsGeometry(body))
 {
     setObjectName(QLatin1String(name));
     setAccessibleName(QStringLiteral("Find in document"));
@@ -89,8 +89,8 @@ void FindBar::open()
         // use, not while the main window is built at start-up.
         m_text->setClearButtonEnabled(true);
         const QRect body = m_bodyTwips;
-        platform::SetTwipsGeometry(m_body, body.adjusted(0, 0, 0, -(kBarTwips + kGapTwips)));
-        platform::SetTwipsGeometry(this, QRect(body.left(), body.bottom() + 1 - kBarTwips, body.width(), kBarTwips));
+        desktop::SetTwipsGeometry(m_body, body.adjusted(0, 0, 0, -(kBarTwips + kGapTwips)));
+        desktop::SetTwipsGeometry(this, QRect(body.left(), body.bottom() + 1 - kBarTwips, body.width(), kBarTwips));
         show();
         recount();
     }
@@ -104,7 +104,7 @@ void FindBar::close()
         return;
     const bool hadFocus = isAncestorOf(focusWidget());
     hide();
-    platform::SetTwipsGeometry(m_body, m_bodyTwips);
+    desktop::SetTwipsGeometry(m_body, m_bodyTwips);
     m_body->setExtraSelections({});
     if (hadFocus)
         m_body->setFocus(Qt::OtherFocusReason);
@@ -187,7 +187,7 @@ void FindBar::markMatches()
     QList<QTextEdit::ExtraSelection> marks;
     QTextCharFormat look;
     look.setBackground(QColor(255, 235, 120));
-    look.setForeground(platform::RichTextBox::InkColour());
+    look.setForeground(richtext::RichTextBox::InkColour());
     for (int at : std::as_const(m_matches)) {
         QTextCursor c(m_body->document());
         c.setPosition(at);

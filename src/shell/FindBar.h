@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -25,7 +25,7 @@ class FindBar : public QWidget
 {
     Q_OBJECT
 public:
-    FindBar(platform::RichTextBox *body, const char *name);
+    FindBar(richtext::RichTextBox *body, const char *name);
 
     // Opens the bar (or goes back to it) with the text to find selected.
     void open();
@@ -51,7 +51,7 @@ private:
     void showMatch(int index);
     void markMatches();
 
-    platform::RichTextBox *m_body;
+    richtext::RichTextBox *m_body;
     QRect m_bodyTwips; // the body's place while the bar is closed
     QLineEdit *m_text;
     QPushButton *m_previous, *m_next, *m_close;

@@ -1,18 +1,18 @@
 #include "shell/Form1.h"
 
+#include "desktop/Events.h"
+#include "desktop/ImageList.h"
+#include "desktop/Reporter.h"
+#include "desktop/Twips.h"
+#include "desktop/TwipsCanvas.h"
 #include "faq/ReaderPanel.h"
 #include "index/DownloadIndex.h"
 #include "index/OfflineIndex.h"
 #include "links/LinkHandlers.h"
 #include "news/GetNews.h"
 #include "news/OfflineNews.h"
-#include "platform/Events.h"
-#include "platform/ImageList.h"
-#include "platform/Reporter.h"
-#include "platform/RichTextBox.h"
-#include "platform/TextZoom.h"
-#include "platform/Twips.h"
-#include "platform/TwipsCanvas.h"
+#include "richtext/RichTextBox.h"
+#include "richtext/TextZoom.h"
 #include "settings/Form5.h"
 #include "settings/Module1.h"
 #include "shell/DesktopReporter.h"
@@ -40,10 +40,10 @@
 namespace veldra::shell
 {
 
-using platform::MsgBoxStyle;
-using platform::TwipsToPixels;
+using desktop::MsgBoxStyle;
+using desktop::TwipsToPixels;
 
-Form1::Form1(settings::Module1 &state, platform::Reporter &reporter, Controls controls)
+Form1::Form1(settings::Module1 &state, desktop::Reporter &reporter, Controls controls)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_state(state)
@@ -51,7 +51,7 @@ Form1::Form1(settings::Module1 &state, platform::Reporter &reporter, Controls co
     , m_net(new transfer::Channels(this))
     , m_progress(this)
     , m_search(state.IndexFile, m_progress)
-    , m_canvas(new platform::TwipsCanvas(QSize(10425, 6810), this))
+    , m_canvas(new desktop::TwipsCanvas(QSize(10425, 6810), this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Veldra v%1.%2 - written by the Veldra contributors")
@@ -60,7 +60,7 @@ Form1::Form1(settings::Module1 &state, platform::Reporter &reporter, Controls co
     // The program sets the icon for all its windows; drawn again here only
     // where it did not (a window made without the program's start).
     if (QApplication::windowIcon().isNull())
-        setWindowIcon(platform::AppIcon());
+        setWindowIcon(desktop::AppIcon());
     // The controls lie on a canvas that scales them with the font and the
     // window; the window opens at the canvas's own size.
     auto *client = new QVBoxLayout(this);
@@ -119,7 +119,7 @@ void Form1::Form_Load()
     if (!index && !m_closing)
         m_reporter.MsgBox(ConnectionErrorText(index.error()), MsgBoxStyle::Critical,
                           m_state.AppName + QStringLiteral(" - Error"));
-    platform::DoEvents();
+    desktop::DoEvents();
     if (cancelled)
         news::KeepOrShowOfflineNews(news::ShowNewsFailure(*News, index.error()), m_state, *News);
     else
@@ -160,7 +160,7 @@ void Form1::SetTVNodes()
                 parent = item;
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(TV);
         item->setText(0, n.text);
-        item->setIcon(0, platform::ImageList2(n.icon));
+        item->setIcon(0, desktop::ImageList2(n.icon));
         item->setData(0, kNodeKeyRole, n.key);
         item->setData(0, kNodeIconRole, n.icon);
         item->setData(0, kNodeTagRole, n.tag);
@@ -201,8 +201,7 @@ void Form1::NodeAction(QTreeWidgetItem *Node, bool openDialogs)
     if (!Node)
         return;
     Label3->setText(Node->text(0));
-    Picture1->setPixmap(
-        platform::ImageListPixmap(platform::ImageList2(Node->data(0, kNodeIconRole).toInt()), Picture1));
+    Picture1->setPixmap(desktop::ImageListPixmap(desktop::ImageList2(Node->data(0, kNodeIconRole).toInt()), Picture1));
     const QString tag = Node->data(0, kNodeTagRole).toString();
     const NavAction *action = FindNavAction(tag);
     if (!action)

@@ -15,13 +15,16 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace veldra::platform
+namespace veldra::desktop
 {
 class Reporter;
+class TwipsCanvas;
+} // namespace veldra::desktop
+namespace veldra::richtext
+{
 class RichTextBox;
 class TextZoom;
-class TwipsCanvas;
-} // namespace veldra::platform
+} // namespace veldra::richtext
 namespace veldra::settings
 {
 class Module1;
@@ -53,7 +56,7 @@ public:
     // When the controls are made: at once, or by the start-up right after the
     // progress window shows, so that the user sees that window sooner.
     enum class Controls { Now, AfterProgressShows };
-    Form1(settings::Module1 &state, platform::Reporter &reporter, Controls controls = Controls::Now);
+    Form1(settings::Module1 &state, desktop::Reporter &reporter, Controls controls = Controls::Now);
     ~Form1() override;
 
     // The start-up sequence; run once before the window is first shown.
@@ -103,7 +106,7 @@ private:
     bool TreeKey(QEvent *event);
     // The body of the panel on view (news or reader), its find bar and zoom.
     FindBar *VisibleFindBar() const;
-    platform::TextZoom *VisibleZoom() const;
+    richtext::TextZoom *VisibleZoom() const;
     settings::Form5 &LoadForm5();
     void SelectNode(QTreeWidgetItem *node);
     void HTTP_StateChanged(transfer::TransferState State);
@@ -113,14 +116,14 @@ private:
     void FTP_StateChanged(transfer::TransferState State);
 
     settings::Module1 &m_state;
-    platform::Reporter &m_reporter;
+    desktop::Reporter &m_reporter;
     transfer::Channels *m_net;
     ProgressWindow m_progress;
     index::SearchAction m_search;
     links::ReaderLinkHandlers *m_links = nullptr;
     links::NewsLinkHandlers *m_newsLinks = nullptr;
-    platform::TwipsCanvas *m_canvas;
-    platform::TextZoom *m_newsZoom = nullptr, *m_readerZoom = nullptr;
+    desktop::TwipsCanvas *m_canvas;
+    richtext::TextZoom *m_newsZoom = nullptr, *m_readerZoom = nullptr;
     FindBar *m_newsFind = nullptr, *m_readerFind = nullptr;
     WindowSlot<Form3> m_form3;
     WindowSlot<settings::Form5> m_form5;
@@ -141,7 +144,7 @@ private:
     QLabel *Info;
     // News panel.
     QGroupBox *frameNews;
-    platform::RichTextBox *News;
+    richtext::RichTextBox *News;
     // Search panel.
     QGroupBox *frameSearchOnline;
     QLabel *Label1;
@@ -155,7 +158,7 @@ private:
     QLabel *Label5, *Label4, *Label6, *Label7;
     QLineEdit *txtSubject, *txtAuthor, *txtWebsite, *txtVersion;
     QPushButton *cmdExtraFunctions;
-    platform::RichTextBox *txtFAQ;
+    richtext::RichTextBox *txtFAQ;
 };
 
 } // namespace veldra::shell

@@ -1,6 +1,6 @@
 // The main window's keyboard: the tree, the result list, finding and zooming.
-#include "platform/RichTextBox.h"
-#include "platform/TextZoom.h"
+#include "richtext/RichTextBox.h"
+#include "richtext/TextZoom.h"
 #include "shell/FindBar.h"
 #include "shell/Form1.h"
 
@@ -71,7 +71,7 @@ FindBar *Form1::VisibleFindBar() const
     return nullptr;
 }
 
-platform::TextZoom *Form1::VisibleZoom() const
+richtext::TextZoom *Form1::VisibleZoom() const
 {
     if (frameNews->isVisible())
         return m_newsZoom;
@@ -104,15 +104,15 @@ void Form1::ConnectKeys()
     });
     // Ctrl+= is Ctrl++ without the Shift key that "+" needs on many keyboards.
     onKeys({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] {
-        if (platform::TextZoom *zoom = VisibleZoom())
+        if (richtext::TextZoom *zoom = VisibleZoom())
             zoom->zoomIn();
     });
     onKeys({QKeySequence::ZoomOut}, [this] {
-        if (platform::TextZoom *zoom = VisibleZoom())
+        if (richtext::TextZoom *zoom = VisibleZoom())
             zoom->zoomOut();
     });
     onKeys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] {
-        if (platform::TextZoom *zoom = VisibleZoom())
+        if (richtext::TextZoom *zoom = VisibleZoom())
             zoom->reset();
     });
 }

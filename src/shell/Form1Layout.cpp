@@ -1,11 +1,11 @@
 // The main window's controls, where the layout puts them, and their wiring.
+#include "desktop/ImageList.h"
+#include "desktop/Layout.h"
+#include "desktop/TwipsCanvas.h"
 #include "links/LinkHandlers.h"
 #include "links/NewsLinkHandlers.h"
-#include "platform/ImageList.h"
-#include "platform/Layout.h"
-#include "platform/RichTextBox.h"
-#include "platform/TextZoom.h"
-#include "platform/TwipsCanvas.h"
+#include "richtext/RichTextBox.h"
+#include "richtext/TextZoom.h"
 #include "settings/Module1.h"
 #include "shell/FindBar.h"
 #include "shell/Form1.h"
@@ -22,8 +22,8 @@
 namespace veldra::shell
 {
 
-using platform::MakeLabel;
-using platform::Place;
+using desktop::MakeLabel;
+using desktop::Place;
 
 namespace
 {
@@ -50,7 +50,7 @@ void Form1::BuildLayout()
     TV = Place(new QTreeWidget(Frame2), "TV", 120, 360, 2295, 4095);
     TV->setHeaderHidden(true);
     TV->setColumnCount(1);
-    TV->setIconSize(platform::ImageListSize());
+    TV->setIconSize(desktop::ImageListSize());
     TV->setRootIsDecorated(true);
     TV->setIndentation(TV->fontMetrics().averageCharWidth() * 2);
     TV->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -66,7 +66,7 @@ void Form1::BuildLayout()
 
     // News panel.
     frameNews = MakeFrame(client, "frameNews", 2760, 120, 7575, 6615);
-    News = Place(new platform::RichTextBox(frameNews), "News", 240, 360, 6975, 5895);
+    News = Place(new richtext::RichTextBox(frameNews), "News", 240, 360, 6975, 5895);
 
     // Search panel.
     frameSearchOnline = MakeFrame(client, "frameSearchOnline", 2760, 120, 7575, 6615);
@@ -75,7 +75,7 @@ void Form1::BuildLayout()
     cmdSearch = Place(new QPushButton(QStringLiteral("&Search"), frameSearchOnline), "cmdSearch", 3840, 600, 1095, 255);
     lstResults = Place(new QTreeWidget(frameSearchOnline), "lstResults", 120, 960, 7455, 5055);
     lstResults->setRootIsDecorated(false);
-    lstResults->setIconSize(platform::ImageListSize());
+    lstResults->setIconSize(desktop::ImageListSize());
     lstResults->setColumnCount(0);
     // The hit count's place in the old layout lies inside the result list, where
     // the list would hide it; it stands beside the Read button instead.
@@ -110,7 +110,7 @@ void Form1::BuildLayout()
     cmdExtraFunctions = Place(new QPushButton(QStringLiteral("&Extra functions"), frameReader), "cmdExtraFunctions",
                               4080, 1440, 1455, 375);
     cmdExtraFunctions->setEnabled(false);
-    txtFAQ = Place(new platform::RichTextBox(frameReader), "txtFAQ", 240, 1920, 7095, 4575);
+    txtFAQ = Place(new richtext::RichTextBox(frameReader), "txtFAQ", 240, 1920, 7095, 4575);
 
     for (QWidget *panel : {static_cast<QWidget *>(frameNews), static_cast<QWidget *>(frameSearchOnline),
                            static_cast<QWidget *>(frameReader)})
@@ -128,8 +128,8 @@ void Form1::BuildLayout()
     // the way through the controls.
     m_newsFind = new FindBar(News, "newsFind");
     m_readerFind = new FindBar(txtFAQ, "readerFind");
-    m_newsZoom = new platform::TextZoom(News);
-    m_readerZoom = new platform::TextZoom(txtFAQ);
+    m_newsZoom = new richtext::TextZoom(News);
+    m_readerZoom = new richtext::TextZoom(txtFAQ);
 }
 
 // What screen readers announce for each control, beyond the captions of the

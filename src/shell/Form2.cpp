@@ -1,6 +1,6 @@
 #include "shell/Form2.h"
 
-#include "platform/Twips.h"
+#include "desktop/Twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -13,8 +13,8 @@
 namespace veldra::shell
 {
 
-using platform::TwipsRect;
-using platform::TwipsToPixels;
+using desktop::TwipsRect;
+using desktop::TwipsToPixels;
 
 namespace
 {

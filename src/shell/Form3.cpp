@@ -1,7 +1,7 @@
 #include "shell/Form3.h"
 
-#include "platform/RichTextBox.h"
-#include "platform/Twips.h"
+#include "desktop/Twips.h"
+#include "richtext/RichTextBox.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -23,9 +23,9 @@ Form3::Form3()
     mnuExportHTML = mnuExport->addAction(QStringLiteral("&HTML"));
     mnuExportHTML->setObjectName(QStringLiteral("mnuExportHTML"));
     mnuExportHTML->setEnabled(false);
-    ScriptHolder = new platform::RichTextBox(this);
+    ScriptHolder = new richtext::RichTextBox(this);
     ScriptHolder->setObjectName(QStringLiteral("ScriptHolder"));
-    ScriptHolder->setGeometry(platform::TwipsRect(120, 120, 7695, 4815));
+    ScriptHolder->setGeometry(desktop::TwipsRect(120, 120, 7695, 4815));
 }
 
 void Form3::closeEvent(QCloseEvent *event)

@@ -5,7 +5,7 @@
 class QAction;
 class QMenu;
 
-namespace veldra::platform
+namespace veldra::richtext
 {
 class RichTextBox;
 }
@@ -33,7 +33,7 @@ private:
     QMenu *mnuExport;
     QAction *mnuExportText;
     QAction *mnuExportHTML;
-    platform::RichTextBox *ScriptHolder;
+    richtext::RichTextBox *ScriptHolder;
 };
 
 } // namespace veldra::shell

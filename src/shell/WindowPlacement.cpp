@@ -1,6 +1,6 @@
 #include "shell/WindowPlacement.h"
 
-#include "platform/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/Log.h"
 
 #include <QGuiApplication>
@@ -48,7 +48,7 @@ std::optional<QRect> StoredPlace(const QString &appName)
     const QString keys[4] = {kLeft, kTop, kWidth, kHeight};
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
-        values[i] = platform::GetSetting(appName, PlacementSection(), keys[i]).toInt(&ok);
+        values[i] = settings::GetSetting(appName, PlacementSection(), keys[i]).toInt(&ok);
         if (!ok)
             return std::nullopt;
     }
@@ -124,7 +124,7 @@ void SavePlacement(const QWidget *window, const QString &appName)
     const std::pair<QString, int> values[] = {
         {kLeft, pos.x()}, {kTop, pos.y()}, {kWidth, size.width()}, {kHeight, size.height()}};
     for (const auto &[key, value] : values)
-        if (const Status saved = platform::SaveSetting(appName, PlacementSection(), key, QString::number(value));
+        if (const Status saved = settings::SaveSetting(appName, PlacementSection(), key, QString::number(value));
             !saved)
             qCWarning(lcShell) << "cannot remember the window's place:" << saved.error();
 }

@@ -11,7 +11,7 @@ import os
 import re
 import sys
 
-LAYERS = [["text"], ["rtf"], ["platform"], ["transfer"], ["settings"],
+LAYERS = [["text"], ["rtf"], ["document"], ["desktop"], ["richtext"], ["transfer"], ["settings"],
           ["index", "faq", "news", "links"], ["shell"], ["app"]]
 LEVEL = {lib: n for n, layer in enumerate(LAYERS) for lib in layer}
 MAX_LINES = 400

@@ -1,5 +1,5 @@
 #include "faq/ReaderPanel.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 #include "support/Files.h"
 #include "support/Recorders.h"
@@ -165,7 +165,7 @@ void TestDownloadFaq::failedDownloadKeepsLastGoodCopy()
     // The reader still shows the last good document.
     QWidget window;
     faq::ReaderPanel ui{new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window),
-                        new platform::RichTextBox(&window)};
+                        new richtext::RichTextBox(&window)};
     QVERIFY(faq::FillInFAQ(ui, state).ok());
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("Good"));
     QCOMPARE(ui.txtFAQ->text(), QStringLiteral("good body    "));

@@ -1,6 +1,6 @@
 #include "faq/FaqHeader.h"
 #include "faq/LoadFaqBody.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "support/Files.h"
 #include "text/CodePage.h"
 #include "text/TextFile.h"
@@ -191,7 +191,7 @@ void TestFaqDocument::workedExample()
     // when the load is done run while it is still there.
     QByteArray workFile;
     QTimer::singleShot(0, this, [&] { workFile = ReadFile(path + QStringLiteral(".tmp")); });
-    platform::RichTextBox box;
+    richtext::RichTextBox box;
     LoadFaqBody(path, box);
     QCOMPARE(workFile, QByteArray("To print\r\nopen the File menu.\r\nChoose Print, then OK.\r\nHello\r\nworld\r\n"));
     QVERIFY(!QFile::exists(path + QStringLiteral(".tmp")));
@@ -226,7 +226,7 @@ void TestFaqDocument::body()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, shown);
     QString path = document(bytes);
-    platform::RichTextBox box;
+    richtext::RichTextBox box;
     box.setText(QStringLiteral("previous document"));
     LoadFaqBody(path, box);
     QCOMPARE(box.text(), shown);
@@ -236,7 +236,7 @@ void TestFaqDocument::body()
 void TestFaqDocument::bodyOfUnreadableDocumentLeavesBoxEmpty()
 {
     QString path = dir->filePath(QStringLiteral("gone.txt"));
-    platform::RichTextBox box;
+    richtext::RichTextBox box;
     box.setText(QStringLiteral("previous document"));
     LoadFaqBody(path, box);
     QVERIFY(box.text().isEmpty());
@@ -247,7 +247,7 @@ void TestFaqDocument::bodyWhenWorkFileCannotBeMade()
 {
     QString path = document("[body]\r\nline\r\n[/body]\r\n");
     QVERIFY(QDir().mkdir(path + QStringLiteral(".tmp"))); // a folder in the work file's place
-    platform::RichTextBox box;
+    richtext::RichTextBox box;
     box.setText(QStringLiteral("previous document"));
     LoadFaqBody(path, box);
     QVERIFY(box.text().isEmpty());
@@ -258,7 +258,7 @@ void TestFaqDocument::staleWorkFileIsReplaced()
 {
     QString path = document("[body]\r\nfresh\r\n[/body]\r\n");
     QVERIFY(WriteFile(path + QStringLiteral(".tmp"), QByteArray(10000, 'x')));
-    platform::RichTextBox box;
+    richtext::RichTextBox box;
     LoadFaqBody(path, box);
     QCOMPARE(box.text(), QStringLiteral("fresh"));
     QVERIFY(!QFile::exists(path + QStringLiteral(".tmp")));
@@ -283,7 +283,7 @@ void TestFaqDocument::workFileLinkIsNotFollowed()
         QVERIFY(WriteFile(target, "keep me\r\n"));
     QString path = document("[body]\r\nshown anyway\r\n[/body]\r\n");
     QVERIFY(QFile::link(target, path + QStringLiteral(".tmp")));
-    platform::RichTextBox box;
+    richtext::RichTextBox box;
     LoadFaqBody(path, box);
     QCOMPARE(box.text(), QStringLiteral("shown anyway"));
     QCOMPARE(QFileInfo::exists(target), targetExists);
@@ -307,7 +307,7 @@ void TestFaqDocument::workFileHoldsTheDocumentsBytes()
     QVERIFY(text::WriteTextLine(written, text::DecodeAnsi(line)));
     QByteArray workFile;
     QTimer::singleShot(0, this, [&] { workFile = ReadFile(path + QStringLiteral(".tmp")); });
-    platform::RichTextBox box;
+    richtext::RichTextBox box;
     LoadFaqBody(path, box);
     QCOMPARE(workFile, written.data());
     QCOMPARE(workFile, line + "\r\n");

@@ -1,6 +1,6 @@
+#include "desktop/ShellOpen.h"
 #include "index/SearchAction.h"
-#include "platform/RichTextBox.h"
-#include "platform/ShellOpen.h"
+#include "richtext/RichTextBox.h"
 #include "support/Files.h"
 #include "support/MainWindow.h"
 #include "support/TestServer.h"
@@ -104,7 +104,7 @@ void TestReaderFlow::readShowsDocumentInReader()
     QCOMPARE(w->child<QLineEdit>("txtVersion")->text(), QStringLiteral("1.2"));
     QCOMPARE(w->child<QLineEdit>("txtAuthor")->text(), QStringLiteral("A. Writer"));
     QCOMPARE(w->child<QLineEdit>("txtWebsite")->text(), QStringLiteral("www.writer.example"));
-    auto *txtFAQ = w->child<platform::RichTextBox>("txtFAQ");
+    auto *txtFAQ = w->child<richtext::RichTextBox>("txtFAQ");
     const QString body = txtFAQ->text();
     QVERIFY2(body.startsWith(QLatin1String("To print\r\nopen the File menu.\r\nChoose Print, then OK.\r\nMore at ")),
              qPrintable(body));
@@ -146,7 +146,7 @@ void TestReaderFlow::failedReadIsReported()
     const QString suffix = QStringLiteral("\r\nPlease check your proxy settings...");
     QVERIFY2(boxes.at(1).text.startsWith(prefix) && boxes.at(1).text.endsWith(suffix), qPrintable(boxes.at(1).text));
     QVERIFY(boxes.at(1).text.contains(QLatin1String("404")));
-    QCOMPARE(boxes.at(1).style, platform::MsgBoxStyle::Critical);
+    QCOMPARE(boxes.at(1).style, desktop::MsgBoxStyle::Critical);
     QCOMPARE(boxes.at(1).title, QStringLiteral("Veldra - Error"));
     QVERIFY(!f->progress().existing());
     QVERIFY(w->state.FaqFile.isEmpty());
@@ -161,10 +161,10 @@ void TestReaderFlow::unreadableDocumentIsReportedInTwoBoxes()
     const auto &boxes = w->reporter.boxes;
     QCOMPARE(boxes.size(), 2);
     QCOMPARE(boxes.at(0).text, QStringLiteral("Could not load ") + w->state.FaqFile);
-    QCOMPARE(boxes.at(0).style, platform::MsgBoxStyle::Critical);
+    QCOMPARE(boxes.at(0).style, desktop::MsgBoxStyle::Critical);
     QCOMPARE(boxes.at(0).title, QStringLiteral("Veldra - Error"));
     QCOMPARE(boxes.at(1).text, QStringLiteral("No such file or directory"));
-    QCOMPARE(boxes.at(1).style, platform::MsgBoxStyle::Plain);
+    QCOMPARE(boxes.at(1).style, desktop::MsgBoxStyle::Plain);
     QCOMPARE(boxes.at(1).title, QStringLiteral("Veldra"));
     QVERIFY(w->child<QGroupBox>("frameReader")->isVisible());
 }
@@ -229,7 +229,7 @@ void TestReaderFlow::plantedWorkFileLinkIsNotFollowed()
     QTest::mouseClick(readButton(), Qt::LeftButton);
 
     QCOMPARE(testsupport::ReadFile(outside), QByteArray("the user's own file\r\n"));
-    auto *txtFAQ = w->child<platform::RichTextBox>("txtFAQ");
+    auto *txtFAQ = w->child<richtext::RichTextBox>("txtFAQ");
     QCOMPARE(txtFAQ->text(), QStringLiteral("The server's text: see www.example.org    "));
     QVERIFY(txtFAQ->isLinkAt(23));
     QCOMPARE(w->child<QLineEdit>("txtSubject")->text(), QStringLiteral("Planted"));
@@ -243,12 +243,12 @@ void TestReaderFlow::mailLinkFragmentIsDropped()
     // the mail program with the address alone.
     WriteFile(dir->filePath(QStringLiteral("www/software/corvane/mail.txt")),
               "Subject=Mail\r\n[body]\r\nwrite to mailto:a@b#?attach=/etc/passwd now\r\n[/body]\r\n");
-    QList<platform::ShellOpenCall> opened;
-    platform::SetShellOpenHook([&opened](const platform::ShellOpenCall &call) { opened.append(call); });
+    QList<desktop::ShellOpenCall> opened;
+    desktop::SetShellOpenHook([&opened](const desktop::ShellOpenCall &call) { opened.append(call); });
     startServer(0);
     selectResult(QStringLiteral("mail.txt"));
     QTest::mouseClick(readButton(), Qt::LeftButton);
-    auto *txtFAQ = w->child<platform::RichTextBox>("txtFAQ");
+    auto *txtFAQ = w->child<richtext::RichTextBox>("txtFAQ");
     const int at = int(txtFAQ->text().indexOf(QLatin1String("mailto:"))) + 3;
     QVERIFY(at > 3);
     QTextCursor cursor(txtFAQ->document());
@@ -257,7 +257,7 @@ void TestReaderFlow::mailLinkFragmentIsDropped()
     QTest::mouseMove(txtFAQ->viewport(), QPoint(1, 1));
     QTest::mouseMove(txtFAQ->viewport(), point);
     QTest::mouseClick(txtFAQ->viewport(), Qt::LeftButton, {}, point);
-    platform::SetShellOpenHook({});
+    desktop::SetShellOpenHook({});
 
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened.first().target, QStringLiteral("mailto:a@b#?attach=/etc/passwd"));

@@ -1,6 +1,6 @@
 #include "faq/HighlightLinks.h"
 #include "faq/ReaderPanel.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 #include "support/Files.h"
 #include "text/CodePage.h"
@@ -59,7 +59,7 @@ void TestReaderPanel::init()
     ui.txtAuthor = new QLineEdit(window);
     ui.txtVersion = new QLineEdit(window);
     ui.txtWebsite = new QLineEdit(window);
-    ui.txtFAQ = new platform::RichTextBox(window);
+    ui.txtFAQ = new richtext::RichTextBox(window);
     window->show();
 }
 
@@ -78,7 +78,7 @@ QString TestReaderPanel::writeFaq(const QByteArray &bytes)
 
 // Which characters carry the link colour and attribute, as a mask: '#' for a
 // link character, '.' for any other. Both must agree on every character.
-static QString LinkMask(const platform::RichTextBox &box)
+static QString LinkMask(const richtext::RichTextBox &box)
 {
     const QColor blue(0, 0, 255);
     QString mask;
@@ -94,7 +94,7 @@ static QString LinkMask(const platform::RichTextBox &box)
 // The same mask read from the document itself, fragment by fragment: fast
 // enough for bodies of hundreds of kilobytes. Each block separator stands for
 // the CR LF of the box's text.
-static QString FastLinkMask(const platform::RichTextBox &box)
+static QString FastLinkMask(const richtext::RichTextBox &box)
 {
     const QColor blue(0, 0, 255);
     QString mask;
@@ -104,7 +104,7 @@ static QString FastLinkMask(const platform::RichTextBox &box)
             mask += QLatin1String("..");
         for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
-            const bool link = f.isAnchor() && f.boolProperty(platform::kLinkAttribute) && f.fontUnderline();
+            const bool link = f.isAnchor() && f.boolProperty(document::kLinkAttribute) && f.fontUnderline();
             const bool coloured = f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().color() == blue;
             const QChar c =
                 link && coloured ? QLatin1Char('#') : (!link && !coloured ? QLatin1Char('.') : QLatin1Char('?'));
@@ -172,7 +172,7 @@ void TestReaderPanel::highlight()
 {
     QFETCH(QString, text);
     QFETCH(QString, mask);
-    platform::RichTextBox &box = *ui.txtFAQ;
+    richtext::RichTextBox &box = *ui.txtFAQ;
     box.setText(text);
     HighlightLinks(box, QStringLiteral("www."));
     HighlightLinks(box, QStringLiteral("http:"));
@@ -182,7 +182,7 @@ void TestReaderPanel::highlight()
 
 void TestReaderPanel::caretAfterLastLink()
 {
-    platform::RichTextBox &box = *ui.txtFAQ;
+    richtext::RichTextBox &box = *ui.txtFAQ;
     box.setText(QStringLiteral("a www.one.org b www.two.org c"));
     HighlightLinks(box, QStringLiteral("www."));
     QCOMPARE(box.selStart(), 17);
@@ -196,7 +196,7 @@ void TestReaderPanel::caretAfterLastLink()
 void TestReaderPanel::linkAfterEmptyFirstLine()
 {
     // Index 1 is then the LF of the first line break; the link at index 2 counts.
-    platform::RichTextBox &box = *ui.txtFAQ;
+    richtext::RichTextBox &box = *ui.txtFAQ;
     box.setText(QStringLiteral("\r\nwww.x.org y"));
     HighlightLinks(box, QStringLiteral("www."));
     QVERIFY(box.isLinkAt(2) && box.isLinkAt(10) && !box.isLinkAt(11));
@@ -207,7 +207,7 @@ void TestReaderPanel::lineBreakInsideParagraphEndsLink()
 {
     // A line break inside a paragraph (\\line) counts as CR LF like a
     // paragraph's end, and ends the link before it.
-    platform::RichTextBox &box = *ui.txtFAQ;
+    richtext::RichTextBox &box = *ui.txtFAQ;
     const QString path = state.AppDir + QStringLiteral("body.rtf");
     testsupport::WriteFile(path, "{\\rtf1 a www.x.org\\line next}");
     QVERIFY(box.loadFile(path).ok());
@@ -292,7 +292,7 @@ void TestReaderPanel::longBodyShownFromItsStart()
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
     QTest::qWait(50);
 
-    platform::RichTextBox &box = *ui.txtFAQ;
+    richtext::RichTextBox &box = *ui.txtFAQ;
     const QString text = box.text();
     const int www = int(text.lastIndexOf(QLatin1String("www.last.example")));
     const int http = int(text.lastIndexOf(QLatin1String("http://last.example/x")));
@@ -384,7 +384,7 @@ void TestReaderPanel::richTextBodyKeepsItsFormattingUnderLinks()
     state.FaqFile = writeFaq("Subject=Rich\r\n[body]\r\n"
                              "{\\rtf1 see {\\b www.bold.org} and {\\ul http://under.org} end}\r\n[/body]\r\n");
     QVERIFY(FillInFAQ(ui, state).ok());
-    platform::RichTextBox &box = *ui.txtFAQ;
+    richtext::RichTextBox &box = *ui.txtFAQ;
     QCOMPARE(box.text(), QStringLiteral("see www.bold.org and http://under.org end    "));
     QCOMPARE(LinkMask(box), QStringLiteral("....############.....################........"));
     const auto formatAt = [&box](int index) {
@@ -395,8 +395,8 @@ void TestReaderPanel::richTextBodyKeepsItsFormattingUnderLinks()
     QCOMPARE(formatAt(5).fontWeight(), int(QFont::Bold));
     // The document's own underline is not the link's: it stays when the link
     // attribute goes.
-    QVERIFY(formatAt(5).boolProperty(platform::kLinkUnderline));
-    QVERIFY(!formatAt(22).boolProperty(platform::kLinkUnderline));
+    QVERIFY(formatAt(5).boolProperty(document::kLinkUnderline));
+    QVERIFY(!formatAt(22).boolProperty(document::kLinkUnderline));
     QCOMPARE(box.selStart(), 22);
 }
 

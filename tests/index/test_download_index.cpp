@@ -209,8 +209,8 @@ void TestDownloadIndex::startUpGoesOnAfterFailure()
     // fixed lines, after the channel's notice.
     QStringList reported;
     for (const auto &box : w.reporter.boxes)
-        if (box.text.startsWith(kPrefix) && box.text.endsWith(kSuffix) &&
-            box.style == platform::MsgBoxStyle::Critical && box.title == QStringLiteral("Veldra - Error"))
+        if (box.text.startsWith(kPrefix) && box.text.endsWith(kSuffix) && box.style == desktop::MsgBoxStyle::Critical &&
+            box.title == QStringLiteral("Veldra - Error"))
             reported << box.text;
     QCOMPARE(reported.size(), 1);
     QVERIFY(reported.first().size() > kPrefix.size() + kSuffix.size());

@@ -278,7 +278,7 @@ void TestSearchAction::emptyTextWarns()
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(w->reporter.boxes.size(), 1);
     QCOMPARE(w->reporter.boxes[0].text, QStringLiteral("No text to search for!"));
-    QCOMPARE(w->reporter.boxes[0].style, platform::MsgBoxStyle::Exclamation);
+    QCOMPARE(w->reporter.boxes[0].style, desktop::MsgBoxStyle::Exclamation);
     QCOMPARE(w->reporter.boxes[0].title, QStringLiteral("Veldra"));
     QCOMPARE(w->child<QLabel>("Label2")->text(), QString());
 }

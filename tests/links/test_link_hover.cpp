@@ -1,8 +1,8 @@
+#include "desktop/ShellOpen.h"
 #include "links/DetectLinkAtPoint.h"
 #include "links/LinkHandlers.h"
 #include "links/WordScan.h"
-#include "platform/RichTextBox.h"
-#include "platform/ShellOpen.h"
+#include "richtext/RichTextBox.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,7 +16,7 @@
 
 using namespace veldra;
 using namespace veldra::links;
-using platform::PointerKind;
+using desktop::PointerKind;
 
 namespace
 {
@@ -31,7 +31,7 @@ struct Reader {
     QWidget window;
     QGroupBox *frameReader;
     QLineEdit *txtSubject, *txtAuthor, *txtWebsite, *txtVersion;
-    platform::RichTextBox *txtFAQ;
+    richtext::RichTextBox *txtFAQ;
     QString appDir; // the program folder, where the hand's picture lies
     ReaderLinkHandlers *handlers;
 
@@ -50,7 +50,7 @@ struct Reader {
         txtAuthor = field(1);
         txtWebsite = field(2);
         txtVersion = field(3);
-        txtFAQ = new platform::RichTextBox(frameReader);
+        txtFAQ = new richtext::RichTextBox(frameReader);
         txtFAQ->setGeometry(10, 130, 620, 340);
         handlers = new ReaderLinkHandlers({frameReader, txtFAQ, txtWebsite, txtAuthor, txtSubject, txtVersion}, appDir);
     }
@@ -89,7 +89,7 @@ private:
 
     Reader *r = nullptr;
     QTemporaryDir appDir;
-    QList<platform::ShellOpenCall> calls;
+    QList<desktop::ShellOpenCall> calls;
 };
 
 void TestLinkHover::initTestCase()
@@ -102,7 +102,7 @@ void TestLinkHover::initTestCase()
 void TestLinkHover::init()
 {
     calls.clear();
-    platform::SetShellOpenHook([this](const platform::ShellOpenCall &c) { calls.append(c); });
+    desktop::SetShellOpenHook([this](const desktop::ShellOpenCall &c) { calls.append(c); });
     r = new Reader(appDir.path() + QLatin1Char('/'));
     r->txtFAQ->setText(kBody);
     r->window.show();
@@ -113,13 +113,13 @@ void TestLinkHover::cleanup()
 {
     delete r;
     r = nullptr;
-    platform::SetShellOpenHook({});
+    desktop::SetShellOpenHook({});
 }
 
 // The middle of character `index` of the body, in viewport pixels.
 QPoint TestLinkHover::pointOf(int index) const
 {
-    platform::RichTextBox *box = r->txtFAQ;
+    richtext::RichTextBox *box = r->txtFAQ;
     QTextCursor c(box->document());
     c.setPosition(box->indexToPosition(index));
     const QRect here = box->cursorRect(c);

@@ -1,7 +1,7 @@
+#include "desktop/Pointer.h"
+#include "desktop/ShellOpen.h"
 #include "links/LinkClass.h"
 #include "links/WordScan.h"
-#include "platform/Pointer.h"
-#include "platform/ShellOpen.h"
 
 #include <QCursor>
 #include <QFile>
@@ -156,7 +156,7 @@ void TestLinkWords::shellOpenUrl()
 {
     QFETCH(QString, target);
     QFETCH(QString, url);
-    const QUrl got = platform::ShellOpenUrl(target);
+    const QUrl got = desktop::ShellOpenUrl(target);
     QCOMPARE(got.toString(QUrl::FullyEncoded), url);
     if (!url.isEmpty())
         QVERIFY(!got.isLocalFile());
@@ -165,7 +165,7 @@ void TestLinkWords::shellOpenUrl()
 void TestLinkWords::handCursorFile()
 {
     QCursor hand;
-    QVERIFY(platform::LoadCursorFile(QStringLiteral(VELDRA_SOURCE_DIR "/resources/hand.cur"), &hand));
+    QVERIFY(desktop::LoadCursorFile(QStringLiteral(VELDRA_SOURCE_DIR "/resources/hand.cur"), &hand));
     QCOMPARE(hand.shape(), Qt::BitmapCursor);
     QCOMPARE(hand.pixmap().size(), QSize(32, 32));
     QCOMPARE(hand.hotSpot(), QPoint(6, 1));
@@ -198,7 +198,7 @@ void TestLinkWords::unreadableCursorFiles()
     const QCursor before(Qt::PointingHandCursor);
     for (const QString &path : {dir.filePath(QStringLiteral("missing.cur")), truncated, rubbish, png}) {
         QCursor c = before;
-        QVERIFY2(!platform::LoadCursorFile(path, &c), qPrintable(path));
+        QVERIFY2(!desktop::LoadCursorFile(path, &c), qPrintable(path));
         QCOMPARE(c.shape(), Qt::PointingHandCursor);
     }
 }

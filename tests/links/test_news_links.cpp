@@ -1,6 +1,6 @@
+#include "desktop/ShellOpen.h"
 #include "links/NewsLinkHandlers.h"
-#include "platform/RichTextBox.h"
-#include "platform/ShellOpen.h"
+#include "richtext/RichTextBox.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,7 +9,7 @@
 #include <QToolTip>
 
 using namespace veldra;
-using platform::PointerKind;
+using desktop::PointerKind;
 
 namespace
 {
@@ -48,19 +48,19 @@ private:
 
     QTemporaryDir m_dir;
     QString m_appDir;
-    platform::RichTextBox *box = nullptr;
+    richtext::RichTextBox *box = nullptr;
     links::NewsLinkHandlers *handlers = nullptr;
-    QList<platform::ShellOpenCall> calls;
+    QList<desktop::ShellOpenCall> calls;
 };
 
 void TestNewsLinks::init()
 {
     calls.clear();
-    platform::SetShellOpenHook([this](const platform::ShellOpenCall &c) { calls.append(c); });
+    desktop::SetShellOpenHook([this](const desktop::ShellOpenCall &c) { calls.append(c); });
     QFile f(m_dir.filePath(QStringLiteral("news.rtf")));
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(kNews) == kNews.size());
     f.close();
-    box = new platform::RichTextBox;
+    box = new richtext::RichTextBox;
     box->resize(900, 200);
     QVERIFY(box->loadFile(f.fileName()));
     m_appDir = m_dir.path() + QLatin1Char('/'); // the handlers read it for every hover
@@ -72,7 +72,7 @@ void TestNewsLinks::init()
 void TestNewsLinks::cleanup()
 {
     delete box;
-    platform::SetShellOpenHook({});
+    desktop::SetShellOpenHook({});
 }
 
 // The middle of the first character of `text` in the box, in viewport pixels.

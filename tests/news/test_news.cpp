@@ -1,6 +1,6 @@
+#include "news/Connectivity.h"
 #include "news/GetNews.h"
-#include "platform/Connectivity.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 #include "support/Recorders.h"
 #include "support/TestServer.h"
@@ -36,7 +36,7 @@ private:
     QString newsPath() const { return state.AppDir + QStringLiteral("news.rtf"); }
     // GetNews from the library folder `base`, into `news`; what it says it left
     // there is in `outcome`.
-    void getNews(platform::RichTextBox &news, const QString &base);
+    void getNews(richtext::RichTextBox &news, const QString &base);
     news::NewsOutcome outcome = news::NewsOutcome::Shown;
     testsupport::TestServer server;
     QTemporaryDir appDir;
@@ -59,18 +59,18 @@ void TestNews::initTestCase()
 void TestNews::init()
 {
     QFile::remove(newsPath());
-    platform::SetConnectivityOverride(1);
+    news::SetConnectivityOverride(1);
     net = new transfer::Channels;
     progress.calls.clear();
 }
 
 void TestNews::cleanup()
 {
-    platform::SetConnectivityOverride(-1);
+    news::SetConnectivityOverride(-1);
     delete net;
 }
 
-void TestNews::getNews(platform::RichTextBox &news, const QString &base)
+void TestNews::getNews(richtext::RichTextBox &news, const QString &base)
 {
     state.ServerUrl = base;
     outcome = news::GetNews(*net, state, news, progress);
@@ -83,7 +83,7 @@ void TestNews::rtfNewsIsStoredByteForByteAndShownFormatted()
     const QByteArray rtf = sample.readAll();
     QVERIFY(server.putFile(QStringLiteral("test.rtf"), rtf));
 
-    platform::RichTextBox news;
+    richtext::RichTextBox news;
     getNews(news, server.url(QStringLiteral("/")));
 
     QFile stored(newsPath());
@@ -115,7 +115,7 @@ void TestNews::emptyOrBlankNewsSaysSo()
 {
     QFETCH(QByteArray, document);
     QVERIFY(server.putFile(QStringLiteral("test.rtf"), document));
-    platform::RichTextBox news;
+    richtext::RichTextBox news;
     getNews(news, server.url(QStringLiteral("/")));
     QCOMPARE(news.text(), QStringLiteral("Could not retrieve news, please check you proxy settings!"));
     QCOMPARE(outcome, news::NewsOutcome::Blank);
@@ -144,7 +144,7 @@ void TestNews::failuresAreReportedInThePanel()
 {
     QFETCH(QString, base);
     QFETCH(QString, detail);
-    platform::RichTextBox news;
+    richtext::RichTextBox news;
     news.setText(QStringLiteral("old"));
     state.Limits.news.maxBytes = 2 * 1024 * 1024;
     getNews(news, base);
@@ -160,10 +160,10 @@ void TestNews::failuresAreReportedInThePanel()
 
 void TestNews::offlineShowsTheOfflineTextOnly()
 {
-    platform::SetConnectivityOverride(0);
+    news::SetConnectivityOverride(0);
     QVERIFY(server.putFile(QStringLiteral("test.rtf"), QByteArray("{\\rtf1 x}")));
     const int before = server.requests().size();
-    platform::RichTextBox news;
+    richtext::RichTextBox news;
     getNews(news, server.url(QStringLiteral("/")));
     QCOMPARE(news.text(), QStringLiteral("No news to show , because you are offline.\r\n"
                                          "Select 'Get News' in the 'On-line' menu if you are online."));
@@ -176,9 +176,9 @@ void TestNews::offlineShowsTheOfflineTextOnly()
 
 void TestNews::loopbackServerCountsAsConnected()
 {
-    platform::SetConnectivityOverride(-1);
+    news::SetConnectivityOverride(-1);
     for (const char *host : {"127.0.0.1:8471", "localhost", "[::1]:80", "127.1.2.3"})
-        QVERIFY2(platform::IsConnected(QLatin1String(host)), host);
+        QVERIFY2(news::IsConnected(QLatin1String(host)), host);
 }
 
 QTEST_MAIN(TestNews)

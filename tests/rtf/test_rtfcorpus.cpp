@@ -1,6 +1,6 @@
 #include "CorpusExpectation.h"
 
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -113,7 +113,7 @@ void TestRtfCorpus::document()
 {
     QFETCH(QString, name);
     const QString path = m_dir.filePath(name);
-    veldra::platform::RichTextBox box;
+    veldra::richtext::RichTextBox box;
     QElapsedTimer timer;
     timer.start();
     QVERIFY(box.loadFile(path).ok());

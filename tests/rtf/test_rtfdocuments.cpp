@@ -1,6 +1,6 @@
 #include "RtfTestUtil.h"
 
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 
 #include <QTest>
 #include <QTextBlock>
@@ -11,7 +11,7 @@
 #include <QTextTable>
 #include <algorithm>
 
-using veldra::platform::RichTextBox;
+using veldra::richtext::RichTextBox;
 
 // Documents in the style of the word processors that write the news: Word with
 // its tables, lists, fields, pictures and headers; WordPad with East Asian

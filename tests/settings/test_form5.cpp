@@ -1,8 +1,8 @@
-#include "platform/ImageList.h"
-#include "platform/SettingsStore.h"
-#include "platform/Twips.h"
+#include "desktop/ImageList.h"
+#include "desktop/Twips.h"
 #include "settings/Form5.h"
 #include "settings/Module1.h"
+#include "settings/SettingsStore.h"
 #include "support/Files.h"
 #include "support/Widgets.h"
 
@@ -18,7 +18,7 @@
 #include <functional>
 
 using namespace veldra;
-using platform::TwipsRect;
+using desktop::TwipsRect;
 using settings::Form5;
 using settings::Module1;
 using testsupport::Child;
@@ -29,7 +29,7 @@ const QString kApp = QStringLiteral("Veldra");
 
 QString Stored(const char *key)
 {
-    return platform::GetSetting(kApp, Module1::ProxySection(), QLatin1String(key), QStringLiteral("<missing>"));
+    return settings::GetSetting(kApp, Module1::ProxySection(), QLatin1String(key), QStringLiteral("<missing>"));
 }
 
 QByteArray FileBytes(const QString &path)
@@ -140,7 +140,7 @@ void TestForm5::layout()
     }
 
     QCOMPARE(Child<QLabel>(dlg, "Picture1")->pixmap().toImage(),
-             platform::ImageListPixmap(platform::ImageList2(6), dlg).toImage());
+             desktop::ImageListPixmap(desktop::ImageList2(6), dlg).toImage());
     QCOMPARE(Child<QLabel>(dlg, "Picture1")->frameShape(), QFrame::NoFrame);
 
     // No length limit: a long text stays whole.
@@ -248,7 +248,7 @@ void TestForm5::cancelAndCloseDiscard()
 {
     QFETCH(int, how);
     SetState(m_state, QStringLiteral("old"), QStringLiteral("81"), QStringLiteral("oldftp"), QStringLiteral("21"));
-    QVERIFY(platform::SaveSetting(kApp, Module1::ProxySection(), QStringLiteral("HTTP"), QStringLiteral("old")).ok());
+    QVERIFY(settings::SaveSetting(kApp, Module1::ProxySection(), QStringLiteral("HTTP"), QStringLiteral("old")).ok());
     const QByteArray before = FileBytes(confFile());
 
     QPointer<Form5> dlg = Load();

@@ -1,6 +1,6 @@
-#include "platform/SettingsStore.h"
 #include "settings/AppDir.h"
 #include "settings/Module1.h"
+#include "settings/SettingsStore.h"
 #include "support/Files.h"
 
 #include <QDateTime>
@@ -61,15 +61,15 @@ void TestSettings::init()
 
 void TestSettings::storeFileLocation()
 {
-    QCOMPARE(platform::SettingsFileName(kApp), confFile());
-    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("HTTP"), QStringLiteral("proxy")).ok());
+    QCOMPARE(settings::SettingsFileName(kApp), confFile());
+    QVERIFY(settings::SaveSetting(kApp, kSection, QStringLiteral("HTTP"), QStringLiteral("proxy")).ok());
     QVERIFY(QFile::exists(confFile()));
 }
 
 void TestSettings::missingFileGivesDefaults()
 {
-    QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("HTTP")), QString());
-    QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("0")),
+    QCOMPARE(settings::GetSetting(kApp, kSection, QStringLiteral("HTTP")), QString());
+    QCOMPARE(settings::GetSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("0")),
              QStringLiteral("0"));
 }
 
@@ -94,10 +94,10 @@ void TestSettings::roundTrip_data()
 void TestSettings::roundTrip()
 {
     QFETCH(QString, value);
-    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("HTTP"), value).ok());
-    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("FTP"), QStringLiteral("other")).ok());
-    QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("HTTP"), QStringLiteral("default")), value);
-    QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("FTP")), QStringLiteral("other"));
+    QVERIFY(settings::SaveSetting(kApp, kSection, QStringLiteral("HTTP"), value).ok());
+    QVERIFY(settings::SaveSetting(kApp, kSection, QStringLiteral("FTP"), QStringLiteral("other")).ok());
+    QCOMPARE(settings::GetSetting(kApp, kSection, QStringLiteral("HTTP"), QStringLiteral("default")), value);
+    QCOMPARE(settings::GetSetting(kApp, kSection, QStringLiteral("FTP")), QStringLiteral("other"));
 }
 
 void TestSettings::handEdited_data()
@@ -122,18 +122,18 @@ void TestSettings::handEdited()
     QFETCH(QByteArray, line);
     QFETCH(QString, expected);
     QVERIFY(WriteFile(confFile(), "[General]\nHTTP=wrong section\n\n[Proxy_Settings]\nFTP=x\n" + line + "\n"));
-    QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("HTTP"), QStringLiteral("default")), expected);
-    QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("FTP")), QStringLiteral("x"));
+    QCOMPARE(settings::GetSetting(kApp, kSection, QStringLiteral("HTTP"), QStringLiteral("default")), expected);
+    QCOMPARE(settings::GetSetting(kApp, kSection, QStringLiteral("FTP")), QStringLiteral("x"));
 }
 
 void TestSettings::corruptFileGivesDefaults()
 {
     QVERIFY(WriteFile(confFile(), QByteArray("\x01\x02\xff\xfe[[[\n===\n[Proxy_Settings\n\0\0\0", 25)));
-    QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("0")),
+    QCOMPARE(settings::GetSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("0")),
              QStringLiteral("0"));
     // The next OK still stores its values.
-    QVERIFY(platform::SaveSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("81")).ok());
-    QCOMPARE(platform::GetSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("0")),
+    QVERIFY(settings::SaveSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("81")).ok());
+    QCOMPARE(settings::GetSetting(kApp, kSection, QStringLiteral("HTTP_Port"), QStringLiteral("0")),
              QStringLiteral("81"));
 }
 

@@ -1,6 +1,6 @@
 // What the program is told before any window exists: the command line, the
 // server to use, and whether there is a display to show windows on.
-#include "platform/Display.h"
+#include "desktop/Display.h"
 #include "settings/CommandLine.h"
 #include "settings/Module1.h"
 #include "settings/ServerUrl.h"
@@ -265,7 +265,7 @@ void TestStartOptions::display()
     QFETCH(QString, platformOption);
     QFETCH(QString, displayOption);
     QFETCH(QStringList, environment);
-    const QString missing = platform::MissingDisplay(platformOption, displayOption, Env(environment));
+    const QString missing = desktop::MissingDisplay(platformOption, displayOption, Env(environment));
     QTEST(!missing.isEmpty(), "missing");
     QVERIFY(!missing.contains(QLatin1Char('\n')));
 }

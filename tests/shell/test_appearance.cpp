@@ -1,8 +1,8 @@
-#include "platform/RichTextBox.h"
-#include "platform/SettingsStore.h"
-#include "platform/Twips.h"
-#include "platform/TwipsCanvas.h"
+#include "desktop/Twips.h"
+#include "desktop/TwipsCanvas.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Form5.h"
+#include "settings/SettingsStore.h"
 #include "shell/Form2.h"
 #include "shell/WindowPlacement.h"
 #include "support/Files.h"
@@ -133,7 +133,7 @@ struct Lowest {
     int links = 0;
 };
 
-Lowest LowestContrast(const platform::RichTextBox &box)
+Lowest LowestContrast(const richtext::RichTextBox &box)
 {
     Lowest low;
     const QPalette pal = box.palette();
@@ -173,7 +173,7 @@ void TestAppearance::initTestCase()
 void TestAppearance::init()
 {
     m_dir = new QTemporaryDir;
-    QFile::remove(platform::SettingsFileName(QStringLiteral("Veldra")));
+    QFile::remove(settings::SettingsFileName(QStringLiteral("Veldra")));
     // A font whose window fits the test screen, unless a test asks for another.
     QFont font = m_font;
     font.setPixelSize(8);
@@ -220,7 +220,7 @@ void TestAppearance::largeFontClipsNoCaption()
     f->TV_NodeClick(f->TVNode(3));
     CheckCaptions(f);
     // Squeezed as low as the layout goes before it scrolls.
-    auto *canvas = Child<platform::TwipsCanvas>(f, "Form1Canvas");
+    auto *canvas = Child<desktop::TwipsCanvas>(f, "Form1Canvas");
     f->resize(canvas->smallestSize());
     QTRY_COMPARE(canvas->canvas()->size(), canvas->smallestSize());
     for (int node : {2, 3, 4}) {
@@ -279,7 +279,7 @@ void TestAppearance::windowGrowsWithTheFontAndStaysOnTheScreen()
     QVERIFY(QTest::qWaitForWindowExposed(f));
     QVERIFY2(screen.contains(f->frameGeometry()),
              qPrintable(QStringLiteral("%1,%2 %3x%4").arg(f->x()).arg(f->y()).arg(f->width()).arg(f->height())));
-    auto *canvas = Child<platform::TwipsCanvas>(f, "Form1Canvas");
+    auto *canvas = Child<desktop::TwipsCanvas>(f, "Form1Canvas");
     QCOMPARE(canvas->canvas()->size(), canvas->smallestSize());
     QVERIFY(canvas->canvas()->width() > canvas->viewport()->width());
     // The smallest it may be made still shows a good part of the panels.
@@ -293,7 +293,7 @@ void TestAppearance::placeIsRememberedPerUser()
     shell::Form1 *f = w->form.get();
     f->PlaceWindow();
     // The first start uses the layout's own place.
-    QCOMPARE(f->pos(), QPoint(platform::TwipsToPixels(735), platform::TwipsToPixels(570)));
+    QCOMPARE(f->pos(), QPoint(desktop::TwipsToPixels(735), desktop::TwipsToPixels(570)));
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
     f->move(20, 30);
@@ -301,7 +301,7 @@ void TestAppearance::placeIsRememberedPerUser()
     QTRY_COMPARE(f->pos(), QPoint(20, 30));
     const QSize left = f->size();
     f->close();
-    const QString conf = QString::fromUtf8(testsupport::ReadFile(platform::SettingsFileName(QStringLiteral("Veldra"))));
+    const QString conf = QString::fromUtf8(testsupport::ReadFile(settings::SettingsFileName(QStringLiteral("Veldra"))));
     QVERIFY2(conf.contains(QStringLiteral("[Main_Window]")) && conf.contains(QStringLiteral("Left=20")),
              qPrintable(conf));
 
@@ -315,20 +315,20 @@ void TestAppearance::forgottenOrLostPlaceFallsBackToTheLayouts()
 {
     const QString app = QStringLiteral("Veldra");
     const QString section = shell::PlacementSection();
-    const QPoint layoutPlace(platform::TwipsToPixels(735), platform::TwipsToPixels(570));
+    const QPoint layoutPlace(desktop::TwipsToPixels(735), desktop::TwipsToPixels(570));
     // A place on a screen that is not there any more.
     for (const auto &[key, value] : {std::pair{"Left", "5000"}, {"Top", "4000"}, {"Width", "300"}, {"Height", "200"}})
-        QVERIFY(platform::SaveSetting(app, section, QLatin1String(key), QLatin1String(value)));
+        QVERIFY(settings::SaveSetting(app, section, QLatin1String(key), QLatin1String(value)));
     makeWindow()->form->PlaceWindow();
     QCOMPARE(w->form->pos(), layoutPlace);
     // A place that is not a number.
-    QVERIFY(platform::SaveSetting(app, section, QStringLiteral("Left"), QStringLiteral("left")));
+    QVERIFY(settings::SaveSetting(app, section, QStringLiteral("Left"), QStringLiteral("left")));
     makeWindow()->form->PlaceWindow();
     QCOMPARE(w->form->pos(), layoutPlace);
     // Larger than the screen: as large as the screen's free area.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     for (const auto &[key, value] : {std::pair{"Left", "10"}, {"Top", "10"}, {"Width", "5000"}, {"Height", "5000"}})
-        QVERIFY(platform::SaveSetting(app, section, QLatin1String(key), QLatin1String(value)));
+        QVERIFY(settings::SaveSetting(app, section, QLatin1String(key), QLatin1String(value)));
     makeWindow()->form->PlaceWindow();
     QVERIFY(w->form->width() <= screen.width() && w->form->height() <= screen.height());
     QVERIFY2(w->form->width() >= screen.width() - 10, qPrintable(QString::number(w->form->width())));
@@ -373,7 +373,7 @@ void TestAppearance::darkThemeKeepsDocumentsReadable()
     makeWindow();
     shell::Form1 *f = w->form.get();
 
-    auto *News = w->child<platform::RichTextBox>("News");
+    auto *News = w->child<richtext::RichTextBox>("News");
     QVERIFY(News->loadFile(QStringLiteral(VELDRA_SOURCE_DIR "/library/software/corvane/test.rtf")));
     const Lowest news = LowestContrast(*News);
     QVERIFY2(news.text >= 4.5, qPrintable(QStringLiteral("news text %1: %2").arg(news.text).arg(news.where)));
@@ -386,7 +386,7 @@ void TestAppearance::darkThemeKeepsDocumentsReadable()
                                "See www.example.org and http://example.org/x for more.\r\n[/body]\r\n"));
     w->state.FaqFile = w->state.AppDir + QStringLiteral("doc.faq");
     f->TV_NodeClick(f->TVNode(4));
-    auto *txtFAQ = w->child<platform::RichTextBox>("txtFAQ");
+    auto *txtFAQ = w->child<richtext::RichTextBox>("txtFAQ");
     const Lowest reader = LowestContrast(*txtFAQ);
     QVERIFY2(reader.text >= 4.5 && reader.link >= 4.5,
              qPrintable(QStringLiteral("reader %1 / %2: %3").arg(reader.text).arg(reader.link).arg(reader.where)));

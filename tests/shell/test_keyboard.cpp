@@ -1,5 +1,5 @@
 #include "index/SearchAction.h"
-#include "platform/RichTextBox.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Form5.h"
 #include "shell/FindBar.h"
 #include "support/Files.h"
@@ -287,7 +287,7 @@ void TestKeyboard::everyInputHasAnAccessibleNameAndDescription()
 
 void TestKeyboard::findAndZoomKeysWorkOnTheVisibleBody()
 {
-    auto *News = child<platform::RichTextBox>("News");
+    auto *News = child<richtext::RichTextBox>("News");
     News->setText(QStringLiteral("one news line\r\nnews again"));
     auto *newsFind = Child<shell::FindBar>(f, "newsFind");
     auto *readerFind = Child<shell::FindBar>(f, "readerFind");

@@ -1,7 +1,7 @@
-#include "platform/Layout.h"
-#include "platform/RichTextBox.h"
-#include "platform/Twips.h"
-#include "platform/TwipsCanvas.h"
+#include "desktop/Layout.h"
+#include "desktop/Twips.h"
+#include "desktop/TwipsCanvas.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Form5.h"
 #include "shell/Form2.h"
 #include "shell/Form3.h"
@@ -27,7 +27,7 @@
 #include <QtMath>
 
 using namespace veldra;
-using platform::MsgBoxStyle;
+using desktop::MsgBoxStyle;
 using shell::Form2;
 using testsupport::Child;
 
@@ -221,8 +221,8 @@ void TestShell::layoutScalesTheTwipsTable()
 {
     // The window opens at the layout's size in twips, drawn at the scale of
     // the font and screen, and every control where the layout puts it.
-    const double s = platform::PixelsPerTwip();
-    auto *canvas = Child<platform::TwipsCanvas>(f, "Form1Canvas");
+    const double s = desktop::PixelsPerTwip();
+    auto *canvas = Child<desktop::TwipsCanvas>(f, "Form1Canvas");
     QCOMPARE(f->size(), QSize(qCeil(10425 * s), qCeil(6810 * s)));
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
@@ -242,7 +242,7 @@ void TestShell::layoutScalesTheTwipsTable()
     const auto check = [&](const char *when) {
         const double sx = canvas->pixelsPerTwipX(), sy = canvas->pixelsPerTwipY();
         for (const auto &c : controls)
-            QVERIFY2(Child<QWidget>(f, c.name)->geometry() == platform::ScaleTwipsRect(c.twips, sx, sy),
+            QVERIFY2(Child<QWidget>(f, c.name)->geometry() == desktop::ScaleTwipsRect(c.twips, sx, sy),
                      qPrintable(QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(when)));
     };
     QVERIFY(qAbs(canvas->pixelsPerTwipX() - s) < 0.001 && qAbs(canvas->pixelsPerTwipY() - s) < 0.001);
@@ -256,8 +256,8 @@ void TestShell::layoutScalesTheTwipsTable()
     for (const char *name : {"Label1", "Label5", "Label4", "Label6", "Label7"}) {
         auto *label = Child<QLabel>(f, name);
         QVERIFY2(label->width() >= label->sizeHint().width(), name);
-        QCOMPARE(label->pos(), platform::ScaleTwipsRect(platform::TwipsGeometry(label), canvas->pixelsPerTwipX(),
-                                                        canvas->pixelsPerTwipY())
+        QCOMPARE(label->pos(), desktop::ScaleTwipsRect(desktop::TwipsGeometry(label), canvas->pixelsPerTwipX(),
+                                                       canvas->pixelsPerTwipY())
                                    .topLeft());
     }
     QCOMPARE(child<QPushButton>("cmdRead")->text(), QStringLiteral("&Read"));
@@ -268,7 +268,7 @@ void TestShell::layoutScalesTheTwipsTable()
     QCOMPARE(child<QLineEdit>("txtSearchText")->nextInFocusChain(),
              static_cast<QWidget *>(child<QPushButton>("cmdSearch")));
     QCOMPARE(child<QPushButton>("cmdRead")->nextInFocusChain(),
-             static_cast<QWidget *>(child<platform::RichTextBox>("News")));
+             static_cast<QWidget *>(child<richtext::RichTextBox>("News")));
 }
 
 void TestShell::progressWindowStates()
@@ -279,7 +279,7 @@ void TestShell::progressWindowStates()
     QVERIFY(p && p->isVisible());
     QCOMPARE(p->parentWidget(), f);
     QCOMPARE(p->outerHeightTwips(), 1665);
-    QCOMPARE(p->width(), platform::TwipsToPixels(7635));
+    QCOMPARE(p->width(), desktop::TwipsToPixels(7635));
     auto *status = Child<QLabel>(p, "Status");
     auto *bar = Child<QProgressBar>(p, "Prog");
     progress.setMaximum(7);
@@ -332,7 +332,7 @@ void TestShell::functionsMenu()
                                    "Subject=S\r\n[body]\r\nbody text\r\n[/body]\r\n"));
     w->state.FaqFile = w->state.AppDir + QStringLiteral("doc.txt");
     f->TV_NodeClick(f->TVNode(4));
-    auto *txtFAQ = child<platform::RichTextBox>("txtFAQ");
+    auto *txtFAQ = child<richtext::RichTextBox>("txtFAQ");
     const QString before = txtFAQ->text();
     const QStringList files = QDir(w->state.AppDir).entryList(QDir::Files);
     auto *button = child<QPushButton>("cmdExtraFunctions");

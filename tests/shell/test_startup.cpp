@@ -1,7 +1,7 @@
 // The start-up as the user meets it when the server is slow or gone: Cancel on
 // the progress window, and the last good index and news put back.
-#include "platform/Connectivity.h"
-#include "platform/RichTextBox.h"
+#include "news/Connectivity.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 #include "shell/DesktopReporter.h"
 #include "shell/Form2.h"
@@ -37,7 +37,7 @@ const QByteArray kIndex = "old.faq=Proxy from the old index]\r\n\r\n";
 const QByteArray kNews = "{\\rtf1\\ansi\\qc Old headline\\par\\pard\\ql Old body\\par}";
 const QDateTime kKept(QDate(2026, 12, 5), QTime(9, 30));
 
-QStringList Lines(const platform::RichTextBox *box)
+QStringList Lines(const richtext::RichTextBox *box)
 {
     return box->toPlainText().split(QLatin1Char('\n'));
 }
@@ -109,7 +109,7 @@ void TestStartUp::init()
 
 void TestStartUp::cleanup()
 {
-    platform::SetConnectivityOverride(-1);
+    news::SetConnectivityOverride(-1);
     delete m_appDir;
     delete m_cache;
 }
@@ -137,7 +137,7 @@ void TestStartUp::goodStartKeepsCopies()
     QCOMPARE(ReadFile(cached("script.dat")), QByteArray("new.faq=Proxy from the server]\r\n"));
     QCOMPARE(ReadFile(cached("news.rtf")), QByteArray("{\\rtf1 Fresh news\\par}"));
     QCOMPARE(w->child<QLabel>("Label2")->text(), QString());
-    QCOMPARE(w->child<platform::RichTextBox>("News")->text(), QStringLiteral("Fresh news"));
+    QCOMPARE(w->child<richtext::RichTextBox>("News")->text(), QStringLiteral("Fresh news"));
     QVERIFY(w->reporter.boxes.isEmpty());
 }
 
@@ -160,7 +160,7 @@ void TestStartUp::controlsAreMadeOnceTheProgressShows()
 
     QVERIFY(progressShown > 0);
     QVERIFY(progressFirst);
-    QCOMPARE(w->child<platform::RichTextBox>("News")->text(), QStringLiteral("Fresh news"));
+    QCOMPARE(w->child<richtext::RichTextBox>("News")->text(), QStringLiteral("Fresh news"));
     QCOMPARE(w->child<QTreeWidget>("TV")->topLevelItemCount(), 3);
     QVERIFY(w->reporter.boxes.isEmpty());
 }
@@ -184,7 +184,7 @@ void TestStartUp::failedStartPutsCopiesBack()
 
     // The news panel says how old its news is and why, then shows the document
     // as it looks.
-    auto *News = w->child<platform::RichTextBox>("News");
+    auto *News = w->child<richtext::RichTextBox>("News");
     QCOMPARE(Lines(News), (QStringList{QStringLiteral("Offline: news of 5 December 2026"),
                                        QStringLiteral("Unable to receive news: HTTP 500 Internal Server Error"),
                                        QStringLiteral("Old headline"), QStringLiteral("Old body")}));
@@ -214,7 +214,7 @@ void TestStartUp::failedStartWithoutCopies()
 
     QCOMPARE(ReadFile(w->state.IndexFile), QByteArray());
     QCOMPARE(w->child<QLabel>("Label2")->text(), QString());
-    QCOMPARE(w->child<platform::RichTextBox>("News")->text(),
+    QCOMPARE(w->child<richtext::RichTextBox>("News")->text(),
              QStringLiteral("Unable to receive news: HTTP 500 Internal Server Error"));
     // A failed download is never kept.
     QVERIFY(!QFile::exists(cached("script.dat")) && !QFile::exists(cached("news.rtf")));
@@ -223,13 +223,13 @@ void TestStartUp::failedStartWithoutCopies()
 void TestStartUp::offlineMachineShowsTheCopy()
 {
     putCopies();
-    platform::SetConnectivityOverride(0);
+    news::SetConnectivityOverride(0);
     auto w = mainWindow(m_server.url(QStringLiteral("/_test/status/500/")));
     w->form->Form_Load();
 
     // No download was tried, so there is no failure to tell; the offline text
     // would say there is no news, which is no longer true.
-    QCOMPARE(Lines(w->child<platform::RichTextBox>("News")),
+    QCOMPARE(Lines(w->child<richtext::RichTextBox>("News")),
              (QStringList{QStringLiteral("Offline: news of 5 December 2026"), QStringLiteral("Old headline"),
                           QStringLiteral("Old body")}));
     QCOMPARE(w->child<QLabel>("Label2")->text(), QStringLiteral("Offline index of 5 December 2026"));
@@ -246,7 +246,7 @@ void TestStartUp::blankNewsKeepsTheOldCopy()
     w->form->Form_Load();
 
     // The server answered: it is not offline, and a blank page is no good copy.
-    QCOMPARE(w->child<platform::RichTextBox>("News")->text(),
+    QCOMPARE(w->child<richtext::RichTextBox>("News")->text(),
              QStringLiteral("Could not retrieve news, please check you proxy settings!"));
     QCOMPARE(ReadFile(cached("news.rtf")), kNews);
     QCOMPARE(ReadFile(cached("script.dat")), QByteArray("a.faq=A]\r\n"));
@@ -288,7 +288,7 @@ void TestStartUp::cancelEndsTheStartUp()
         texts << box.text;
     QCOMPARE(texts, (QStringList{QStringLiteral("Error while connecting to server using HTTP protocol: "),
                                  shell::ConnectionErrorText(QStringLiteral("The transfer was cancelled"))}));
-    QCOMPARE(w->child<platform::RichTextBox>("News")->text(),
+    QCOMPARE(w->child<richtext::RichTextBox>("News")->text(),
              QStringLiteral("Unable to receive news: The transfer was cancelled"));
     QCOMPARE(connections, 1);
     QVERIFY(!w->form->progress().existing());

@@ -3,8 +3,8 @@
 // Stand-ins for the shell's reporter and progress window that record what the
 // code under test tells the user.
 
+#include "desktop/Reporter.h"
 #include "transfer/Progress.h"
-#include "platform/Reporter.h"
 
 #include <QList>
 #include <QString>
@@ -15,18 +15,18 @@
 namespace testsupport
 {
 
-class RecordingReporter : public veldra::platform::Reporter
+class RecordingReporter : public veldra::desktop::Reporter
 {
 public:
     struct Box {
         QString text;
-        veldra::platform::MsgBoxStyle style;
+        veldra::desktop::MsgBoxStyle style;
         QString title; // as the box shows it
     };
 
-    void MsgBox(const QString &text, veldra::platform::MsgBoxStyle style, const QString &title) override
+    void MsgBox(const QString &text, veldra::desktop::MsgBoxStyle style, const QString &title) override
     {
-        boxes.append({text, style, veldra::platform::ShownTitle(title)});
+        boxes.append({text, style, veldra::desktop::ShownTitle(title)});
         if (onBox)
             onBox(boxes.last());
     }

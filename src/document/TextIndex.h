@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class QTextDocument;
+
+namespace veldra::document
+{
+
+// The plain-text view of a document that the rich-text box reports: every
+// line break counts as the two characters CR LF, both a paragraph's end and
+// a line break inside a paragraph (U+2028). Converts between indexes into
+// that text and document positions. A line break's LF has no position of
+// its own: it maps to the line end.
+class TextIndex
+{
+public:
+    explicit TextIndex(const QTextDocument *doc = nullptr)
+        : m_doc(doc)
+    {
+    }
+    void setDocument(const QTextDocument *doc)
+    {
+        m_doc = doc;
+        m_valid = false;
+    }
+    // The document's text changed.
+    void invalidate() { m_valid = false; }
+
+    QString text() const;
+    int length() const;
+    int toPosition(int index) const;
+    int toIndex(int position) const;
+    // The text of the line holding `index` (up to a paragraph end or a line
+    // break), and the index of its first character.
+    QString lineAt(int index, int *lineStart) const;
+
+private:
+    const std::vector<int> &breaks() const;
+    int breaksBefore(int position) const;
+
+    const QTextDocument *m_doc;
+    mutable std::vector<int> m_breaks; // positions of the U+2028 characters
+    mutable bool m_valid = false;
+};
+
+} // namespace veldra::document

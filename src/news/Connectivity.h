@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace veldra::news
+{
+
+// Whether the machine is connected, as far as the desktop can tell. A server on
+// a loopback address needs no network, so it always counts as reachable.
+bool IsConnected(const QString &serverHost);
+
+// Lets tests force the answer: 1 connected, 0 offline, -1 ask the system again.
+void SetConnectivityOverride(int answer);
+
+} // namespace veldra::news

@@ -1,0 +1,105 @@
+#include "richtext/LayoutPacer.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTimerEvent>
+
+namespace veldra::richtext
+{
+
+namespace
+{
+
+// A slice takes about this long; the window handles its events in between.
+constexpr qint64 kSliceNs = 20'000'000;
+
+// The first paragraph that is not laid out yet, or an invalid block. A layout
+// always proceeds from the top, so the laid-out paragraphs come first.
+QTextBlock FirstNotLaidOut(const QTextDocument &doc)
+{
+    int lo = 0;
+    int hi = doc.blockCount();
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (doc.findBlockByNumber(mid).layout()->lineCount() > 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return doc.findBlockByNumber(lo);
+}
+
+} // namespace
+
+LayoutPacer::LayoutPacer(QObject *parent)
+    : QObject(parent)
+{
+    m_next.setSingleShot(true);
+    m_next.setInterval(0);
+    connect(&m_next, &QTimer::timeout, this, &LayoutPacer::layOutSlice);
+}
+
+void LayoutPacer::watch(QTextDocument *doc)
+{
+    if (m_layout)
+        m_layout->removeEventFilter(this);
+    m_doc = doc;
+    m_layout = doc ? doc->documentLayout() : nullptr;
+    // What the last document's paragraphs cost says nothing about the next
+    // one's: its first slice starts small again.
+    m_blocksPerSlice = kFirstSliceBlocks;
+    if (m_layout)
+        m_layout->installEventFilter(this);
+}
+
+bool LayoutPacer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_layout || event->type() != QEvent::Timer)
+        return false;
+    // The layout has two timers: the step timer, which repeats every few
+    // milliseconds while the layout is unfinished, and a zero timer that
+    // reports the new document size (the scroll bars follow it). Only steps are
+    // taken over.
+    const int id = static_cast<QTimerEvent *>(event)->timerId();
+    const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread());
+    if (!dispatcher)
+        return false;
+    for (const QAbstractEventDispatcher::TimerInfo &timer : dispatcher->registeredTimers(watched)) {
+        if (timer.timerId == id && timer.interval > 0) {
+            if (!m_next.isActive())
+                m_next.start();
+            return true;
+        }
+    }
+    return false;
+}
+
+void LayoutPacer::layOutSlice()
+{
+    if (!m_doc || !m_layout)
+        return;
+    const QTextBlock from = FirstNotLaidOut(*m_doc);
+    const int last = m_doc->blockCount() - 1;
+    const int to = from.isValid() ? qMin(last, from.blockNumber() + m_blocksPerSlice) : last;
+    QElapsedTimer took;
+    took.start();
+    // Asking where a paragraph lies lays the document out up to it; at the last
+    // one that also ends the layout, which then stops its step timer.
+    m_layout->blockBoundingRect(m_doc->findBlockByNumber(to));
+    const qint64 ns = qMax<qint64>(took.nsecsElapsed(), 1);
+    // The next slice is sized by what this one cost per paragraph, but grows at
+    // most twofold: a slice of short or already laid-out paragraphs must not
+    // make the next one, over long paragraphs, hold the window for long.
+    const qint64 laidOut = from.isValid() ? to - from.blockNumber() + 1 : 1;
+    m_blocksPerSlice = int(qBound<qint64>(1, laidOut * kSliceNs / ns, qint64(2) * m_blocksPerSlice));
+    // Without progress (a document without a page size is not laid out) the
+    // next step timer asks again rather than this slice at once.
+    if (to < last && from.isValid() && FirstNotLaidOut(*m_doc).blockNumber() > from.blockNumber())
+        m_next.start();
+}
+
+} // namespace veldra::richtext
