@@ -13,7 +13,7 @@
 #include "news/OfflineNews.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/TextZoom.h"
-#include "settings/Form5.h"
+#include "shell/Form5.h"
 #include "settings/Module1.h"
 #include "shell/DesktopReporter.h"
 #include "shell/Form2.h"
@@ -140,9 +140,9 @@ void Form1::PlaceWindow()
     m_placed = true;
 }
 
-settings::Form5 &Form1::LoadForm5()
+Form5 &Form1::LoadForm5()
 {
-    return m_form5.get([this] { return new settings::Form5(m_state, this); });
+    return m_form5.get([this] { return new Form5(m_state, this); });
 }
 
 void Form1::GetNews()
@@ -214,7 +214,7 @@ void Form1::NodeAction(QTreeWidgetItem *Node, bool openDialogs)
         ApplyPanels(*action, panels);
 
     if (tag == QLatin1String("proxy") && openDialogs) {
-        settings::Form5 &dlg = LoadForm5();
+        Form5 &dlg = LoadForm5();
         dlg.setWindowState(Qt::WindowNoState);
         dlg.setWindowModality(Qt::ApplicationModal);
         dlg.exec();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "index/SearchAction.h"
-#include "settings/Form5.h"
+#include "shell/Form5.h"
 #include "shell/Form3.h"
 #include "shell/ProgressWindow.h"
 #include "shell/WindowSlot.h"
@@ -89,7 +89,7 @@ public:
     const links::ReaderLinkHandlers &linkHandlers() const { return *m_links; }
     const links::NewsLinkHandlers &newsLinkHandlers() const { return *m_newsLinks; }
     Form3 *existingForm3() const { return m_form3.existing(); }
-    settings::Form5 *existingForm5() const { return m_form5.existing(); }
+    Form5 *existingForm5() const { return m_form5.existing(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -107,7 +107,7 @@ private:
     // The body of the panel on view (news or reader), its find bar and zoom.
     FindBar *VisibleFindBar() const;
     richtext::TextZoom *VisibleZoom() const;
-    settings::Form5 &LoadForm5();
+    Form5 &LoadForm5();
     void SelectNode(QTreeWidgetItem *node);
     void HTTP_StateChanged(transfer::TransferState State);
     // Cancel on the progress window: the running download is aborted and fails
@@ -126,7 +126,7 @@ private:
     richtext::TextZoom *m_newsZoom = nullptr, *m_readerZoom = nullptr;
     FindBar *m_newsFind = nullptr, *m_readerFind = nullptr;
     WindowSlot<Form3> m_form3;
-    WindowSlot<settings::Form5> m_form5;
+    WindowSlot<Form5> m_form5;
     QList<QTreeWidgetItem *> m_nodes; // in the order they were added
     bool m_reading = false;           // a Read is under way
     bool m_closing = false;           // the shutdown has begun

@@ -1,9 +1,9 @@
 #include "desktop/Twips.h"
 #include "desktop/TwipsCanvas.h"
 #include "richtext/RichTextBox.h"
-#include "settings/Form5.h"
 #include "settings/SettingsStore.h"
 #include "shell/Form2.h"
+#include "shell/Form5.h"
 #include "shell/WindowPlacement.h"
 #include "support/Files.h"
 #include "support/MainWindow.h"
@@ -240,7 +240,7 @@ void TestAppearance::largeFontClipsNoCaption()
                  qPrintable(f->TVNode(node)->text(0)));
     }
     // The proxy dialog and the progress window as well.
-    settings::Form5 dlg(w->state, f);
+    shell::Form5 dlg(w->state, f);
     dlg.show();
     CheckCaptions(&dlg);
     f->progress().ShowProgress(QStringLiteral("Search"), QStringLiteral("Please wait, searching..."), true, true);

@@ -1,7 +1,7 @@
 #include "index/SearchAction.h"
 #include "richtext/RichTextBox.h"
-#include "settings/Form5.h"
 #include "shell/FindBar.h"
+#include "shell/Form5.h"
 #include "support/Files.h"
 #include "support/MainWindow.h"
 #include "support/TestServer.h"
@@ -82,7 +82,7 @@ int TestKeyboard::dialogsWhile(const std::function<void()> &act)
     // A modal dialog runs its own loop; a timer inside it closes it again.
     QTimer closer;
     connect(&closer, &QTimer::timeout, this, [&] {
-        if (settings::Form5 *dlg = f->existingForm5(); dlg && dlg->isVisible()) {
+        if (shell::Form5 *dlg = f->existingForm5(); dlg && dlg->isVisible()) {
             ++opened;
             dlg->close();
         }
@@ -278,7 +278,7 @@ void TestKeyboard::everyInputHasAnAccessibleNameAndDescription()
     // The labels name the boxes they stand by.
     QCOMPARE(child<QLabel>("Label5")->buddy(), child<QWidget>("txtSubject"));
     // The proxy dialog's boxes too.
-    settings::Form5 dlg(w->state, f);
+    shell::Form5 dlg(w->state, f);
     for (const char *name : {"HTTP", "HTTP_Port", "FTP", "FTP_PORT"}) {
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(Child<QLineEdit>(&dlg, name));
         QVERIFY2(!a->text(QAccessible::Name).isEmpty() && !a->text(QAccessible::Description).isEmpty(), name);

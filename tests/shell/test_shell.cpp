@@ -2,9 +2,9 @@
 #include "desktop/Twips.h"
 #include "desktop/TwipsCanvas.h"
 #include "richtext/RichTextBox.h"
-#include "settings/Form5.h"
 #include "shell/Form2.h"
 #include "shell/Form3.h"
+#include "shell/Form5.h"
 #include "shell/NavTree.h"
 #include "support/Files.h"
 #include "support/MainWindow.h"
@@ -171,7 +171,7 @@ void TestShell::proxyNodeOpensDialogModallyEachTime()
     int opened = 0;
     for (int round = 0; round < 2; ++round) {
         QTimer::singleShot(0, this, [&] {
-            settings::Form5 *dlg = f->existingForm5();
+            shell::Form5 *dlg = f->existingForm5();
             QVERIFY(dlg);
             QVERIFY(dlg->isVisible());
             QVERIFY(dlg->isModal());
@@ -193,7 +193,7 @@ void TestShell::proxyDialogIsFreshAfterEachClose()
     w->state.HttpProxy = QStringLiteral("before");
     bool firstWasShown = false;
     QTimer::singleShot(0, this, [&] {
-        settings::Form5 *first = f->existingForm5();
+        shell::Form5 *first = f->existingForm5();
         firstWasShown = first && first->isVisible();
         first->setProperty("marker", true);
         Child<QLineEdit>(first, "HTTP")->setText(QStringLiteral("edited, then cancelled"));
@@ -207,7 +207,7 @@ void TestShell::proxyDialogIsFreshAfterEachClose()
     QString shown;
     bool fresh = false;
     QTimer::singleShot(0, this, [&] {
-        settings::Form5 *second = f->existingForm5();
+        shell::Form5 *second = f->existingForm5();
         fresh = second && !second->property("marker").isValid();
         shown = Child<QLineEdit>(second, "HTTP")->text();
         second->close();

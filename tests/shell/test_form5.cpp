@@ -1,8 +1,8 @@
 #include "desktop/ImageList.h"
 #include "desktop/Twips.h"
-#include "settings/Form5.h"
 #include "settings/Module1.h"
 #include "settings/SettingsStore.h"
+#include "shell/Form5.h"
 #include "support/Files.h"
 #include "support/Widgets.h"
 
@@ -19,8 +19,8 @@
 
 using namespace veldra;
 using desktop::TwipsRect;
-using settings::Form5;
 using settings::Module1;
+using shell::Form5;
 using testsupport::Child;
 
 namespace

@@ -1,11 +1,11 @@
-#include "settings/Form5.h"
+#include "shell/Form5.h"
 
 #include "desktop/ImageList.h"
 #include "desktop/Layout.h"
 #include "desktop/Twips.h"
-#include "settings/Log.h"
 #include "settings/Module1.h"
 #include "settings/SettingsStore.h"
+#include "shell/Log.h"
 #include "text/PortText.h"
 #include "text/Trim.h"
 
@@ -17,7 +17,7 @@
 #include <QScreen>
 #include <limits>
 
-namespace veldra::settings
+namespace veldra::shell
 {
 
 using desktop::MakeLabel;
@@ -48,7 +48,7 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
 
 } // namespace
 
-Form5::Form5(Module1 &state, QWidget *owner)
+Form5::Form5(settings::Module1 &state, QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_state(state)
 {
@@ -117,7 +117,7 @@ void Form5::Form_Load()
 void Form5::cmdOK_Click()
 {
     const QString &app = m_state.AppName;
-    const QString section = Module1::ProxySection();
+    const QString section = settings::Module1::ProxySection();
     // Server names lose the spaces around them and nothing else: a tab or an
     // inner space stays, so that what is stored is what was typed.
     const QString pairs[][2] = {{QStringLiteral("HTTP"), TrimSpaces(HTTP->text())},
@@ -127,7 +127,7 @@ void Form5::cmdOK_Click()
     for (const auto &pair : pairs) {
         // A store that cannot be written still leaves the values in force for this run.
         if (const Status saved = settings::SaveSetting(app, section, pair[0], pair[1]); !saved.ok())
-            qCWarning(lcSettings) << "cannot store" << pair[0] << ":" << saved.error();
+            qCWarning(lcShell) << "cannot store" << pair[0] << ":" << saved.error();
     }
     m_state.FtpProxyPort = PortText(FTP_PORT->text());
     m_state.FtpProxy = TrimSpaces(FTP->text());
@@ -159,4 +159,4 @@ void Form5::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-} // namespace veldra::settings
+} // namespace veldra::shell

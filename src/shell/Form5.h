@@ -8,8 +8,11 @@ class QPushButton;
 
 namespace veldra::settings
 {
-
 class Module1;
+}
+
+namespace veldra::shell
+{
 
 // The proxy dialog. Its load step fills the boxes from the shared proxy values;
 // OK stores the edited values, Cancel drops them. Either unloads the dialog.
@@ -17,7 +20,7 @@ class Form5 : public QDialog
 {
     Q_OBJECT
 public:
-    Form5(Module1 &state, QWidget *owner);
+    Form5(settings::Module1 &state, QWidget *owner);
 
     void cmdOK_Click();
     void cmdCancel_Click();
@@ -34,11 +37,11 @@ protected:
 private:
     void Form_Load();
 
-    Module1 &m_state;
+    settings::Module1 &m_state;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
     QLineEdit *HTTP, *HTTP_Port, *FTP, *FTP_PORT;
     QPushButton *cmdOK, *cmdCancel;
     QLabel *Picture1;
 };
 
-} // namespace veldra::settings
+} // namespace veldra::shell
