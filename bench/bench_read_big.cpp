@@ -9,7 +9,7 @@
 #include "../tests/support/MainWindow.h"
 #include "../tests/support/TestServer.h"
 #include "desktop/Memory.h"
-#include "index/SearchAction.h"
+#include "shell/SearchAction.h"
 #include "richtext/RichTextBox.h"
 
 #include <QApplication>
@@ -100,7 +100,7 @@ void Read(testsupport::MainWindow &w, const QString &tag)
     auto *results = w.child<QTreeWidget>("lstResults");
     results->clear();
     auto *item = new QTreeWidgetItem(results, {tag});
-    item->setData(0, veldra::index::kResultTagRole, tag);
+    item->setData(0, veldra::shell::kResultTagRole, tag);
     results->setCurrentItem(item);
     auto *read = w.child<QPushButton>("cmdRead");
     read->setEnabled(true);

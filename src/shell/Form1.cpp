@@ -13,11 +13,11 @@
 #include "news/OfflineNews.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/TextZoom.h"
-#include "shell/Form5.h"
 #include "settings/Module1.h"
 #include "shell/DesktopReporter.h"
 #include "shell/Form2.h"
 #include "shell/Form3.h"
+#include "shell/Form5.h"
 #include "shell/Log.h"
 #include "shell/NavTree.h"
 #include "shell/WindowPlacement.h"
@@ -50,7 +50,7 @@ Form1::Form1(settings::Module1 &state, desktop::Reporter &reporter, Controls con
     , m_reporter(reporter)
     , m_net(new transfer::Channels(this))
     , m_progress(this)
-    , m_search(state.IndexFile, m_progress)
+    , m_search(m_progress)
     , m_canvas(new desktop::TwipsCanvas(QSize(10425, 6810), this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -245,12 +245,12 @@ QString Form1::AboutText() const
 
 void Form1::cmdSearch_Click()
 {
-    const index::SearchPanel ui{txtSearchText, cmdSearch, cmdRead, lstResults, Label2};
-    const index::SearchOutcome outcome = m_search.run(ui);
-    if (outcome == index::SearchOutcome::NoText)
+    const SearchPanel ui{txtSearchText, cmdSearch, cmdRead, lstResults, Label2};
+    const SearchOutcome outcome = m_search.run(ui, m_state.IndexFile);
+    if (outcome == SearchOutcome::NoText)
         m_reporter.MsgBox(QStringLiteral("No text to search for!"), MsgBoxStyle::Exclamation, m_state.AppName);
     // The hits come from an old copy of the index; the count says so.
-    if (outcome == index::SearchOutcome::Listed && !m_offlineIndex.isEmpty())
+    if (outcome == SearchOutcome::Listed && !m_offlineIndex.isEmpty())
         Label2->setText(Label2->text() + QStringLiteral(" (") + m_offlineIndex + QLatin1Char(')'));
 }
 
@@ -261,7 +261,7 @@ void Form1::cmdRead_Click()
     if (m_reading)
         return;
     QTreeWidgetItem *item = lstResults->currentItem();
-    const QString fileName = item ? item->data(0, index::kResultTagRole).toString() : QString();
+    const QString fileName = item ? item->data(0, kResultTagRole).toString() : QString();
     if (fileName.isEmpty())
         return;
     m_reading = true;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "index/SearchAction.h"
-#include "shell/Form5.h"
 #include "shell/Form3.h"
+#include "shell/Form5.h"
 #include "shell/ProgressWindow.h"
+#include "shell/SearchAction.h"
 #include "shell/WindowSlot.h"
 
 #include <QWidget>
@@ -85,7 +85,7 @@ public:
     // What tests look at besides the widgets (found by their object names).
     transfer::Channels &channels() const { return *m_net; }
     ProgressWindow &progress() { return m_progress; }
-    const index::SearchAction &search() const { return m_search; }
+    const SearchAction &search() const { return m_search; }
     const links::ReaderLinkHandlers &linkHandlers() const { return *m_links; }
     const links::NewsLinkHandlers &newsLinkHandlers() const { return *m_newsLinks; }
     Form3 *existingForm3() const { return m_form3.existing(); }
@@ -119,7 +119,7 @@ private:
     desktop::Reporter &m_reporter;
     transfer::Channels *m_net;
     ProgressWindow m_progress;
-    index::SearchAction m_search;
+    SearchAction m_search;
     links::ReaderLinkHandlers *m_links = nullptr;
     links::NewsLinkHandlers *m_newsLinks = nullptr;
     desktop::TwipsCanvas *m_canvas;

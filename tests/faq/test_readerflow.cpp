@@ -1,5 +1,5 @@
 #include "desktop/ShellOpen.h"
-#include "index/SearchAction.h"
+#include "shell/SearchAction.h"
 #include "richtext/RichTextBox.h"
 #include "support/Files.h"
 #include "support/MainWindow.h"
@@ -85,7 +85,7 @@ void TestReaderFlow::startServer(double delaySeconds)
 void TestReaderFlow::selectResult(const QString &tag)
 {
     auto *item = new QTreeWidgetItem(results(), {QStringLiteral("Printing from the editor")});
-    item->setData(0, index::kResultTagRole, tag);
+    item->setData(0, shell::kResultTagRole, tag);
     results()->setCurrentItem(item);
     readButton()->setEnabled(true);
 }

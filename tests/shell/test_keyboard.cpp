@@ -1,4 +1,4 @@
-#include "index/SearchAction.h"
+#include "shell/SearchAction.h"
 #include "richtext/RichTextBox.h"
 #include "shell/FindBar.h"
 #include "shell/Form5.h"
@@ -211,7 +211,7 @@ void TestKeyboard::doubleClickReadsAndSelectingEnablesRead()
     f->TV_NodeClick(f->TVNode(3));
     list->setColumnCount(1);
     auto *item = new QTreeWidgetItem(list, {QStringLiteral("Missing")});
-    item->setData(0, index::kResultTagRole, QStringLiteral("missing.faq"));
+    item->setData(0, shell::kResultTagRole, QStringLiteral("missing.faq"));
     new QTreeWidgetItem(list, {QStringLiteral("Other")});
     QVERIFY(!read->isEnabled());
     // Enter without a selected result reads nothing.

@@ -1,11 +1,10 @@
-#include "index/SearchAction.h"
+#include "shell/SearchAction.h"
 
 #include "desktop/Events.h"
 #include "desktop/ImageList.h"
 #include "desktop/Layout.h"
 #include "desktop/Twips.h"
-#include "index/IndexSearch.h"
-#include "index/Log.h"
+#include "shell/Log.h"
 #include "text/Trim.h"
 #include "transfer/Progress.h"
 
@@ -17,7 +16,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-namespace veldra::index
+namespace veldra::shell
 {
 
 namespace
@@ -44,17 +43,16 @@ void SetResultColumns(QTreeWidget *list)
 
 } // namespace
 
-SearchAction::SearchAction(const QString &indexFile, transfer::Progress &progress)
-    : m_indexFile(indexFile)
-    , m_progress(progress)
+SearchAction::SearchAction(transfer::Progress &progress)
+    : m_progress(progress)
 {
 }
 
-SearchOutcome SearchAction::run(const SearchPanel &ui)
+SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
 {
     // Enter in the search box is handled while the search lets events run; a
     // second search inside the first would mix the two result lists.
-    if (m_running || m_indexFile.isEmpty())
+    if (m_running || indexFile.isEmpty())
         return SearchOutcome::Skipped;
 
     const QString text = text::TrimSpaces(ui.txtSearchText->text());
@@ -86,12 +84,9 @@ SearchOutcome SearchAction::run(const SearchPanel &ui)
     m_count = 0;
     SetResultColumns(lstResults);
     m_progress.setMaximum(100);
-    const QVector<IndexHit> hits = SearchIndexFile(m_indexFile, text, kMaxSearchHits);
-    for (const IndexHit &hit : hits) {
-        m_hits[m_count] = {hit.Subject, hit.Position};
-        ++m_count;
-    }
-    qCDebug(lcIndex) << "search for" << text << "found" << m_count;
+    const index::SearchResult found = index::SearchSubjects(indexFile, text);
+    for (const index::SearchHit &hit : found.hits)
+        m_hits[m_count++] = hit;
     m_progress.setValue(100);
 
     if (m_count > 0) {
@@ -99,27 +94,24 @@ SearchOutcome SearchAction::run(const SearchPanel &ui)
         const QIcon icon(desktop::ImageList1(1));
         QList<QTreeWidgetItem *> items;
         int lastListed = -1;
-        for (int i = 0; i < m_count; ++i) {
-            SearchHit &hit = m_hits[i];
-            hit.Subject = text::TrimSpaces(hit.Subject);
-            if (!hit.Subject.isEmpty())
+        for (int i = 0; i < m_count; ++i)
+            if (!m_hits[i].Subject.isEmpty())
                 lastListed = i;
-        }
         // The file names are known already, so listing takes moments: the
         // window shows the current hit once per frame and the last one, not
         // each of up to 500 that nobody could see.
         QElapsedTimer frame;
         for (int i = 0; i <= lastListed; ++i) {
-            const SearchHit &hit = m_hits[i];
+            const index::SearchHit &hit = m_hits[i];
             if (hit.Subject.isEmpty())
                 continue;
             auto *item = new QTreeWidgetItem({hit.Subject, QString::number(hit.Position)});
             item->setIcon(0, icon);
-            item->setData(0, kResultTagRole, hits.at(i).FileName);
+            item->setData(0, kResultTagRole, found.fileNames.at(i));
             items.append(item);
             if (!frame.isValid() || frame.elapsed() >= kFrameMs || i == lastListed) {
                 m_progress.setValue(i);
-                m_progress.setStatus(QStringLiteral("Checking server's filename for subject: ") + hit.Subject, true);
+                m_progress.setStatus(index::CheckingText(hit.Subject), true);
                 frame.start();
             }
         }
@@ -127,7 +119,7 @@ SearchOutcome SearchAction::run(const SearchPanel &ui)
         // at once.
         lstResults->addTopLevelItems(items);
     }
-    Label2->setText(QStringLiteral("Found: ") + QString::number(m_count));
+    Label2->setText(index::FoundText(m_count));
 
     m_progress.close();
     desktop::DoEvents();
@@ -138,4 +130,4 @@ SearchOutcome SearchAction::run(const SearchPanel &ui)
     return SearchOutcome::Listed;
 }
 
-} // namespace veldra::index
+} // namespace veldra::shell

@@ -1,8 +1,8 @@
 // The search action as the user sees it, on real widgets (offscreen): the hits
 // listed, the progress window, the buttons, the warnings, Enter in the box.
-#include "IndexReference.h"
-#include "index/SearchAction.h"
+#include "index/IndexReference.h"
 #include "shell/ProgressWindow.h"
+#include "shell/SearchAction.h"
 #include "support/MainWindow.h"
 #include "text/CodePage.h"
 
@@ -21,9 +21,9 @@
 #include <functional>
 
 using namespace veldra;
-using index::kResultTagRole;
-using index::SearchOutcome;
 using shell::Form2;
+using shell::kResultTagRole;
+using shell::SearchOutcome;
 using testsupport::Child;
 
 namespace
@@ -33,14 +33,14 @@ namespace
 // is as wide as the main window's.
 struct Panel {
     explicit Panel(const QString &indexFile)
-        : action(indexFile, progress)
+        : indexFile(indexFile)
     {
         list->setGeometry(8, 64, 497, 337);
     }
     SearchOutcome run(const QString &text)
     {
         txt->setText(text);
-        return action.run(ui);
+        return action.run(ui, indexFile);
     }
 
     QWidget owner;
@@ -49,9 +49,10 @@ struct Panel {
     QPushButton *read = new QPushButton(&owner);
     QTreeWidget *list = new QTreeWidget(&owner);
     QLabel *label = new QLabel(&owner);
-    index::SearchPanel ui{txt, search, read, list, label};
+    shell::SearchPanel ui{txt, search, read, list, label};
     shell::ProgressWindow progress{&owner};
-    index::SearchAction action;
+    shell::SearchAction action{progress};
+    QString indexFile;
 };
 
 QStringList Strings(std::initializer_list<const char *> texts)
@@ -356,7 +357,7 @@ void TestSearchAction::requestDuringSearchIsIgnored()
     Panel p(m_indexFile);
     DuringSearch([&] {
         p.txt->setText(QStringLiteral("  intro  "));
-        QCOMPARE(p.action.run(p.ui), SearchOutcome::Skipped);
+        QCOMPARE(p.action.run(p.ui, p.indexFile), SearchOutcome::Skipped);
     });
     p.run(QStringLiteral("proxy"));
     QCOMPARE(Rows(p.list), QStringList{QStringLiteral("Proxy|7|a.faq")});
@@ -365,7 +366,7 @@ void TestSearchAction::requestDuringSearchIsIgnored()
     QVERIFY(p.search->isEnabled());
 
     // Once the search is over the next request runs.
-    p.action.run(p.ui);
+    p.action.run(p.ui, p.indexFile);
     QCOMPARE(Rows(p.list), QStringList{QStringLiteral("Intro|7|b.faq")});
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "index/SubjectSearch.h"
+
 #include <QString>
 #include <QVector>
 
@@ -13,10 +15,10 @@ namespace veldra::transfer
 class Progress;
 }
 
-namespace veldra::index
+namespace veldra::shell
 {
 
-// The search panel's widgets, as the search action drives them.
+// The search panel's widgets, as the search action fills them.
 struct SearchPanel {
     QLineEdit *txtSearchText = nullptr;
     QPushButton *cmdSearch = nullptr;
@@ -28,36 +30,30 @@ struct SearchPanel {
 // Item data role of lstResults that holds the server file name (the item's tag).
 constexpr int kResultTagRole = 0x0100 + 1; // Qt::UserRole + 1
 
-struct SearchHit {
-    QString Subject;
-    qint32 Position = 0;
-};
-constexpr int kMaxSearchHits = 500;
-
 enum class SearchOutcome {
     Listed,  // the hits are listed (perhaps none)
     NoText,  // the box held nothing but spaces: the user must be told
     Skipped, // no index, or a search is already running
 };
 
-// Looks the search box's text up in the local index and lists the hits. Keeps
-// the hits of the last search.
+// The search button's work on the panel: looks the box's text up in the local
+// index and lists the hits, with the progress window showing it. Keeps the
+// hits of the last search.
 class SearchAction
 {
 public:
-    SearchAction(const QString &indexFile, transfer::Progress &progress);
+    explicit SearchAction(transfer::Progress &progress);
 
-    SearchOutcome run(const SearchPanel &ui);
+    SearchOutcome run(const SearchPanel &ui, const QString &indexFile);
 
-    const QVector<SearchHit> &SearchHits() const { return m_hits; }
+    const QVector<index::SearchHit> &SearchHits() const { return m_hits; }
     qint16 SearchHitCount() const { return m_count; }
 
 private:
-    const QString &m_indexFile;
     transfer::Progress &m_progress;
-    QVector<SearchHit> m_hits = QVector<SearchHit>(kMaxSearchHits);
+    QVector<index::SearchHit> m_hits = QVector<index::SearchHit>(index::kMaxSearchHits);
     qint16 m_count = 0;
     bool m_running = false;
 };
 
-} // namespace veldra::index
+} // namespace veldra::shell

@@ -1,0 +1,34 @@
+#include "index/SubjectSearch.h"
+
+#include "index/IndexSearch.h"
+#include "index/Log.h"
+#include "text/Trim.h"
+
+namespace veldra::index
+{
+
+SearchResult SearchSubjects(const QString &indexFile, QStringView text)
+{
+    SearchResult result;
+    const QVector<IndexHit> found = SearchIndexFile(indexFile, text, kMaxSearchHits);
+    result.hits.reserve(found.size());
+    result.fileNames.reserve(found.size());
+    for (const IndexHit &hit : found) {
+        result.hits.append({text::TrimSpaces(hit.Subject), hit.Position});
+        result.fileNames.append(hit.FileName);
+    }
+    qCDebug(lcIndex) << "search for" << text << "found" << result.hits.size();
+    return result;
+}
+
+QString CheckingText(const QString &subject)
+{
+    return QStringLiteral("Checking server's filename for subject: ") + subject;
+}
+
+QString FoundText(qsizetype count)
+{
+    return QStringLiteral("Found: ") + QString::number(count);
+}
+
+} // namespace veldra::index

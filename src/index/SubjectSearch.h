@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QVector>
+
+namespace veldra::index
+{
+
+// One entry of the search's hit table.
+struct SearchHit {
+    QString Subject; // trimmed
+    qint32 Position = 0;
+};
+constexpr int kMaxSearchHits = 500;
+
+// What a search of the local index finds: its hits in index order, at most
+// kMaxSearchHits, and for each the server file name the reader downloads
+// (possibly empty). A missing or unreadable index finds nothing.
+struct SearchResult {
+    QVector<SearchHit> hits;
+    QStringList fileNames;
+};
+SearchResult SearchSubjects(const QString &indexFile, QStringView text);
+
+// The texts the search shows: the status line while a hit is listed, and the
+// count of hits.
+QString CheckingText(const QString &subject);
+QString FoundText(qsizetype count);
+
+} // namespace veldra::index
