@@ -8,11 +8,10 @@
 namespace veldra::faq
 {
 
-// Writes `bytes` to a work file at `path` that this call creates itself. Whatever
-// stands at the path is removed first (a symbolic link itself, never what it
-// points to); the new file is then created exclusively, so a link or file
-// planted in between makes the write fail instead of being followed or
-// overwritten. The error is the system's description.
+// Writes `bytes` as the work file at `path` through the safe file writer: a
+// new file of this call's own that then takes the path's place, so a link or
+// file planted there is replaced, never written through. A folder in the way
+// makes it fail. The error is the system's description.
 Status WriteWorkFile(const QString &path, QByteArrayView bytes);
 
 } // namespace veldra::faq

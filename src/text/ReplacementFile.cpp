@@ -110,14 +110,14 @@ Status ReplacementFile::clear()
     return {};
 }
 
-Status ReplacementFile::commit(Replace what)
+Status ReplacementFile::commit(Replace what, Sync sync)
 {
     if (m_fd < 0)
         return failure(QStringLiteral("the file is not open"));
     const QString path = m_path;
     // A write the system held back can still fail for lack of space; it
     // shows here, with its reason, before anything is replaced.
-    if (::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS) {
+    if (sync == Sync::Yes && ::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS) {
         const Error error = failure(SystemErrorText(errno));
         discard();
         return error;

@@ -38,8 +38,13 @@ public:
     Status write(QByteArrayView bytes);
     // Drops what was written so far.
     Status clear();
+    // Whether a commit first waits until the bytes are on the disk. A file
+    // that is fetched afresh anyway need not survive a crash; one that holds
+    // the only copy of something must.
+    enum class Sync { Yes, No };
+
     // Closes the file and renames it to the target.
-    Status commit(Replace what);
+    Status commit(Replace what, Sync sync = Sync::Yes);
     // Closes and removes the file; the target stays as it was.
     void discard();
 
