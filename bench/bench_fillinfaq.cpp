@@ -1,8 +1,8 @@
 // Filling the reader with a large document (5 MB, 20,000 links) against the
 // cheapest way to show the same body: QTextEdit::setPlainText.
-#include "faq/ReaderPanel.h"
 #include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
+#include "shell/ReaderPanel.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -75,8 +75,8 @@ int main(int argc, char **argv)
     const QString plain = QString::fromLatin1(body).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 
     QWidget window;
-    veldra::faq::ReaderPanel ui{new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window),
-                                new QLineEdit(&window), new veldra::richtext::RichTextBox(&window)};
+    veldra::shell::ReaderPanel ui{new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window),
+                                  new QLineEdit(&window), new veldra::richtext::RichTextBox(&window)};
     ui.txtFAQ->setGeometry(0, 0, 600, 400);
     QTextEdit anchor(&window);
     anchor.setGeometry(0, 400, 600, 400);
@@ -99,7 +99,7 @@ int main(int argc, char **argv)
         finishLayout(&anchor);
 
         t.restart();
-        veldra::faq::FillInFAQ(ui, state);
+        veldra::shell::FillReaderPanel(ui, state);
         QApplication::processEvents();
         best = std::min(best, Seconds(t));
         finishLayout(ui.txtFAQ);

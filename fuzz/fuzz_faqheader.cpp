@@ -1,5 +1,5 @@
 // Writes arbitrary bytes to a file and reads its FAQ header.
-#include "faq/FaqHeader.h"
+#include "support/ReadFaqHeader.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // The path is passed with spaces around it, as callers may do.
     QString path = QStringLiteral("  ") + name + QStringLiteral(" ");
-    const veldra::Result<veldra::faq::FaqHeader> h = veldra::faq::ReadFaqHeader(path);
+    const veldra::Result<veldra::faq::FaqHeader> h = testsupport::ReadFaqHeader(path);
     if (path != name || !h.ok() || h->FileName != name)
         __builtin_trap();
     return 0;

@@ -129,4 +129,9 @@ void MarkPlainLinks(QTextDocument &doc, const std::vector<LinkRange> &ranges, co
     SetFormats(doc, pieces, {WithLink(QTextCharFormat(), colour)});
 }
 
+QColor ColorFromBgr(unsigned int bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
 } // namespace veldra::document

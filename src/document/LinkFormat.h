@@ -18,6 +18,9 @@ constexpr int kLinkAttribute = QTextFormat::UserProperty + 1;
 // Set where the link attribute added the underline (the text had none).
 constexpr int kLinkUnderline = QTextFormat::UserProperty + 2;
 
+// A colour given as 0xBBGGRR, as the program's colour values are written.
+QColor ColorFromBgr(unsigned int bgr);
+
 // `format` with the link attribute: underlined, an anchor (to `href` when one is
 // given) and, when `colour` is valid, in that colour.
 QTextCharFormat WithLink(QTextCharFormat format, const QColor &colour = QColor(), const QString &href = QString());

@@ -1,8 +1,6 @@
 #include "faq/BodyDocument.h"
 
-#include "faq/HighlightLinks.h"
 #include "faq/LinkScan.h"
-#include "richtext/RichTextBox.h"
 
 #include <QTextDocument>
 #include <QThread>
@@ -15,7 +13,7 @@ namespace
 
 const QColor &LinkColour()
 {
-    static const QColor colour = richtext::RichTextBox::ColorFromBgr(kLinkColor);
+    static const QColor colour = document::ColorFromBgr(kLinkColor);
     return colour;
 }
 

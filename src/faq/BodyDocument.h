@@ -12,6 +12,9 @@ class QTextDocument;
 namespace veldra::faq
 {
 
+// The colour of a marked link: pure blue, as 0xBBGGRR.
+constexpr unsigned int kLinkColor = 0xFF0000;
+
 // A body made ready to be shown: the document and where the caret goes.
 struct BodyDocument {
     std::unique_ptr<QTextDocument> doc;

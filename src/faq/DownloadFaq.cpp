@@ -1,6 +1,6 @@
+#include "faq/DownloadFaq.h"
 #include "faq/FaqFileName.h"
 #include "faq/Log.h"
-#include "faq/ReaderPanel.h"
 #include "settings/Module1.h"
 #include "transfer/Channels.h"
 #include "transfer/Download.h"

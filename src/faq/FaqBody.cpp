@@ -78,9 +78,9 @@ QByteArray ReadBodyLines(text::TextFileReader &doc)
     return body.lines();
 }
 
-Result<FaqDocument> ReadFaqDocument(QString &path)
+Result<FaqDocument> ReadFaqDocument(const QString &untrimmed)
 {
-    path = text::TrimBlanks(path);
+    const QString path = text::TrimBlanks(untrimmed);
     FaqDocument read;
     if (path.isEmpty()) {
         read.header.ErrorText = QStringLiteral("Error, no file!");

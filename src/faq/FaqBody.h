@@ -27,8 +27,9 @@ struct FaqDocument {
     QByteArray bodyLines;
 };
 
-// Trims `path` in the caller's variable, then reads the document. When the file
-// cannot be opened or read, the error is the system's description.
-Result<FaqDocument> ReadFaqDocument(QString &path);
+// Reads the document at `path` with its blanks trimmed; the header's FileName
+// is the trimmed path. When the file cannot be opened or read, the error is the
+// system's description.
+Result<FaqDocument> ReadFaqDocument(const QString &path);
 
 } // namespace veldra::faq

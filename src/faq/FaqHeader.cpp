@@ -1,6 +1,5 @@
 #include "faq/FaqHeader.h"
 
-#include "text/TextFile.h"
 #include "text/Trim.h"
 
 namespace veldra::faq
@@ -49,24 +48,6 @@ bool StoreHeaderField(FaqHeader &header, const QString &field)
     if (key)
         header.*(key->field) = TrimBlanks(QStringView(field).sliced(key->name.size()));
     return key != nullptr;
-}
-
-Result<FaqHeader> ReadFaqHeader(QString &path)
-{
-    // Spaces and tabs count alike, as they do before a field.
-    path = TrimBlanks(path);
-    FaqHeader header;
-    if (path.isEmpty()) {
-        header.ErrorText = QStringLiteral("Error, no file!");
-        return header;
-    }
-    text::TextFileReader file;
-    if (const Status opened = file.open(path); !opened)
-        return Error{opened.error()};
-    while (!file.atEnd())
-        StoreHeaderField(header, TrimBlanks(ReadTextField(file)));
-    header.FileName = path;
-    return header;
 }
 
 } // namespace veldra::faq

@@ -26,9 +26,4 @@ QString DetectHeaderKey(const QString &field);
 // record, in the place of its key; false when the field carries no key.
 bool StoreHeaderField(FaqHeader &header, const QString &field);
 
-// Trims `path` in the caller's variable, then reads the header of that file.
-// Every field of the file counts, body lines included. When the file cannot be
-// opened or read, the error is the system's description.
-Result<FaqHeader> ReadFaqHeader(QString &path);
-
 } // namespace veldra::faq

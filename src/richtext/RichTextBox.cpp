@@ -220,13 +220,8 @@ void RichTextBox::setRangeColor(int from, int to, unsigned int bgr)
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
     QTextCharFormat f;
-    f.setForeground(ColorFromBgr(bgr));
+    f.setForeground(document::ColorFromBgr(bgr));
     c.mergeCharFormat(f);
-}
-
-QColor RichTextBox::ColorFromBgr(unsigned int bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
 void RichTextBox::setRangeLink(int start, int end, bool on, const QColor &colour)

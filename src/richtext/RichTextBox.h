@@ -88,7 +88,6 @@ public:
     // Setting the link attribute can give the characters a colour in the same pass.
     void setRangeColor(int fromPosition, int toPosition, unsigned int bgr);
     void setRangeLink(int fromPosition, int toPosition, bool on, const QColor &colour = QColor());
-    static QColor ColorFromBgr(unsigned int bgr);
     bool isLinkAt(int index) const;
     QColor colorAt(int index) const;
 

@@ -5,7 +5,7 @@
 #include "desktop/Reporter.h"
 #include "desktop/Twips.h"
 #include "desktop/TwipsCanvas.h"
-#include "faq/ReaderPanel.h"
+#include "faq/DownloadFaq.h"
 #include "index/DownloadIndex.h"
 #include "index/OfflineIndex.h"
 #include "links/LinkHandlers.h"
@@ -20,6 +20,7 @@
 #include "shell/Form5.h"
 #include "shell/Log.h"
 #include "shell/NavTree.h"
+#include "shell/ReaderPanel.h"
 #include "shell/WindowPlacement.h"
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
@@ -280,8 +281,8 @@ void Form1::cmdRead_Click()
 
 void Form1::FillInFAQ()
 {
-    faq::ReaderPanel ui{txtSubject, txtAuthor, txtVersion, txtWebsite, txtFAQ};
-    if (const Status filled = faq::FillInFAQ(ui, m_state); !filled) {
+    ReaderPanel ui{txtSubject, txtAuthor, txtVersion, txtWebsite, txtFAQ};
+    if (const Status filled = FillReaderPanel(ui, m_state); !filled) {
         m_reporter.MsgBox(QStringLiteral("Could not load ") + m_state.FaqFile, MsgBoxStyle::Critical,
                           m_state.AppName + QStringLiteral(" - Error"));
         m_reporter.MsgBox(filled.error(), MsgBoxStyle::Plain);

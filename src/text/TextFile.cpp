@@ -36,11 +36,4 @@ QByteArrayView TextFileReader::readRawField()
     return QByteArrayView(m_data).sliced(f.begin, f.end - f.begin);
 }
 
-bool WriteTextLine(QIODevice &file, const QString &text)
-{
-    QByteArray line = EncodeAnsi(text);
-    line.append("\r\n", 2);
-    return file.write(line) == line.size();
-}
-
 } // namespace veldra::text

@@ -6,8 +6,6 @@
 #include <QByteArrayView>
 #include <QString>
 
-class QIODevice;
-
 namespace veldra::text
 {
 
@@ -45,8 +43,5 @@ inline QString ReadTextField(TextFileReader &file)
 {
     return file.readField();
 }
-
-// Writes `text` in Windows-1252 followed by CR LF. Returns false when the write fails.
-bool WriteTextLine(QIODevice &file, const QString &text);
 
 } // namespace veldra::text

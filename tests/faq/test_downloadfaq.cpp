@@ -1,6 +1,7 @@
-#include "faq/ReaderPanel.h"
+#include "faq/DownloadFaq.h"
 #include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
+#include "shell/ReaderPanel.h"
 #include "support/Files.h"
 #include "support/Recorders.h"
 #include "support/TestServer.h"
@@ -164,9 +165,9 @@ void TestDownloadFaq::failedDownloadKeepsLastGoodCopy()
 
     // The reader still shows the last good document.
     QWidget window;
-    faq::ReaderPanel ui{new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window),
-                        new richtext::RichTextBox(&window)};
-    QVERIFY(faq::FillInFAQ(ui, state).ok());
+    shell::ReaderPanel ui{new QLineEdit(&window), new QLineEdit(&window), new QLineEdit(&window),
+                          new QLineEdit(&window), new richtext::RichTextBox(&window)};
+    QVERIFY(shell::FillReaderPanel(ui, state).ok());
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("Good"));
     QCOMPARE(ui.txtFAQ->text(), QStringLiteral("good body    "));
 }

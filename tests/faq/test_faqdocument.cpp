@@ -1,7 +1,8 @@
 #include "faq/FaqHeader.h"
-#include "faq/LoadFaqBody.h"
 #include "richtext/RichTextBox.h"
 #include "support/Files.h"
+#include "support/LoadFaqBody.h"
+#include "support/ReadFaqHeader.h"
 #include "text/CodePage.h"
 #include "text/TextFile.h"
 
@@ -14,6 +15,8 @@
 
 using namespace veldra;
 using namespace veldra::faq;
+using testsupport::LoadFaqBody;
+using testsupport::ReadFaqHeader;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 
@@ -304,7 +307,7 @@ void TestFaqDocument::workFileHoldsTheDocumentsBytes()
     QString path = document("[body]\r\n" + line + "\r\n[/body]\r\n");
     QBuffer written;
     written.open(QIODevice::WriteOnly);
-    QVERIFY(text::WriteTextLine(written, text::DecodeAnsi(line)));
+    QVERIFY(testsupport::WriteTextLine(written, text::DecodeAnsi(line)));
     QByteArray workFile;
     QTimer::singleShot(0, this, [&] { workFile = ReadFile(path + QStringLiteral(".tmp")); });
     richtext::RichTextBox box;

@@ -1,8 +1,9 @@
-#include "faq/HighlightLinks.h"
-#include "faq/ReaderPanel.h"
+#include "faq/BodyDocument.h"
 #include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
+#include "shell/ReaderPanel.h"
 #include "support/Files.h"
+#include "support/HighlightLinks.h"
 #include "text/CodePage.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@
 
 using namespace veldra;
 using namespace veldra::faq;
+using shell::ReaderPanel;
+using testsupport::HighlightLinks;
 
 // The reader panel as FillInFAQ fills it, and the link colouring of its body.
 class TestReaderPanel : public QObject
@@ -220,7 +223,7 @@ void TestReaderPanel::nothingDownloaded()
 {
     ui.txtSubject->setText(QStringLiteral("kept"));
     ui.txtWebsite->setText(QStringLiteral("kept too"));
-    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(shell::FillReaderPanel(ui, state).ok());
     QCOMPARE(ui.txtFAQ->text(), QStringLiteral("No file downloaded"));
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("kept"));
     QCOMPARE(ui.txtWebsite->text(), QStringLiteral("kept too"));
@@ -239,7 +242,7 @@ void TestReaderPanel::fillsHeaderInOrderAndBody()
     QStringList order;
     for (QLineEdit *e : {ui.txtSubject, ui.txtAuthor, ui.txtVersion, ui.txtWebsite})
         connect(e, &QLineEdit::textChanged, this, [&order, e] { order << e->text(); });
-    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(shell::FillReaderPanel(ui, state).ok());
     QCOMPARE(order, (QStringList{QStringLiteral("Printing from the editor"), QStringLiteral("1.2"),
                                  QStringLiteral("A. Writer"), QStringLiteral("www.writer.example")}));
     for (QLineEdit *e : {ui.txtSubject, ui.txtAuthor, ui.txtVersion, ui.txtWebsite})
@@ -253,7 +256,7 @@ void TestReaderPanel::missingWebsiteEmptiesBox()
 {
     state.FaqFile = writeFaq("Subject=S\r\n[body]\r\nx\r\n[/body]\r\n");
     ui.txtWebsite->setText(QStringLiteral("www.previous.example"));
-    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(shell::FillReaderPanel(ui, state).ok());
     QVERIFY(ui.txtWebsite->text().isEmpty());
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("S"));
 }
@@ -261,9 +264,9 @@ void TestReaderPanel::missingWebsiteEmptiesBox()
 void TestReaderPanel::deletedDocumentReported()
 {
     state.FaqFile = writeFaq("Subject=Old\r\n[body]\r\nold body\r\n[/body]\r\n");
-    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(shell::FillReaderPanel(ui, state).ok());
     QVERIFY(QFile::remove(state.FaqFile));
-    const Status filled = FillInFAQ(ui, state);
+    const Status filled = shell::FillReaderPanel(ui, state);
     QVERIFY(!filled.ok());
     QCOMPARE(filled.error(), QStringLiteral("No such file or directory"));
     // Nothing had been changed before the failure.
@@ -288,7 +291,7 @@ void TestReaderPanel::longBodyShownFromItsStart()
 
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(shell::FillReaderPanel(ui, state).ok());
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
     QTest::qWait(50);
 
@@ -341,7 +344,7 @@ void TestReaderPanel::linksOfLargeBodyFollowTheRules()
     doc += "last www.end.org\r\n[/body]\r\n";
     body += "last www.end.org";
     state.FaqFile = writeFaq(doc);
-    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(shell::FillReaderPanel(ui, state).ok());
 
     const ReferenceLinks expected =
         ColourByTheRules(text::DecodeAnsi(body), {QStringLiteral("www."), QStringLiteral("http:")});
@@ -368,7 +371,7 @@ void TestReaderPanel::overlappingLinksInLinearTime()
     state.FaqFile = writeFaq("Subject=Long word\r\n[body]\r\n" + word + "\r\n[/body]\r\n");
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(shell::FillReaderPanel(ui, state).ok());
     QApplication::processEvents();
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
     // Index 0 is never looked at and "ww." at 1 to 3 is no match: the link runs
@@ -383,7 +386,7 @@ void TestReaderPanel::richTextBodyKeepsItsFormattingUnderLinks()
 {
     state.FaqFile = writeFaq("Subject=Rich\r\n[body]\r\n"
                              "{\\rtf1 see {\\b www.bold.org} and {\\ul http://under.org} end}\r\n[/body]\r\n");
-    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(shell::FillReaderPanel(ui, state).ok());
     richtext::RichTextBox &box = *ui.txtFAQ;
     QCOMPARE(box.text(), QStringLiteral("see www.bold.org and http://under.org end    "));
     QCOMPARE(LinkMask(box), QStringLiteral("....############.....################........"));
@@ -412,9 +415,9 @@ void TestReaderPanel::newerFillWins()
     bool nested = false;
     QTimer::singleShot(0, this, [&] {
         state.FaqFile = newer;
-        nested = FillInFAQ(ui, state).ok();
+        nested = shell::FillReaderPanel(ui, state).ok();
     });
-    QVERIFY(FillInFAQ(ui, state).ok());
+    QVERIFY(shell::FillReaderPanel(ui, state).ok());
     QVERIFY(nested);
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("Newer"));
     QCOMPARE(ui.txtVersion->text(), QStringLiteral("2"));

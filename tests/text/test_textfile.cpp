@@ -22,6 +22,7 @@ private slots:
 using namespace veldra::text;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
+using testsupport::WriteTextLine;
 
 static QStringList AllFields(const QByteArray &bytes)
 {
