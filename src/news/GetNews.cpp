@@ -1,8 +1,6 @@
 #include "news/GetNews.h"
 
-#include "news/IsOnline.h"
 #include "news/Log.h"
-#include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 #include "transfer/Channels.h"
 #include "transfer/Download.h"
@@ -14,58 +12,49 @@ namespace veldra::news
 
 namespace
 {
+constexpr int kNewsRequestTimeoutSeconds = 120;
+} // namespace
 
-// The steps that can fail; the error describes the first failure.
-Status FetchAndShow(transfer::Channels &net, const settings::Module1 &state, richtext::RichTextBox &News)
+QString OfflineNewsText()
 {
+    return QStringLiteral("No news to show , because you are offline.\r\n"
+                          "Select 'Get News' in the 'On-line' menu if you are online.");
+}
+
+QString NewsFailureText(const QString &description)
+{
+    return QStringLiteral("Unable to receive news: ") + description;
+}
+
+QString BlankNewsText()
+{
+    return QStringLiteral("Could not retrieve news, please check you proxy settings!");
+}
+
+QString NewsFile(const settings::Module1 &state)
+{
+    return state.AppDir + QStringLiteral("news.rtf");
+}
+
+Status DownloadNews(transfer::Channels &net, const settings::Module1 &state, transfer::Progress &progress)
+{
+    progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Download news from server..."), true,
+                          false);
     transfer::TransferChannel &channel = net.HTTP();
-    channel.setRequestTimeout(120);
+    channel.setRequestTimeout(kNewsRequestTimeoutSeconds);
     net.ApplyHttpProxy(state.Proxies());
     // Exactly the bytes received, nothing added. The start-up removed the last
     // run's file, so a document that did not arrive whole leaves none.
-    const QString path = state.AppDir + QStringLiteral("news.rtf");
-    if (const Status saved = transfer::DownloadToFileSafely(channel, state.ServerUrl + QStringLiteral("test.rtf"), path,
-                                                            transfer::FetchAs::Bytes, state.Limits.news);
-        !saved)
+    if (const Status saved =
+            transfer::DownloadToFileSafely(channel, state.ServerUrl + QStringLiteral("test.rtf"), NewsFile(state),
+                                           transfer::FetchAs::Bytes, state.Limits.news);
+        !saved) {
+        qCDebug(lcNews) << "news failed:" << saved.error();
         return saved;
+    }
     net.WaitForTransfer(channel, state.Proxies());
     channel.setUrl(QString());
-    if (const Status loaded = News.loadFile(path); !loaded)
-        return loaded;
     return {};
-}
-
-} // namespace
-
-NewsOutcome GetNews(transfer::Channels &net, const settings::Module1 &state, richtext::RichTextBox &News,
-                    transfer::Progress &progress)
-{
-    if (!IsOnline(state.ServerUrl)) {
-        qCDebug(lcNews) << "offline: no news fetched";
-        News.setText(QStringLiteral("No news to show , because you are offline.\r\n"
-                                    "Select 'Get News' in the 'On-line' menu if you are online."));
-        return NewsOutcome::Offline;
-    }
-    News.setText(QString());
-    progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Download news from server..."), true,
-                          false);
-    NewsOutcome outcome = NewsOutcome::Shown;
-    if (const Status shown = FetchAndShow(net, state, News); !shown) {
-        qCDebug(lcNews) << "news failed:" << shown.error();
-        outcome = ShowNewsFailure(News, shown.error());
-    } else if (News.text().trimmed().isEmpty()) {
-        // A document that shows nothing but blanks or line breaks is as good as none.
-        News.setText(QStringLiteral("Could not retrieve news, please check you proxy settings!"));
-        outcome = NewsOutcome::Blank;
-    }
-    progress.close();
-    return outcome;
-}
-
-NewsOutcome ShowNewsFailure(richtext::RichTextBox &News, const QString &description)
-{
-    News.setText(QStringLiteral("Unable to receive news: ") + description);
-    return NewsOutcome::Failed;
 }
 
 } // namespace veldra::news

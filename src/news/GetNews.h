@@ -1,11 +1,9 @@
 #pragma once
 
+#include "text/Result.h"
+
 #include <QString>
 
-namespace veldra::richtext
-{
-class RichTextBox;
-}
 namespace veldra::settings
 {
 class Module1;
@@ -19,7 +17,7 @@ class Progress;
 namespace veldra::news
 {
 
-// What GetNews left in the news panel.
+// What the news step left in the news panel.
 enum class NewsOutcome {
     Shown,   // the document, downloaded whole
     Blank,   // the server's document shows nothing
@@ -27,13 +25,18 @@ enum class NewsOutcome {
     Failed,  // the download failed; the panel says why
 };
 
-// Downloads the news document into the program folder as "news.rtf" through the
-// HTTP channel and shows it in `News`; offline or on failure, `News` says why
-// instead. The progress display shows the download.
-NewsOutcome GetNews(transfer::Channels &net, const settings::Module1 &state, richtext::RichTextBox &News,
-                    transfer::Progress &progress);
+// The texts the news panel shows instead of news.
+QString OfflineNewsText();
+QString NewsFailureText(const QString &description);
+QString BlankNewsText();
 
-// Shows in `News` why no news could be received, as a failed GetNews does.
-NewsOutcome ShowNewsFailure(richtext::RichTextBox &News, const QString &description);
+// The local news file in the program folder.
+QString NewsFile(const settings::Module1 &state);
+
+// Downloads the news document into NewsFile through the HTTP channel, with the
+// progress display showing it (and left open for the caller to close once the
+// news is shown). Exactly the bytes received are kept, and only a document that
+// arrived whole. The error describes the failure.
+Status DownloadNews(transfer::Channels &net, const settings::Module1 &state, transfer::Progress &progress);
 
 } // namespace veldra::news

@@ -2,10 +2,10 @@
 
 #include "news/GetNews.h"
 
-namespace veldra::richtext
-{
-class RichTextBox;
-}
+#include <QStringList>
+
+class QTextDocument;
+
 namespace veldra::settings
 {
 class Module1;
@@ -14,15 +14,17 @@ class Module1;
 namespace veldra::news
 {
 
-// After GetNews: news that arrived whole becomes the offline copy. When none
-// arrived (offline, or the download failed), the last good copy is put back
-// as the local news file and shown, under a line that says so ("Offline: news
-// of 5 December 2026") and, after a failure, the reason. Without a copy the
-// panel keeps what GetNews wrote. Blank news from a server that answered is
-// neither kept nor replaced.
-void KeepOrShowOfflineNews(NewsOutcome outcome, const settings::Module1 &state, richtext::RichTextBox &News);
+// After the news step: news that arrived whole becomes the offline copy. When
+// none arrived (offline, or the download failed), the last good copy is put
+// back as the local news file, and the lines to show above it are returned
+// ("Offline: news of 5 December 2026" and, after a failure, `whyFailed`).
+// Without a copy, or for news that was shown, the error says why nothing was
+// put back. Blank news from a server that answered is neither kept nor
+// replaced.
+Result<QStringList> KeepOrRestoreNews(NewsOutcome outcome, const settings::Module1 &state, const QString &whyFailed);
 
-// The local news file in the program folder.
-QString NewsFile(const settings::Module1 &state);
+// Puts the lines before the document, in plain bold type, whatever the
+// document's first paragraph looks like.
+void PutLinesFirst(QTextDocument &doc, const QStringList &lines);
 
 } // namespace veldra::news

@@ -9,8 +9,6 @@
 #include "index/DownloadIndex.h"
 #include "index/OfflineIndex.h"
 #include "links/LinkHandlers.h"
-#include "news/GetNews.h"
-#include "news/OfflineNews.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/TextZoom.h"
 #include "settings/Module1.h"
@@ -20,6 +18,7 @@
 #include "shell/Form5.h"
 #include "shell/Log.h"
 #include "shell/NavTree.h"
+#include "shell/NewsPanel.h"
 #include "shell/ReaderPanel.h"
 #include "shell/WindowPlacement.h"
 #include "transfer/Channels.h"
@@ -122,7 +121,7 @@ void Form1::Form_Load()
                           m_state.AppName + QStringLiteral(" - Error"));
     desktop::DoEvents();
     if (cancelled)
-        news::KeepOrShowOfflineNews(news::ShowNewsFailure(*News, index.error()), m_state, *News);
+        KeepOrShowOfflineNews(ShowNewsFailure(*News, index.error()), m_state, *News);
     else
         GetNews();
     // Offline, no step above closes the progress window; it would cover the
@@ -148,7 +147,7 @@ Form5 &Form1::LoadForm5()
 
 void Form1::GetNews()
 {
-    news::KeepOrShowOfflineNews(news::GetNews(*m_net, m_state, *News, m_progress), m_state, *News);
+    KeepOrShowOfflineNews(GetNewsInto(*News, *m_net, m_state, m_progress), m_state, *News);
     m_newsZoom->apply();
 }
 

@@ -2,6 +2,7 @@
 #include "news/GetNews.h"
 #include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
+#include "shell/NewsPanel.h"
 #include "support/Recorders.h"
 #include "support/TestServer.h"
 #include "transfer/Channels.h"
@@ -73,7 +74,7 @@ void TestNews::cleanup()
 void TestNews::getNews(richtext::RichTextBox &news, const QString &base)
 {
     state.ServerUrl = base;
-    outcome = news::GetNews(*net, state, news, progress);
+    outcome = shell::GetNewsInto(news, *net, state, progress);
 }
 
 void TestNews::rtfNewsIsStoredByteForByteAndShownFormatted()
