@@ -1,17 +1,13 @@
 #include "settings/OfflineCopies.h"
 
 #include "settings/Log.h"
+#include "text/ReplacementFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 namespace veldra::settings
 {
@@ -78,13 +74,12 @@ Status CopyFileSafely(const QString &from, const QString &to)
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
         return CannotCopy(from, to, in.errorString());
-    // A new file of our own (created exclusively, so nothing planted under its
-    // name is opened), renamed over `to`: rename replaces a link that stands
-    // there instead of writing through it, whenever it was put there. No sync:
-    // both copies are fetched again at the next good start.
-    QTemporaryFile out(QFileInfo(to).absolutePath() + QStringLiteral("/.veldra-XXXXXX.tmp"));
-    if (!out.open())
-        return CannotCopy(from, to, out.errorString());
+    // The writer's errors name `to`. Through the one safe writer: an existing `to`, or a link in its place, is
+    // never opened for writing, and a failed copy leaves it as it was. No
+    // sync: both copies are fetched again at the next good start.
+    text::ReplacementFile out(to);
+    if (const Status opened = out.open(); !opened)
+        return opened;
     for (;;) {
         const QByteArray chunk = in.read(kChunk);
         if (chunk.isEmpty()) {
@@ -92,15 +87,10 @@ Status CopyFileSafely(const QString &from, const QString &to)
                 return CannotCopy(from, to, in.errorString());
             break;
         }
-        if (out.write(chunk) != chunk.size())
-            return CannotCopy(from, to, out.errorString());
+        if (const Status written = out.write(chunk); !written)
+            return written;
     }
-    if (!out.flush())
-        return CannotCopy(from, to, out.errorString());
-    if (::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(to).constData()) != 0)
-        return CannotCopy(from, to, QString::fromLocal8Bit(std::strerror(errno)));
-    out.setAutoRemove(false);
-    return {};
+    return out.commit(text::ReplacementFile::Replace::Anything, text::ReplacementFile::Sync::No);
 }
 
 QString OfflineDate(const QDateTime &when)
