@@ -8,6 +8,8 @@
 function(veldra_add_library name)
   cmake_parse_arguments(L "" "" "SOURCES;DEPENDS;QT" ${ARGN})
   add_library(veldra_${name} STATIC ${L_SOURCES})
+  # The architecture check walks every library.
+  set_property(GLOBAL APPEND PROPERTY VELDRA_LIBRARIES ${name})
   target_link_libraries(veldra_${name} PUBLIC veldra_options)
   foreach(module ${L_QT})
     target_link_libraries(veldra_${name} PRIVATE Qt6::${module})
