@@ -212,9 +212,9 @@ void TestDownload::failureLeavesEmptiedFile()
 void TestDownload::safeDownloadKeepsEarlierCopyOnFailure_data()
 {
     QTest::addColumn<QString>("path");
-    for (const char *path :
-         {"/_test/status/500", "/_test/status/204", "/_test/status/304", "/_test/truncated", "/_test/close",
-          "/_test/badchunk", "/_test/chunkcut", "/_test/endlesschunked", "/_test/trickle/100/0.05"})
+    for (const char *path : {"/_test/status/500", "/_test/status/204", "/_test/status/304", "/_test/truncated",
+                             "/_test/close", "/_test/badchunk", "/_test/chunkcut", "/_test/endlesschunked",
+                             "/_test/trickle/100/0.05", "/_test/reset", "/_test/encoding/gzip/doc.txt"})
         QTest::newRow(path) << QString::fromLatin1(path);
 }
 
