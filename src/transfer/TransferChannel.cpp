@@ -199,6 +199,10 @@ Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const Do
     // Nothing of the request is left to fire once the error notice below
     // runs, however long it takes.
     const FetchOutcome &outcome = transfer.outcome();
+    if (outcome.cancelled) {
+        qCDebug(lcTransfer) << name() << url << "cancelled";
+        return Error{outcome.status.error()};
+    }
     if (!outcome.status)
         return fail(outcome.status.error());
     qCDebug(lcTransfer) << name() << url << "complete," << outcome.received << "bytes";

@@ -14,7 +14,8 @@ namespace veldra::transfer
 class CurlMulti;
 
 enum class Protocol { HTTP = 4 };
-// What the channel reports while it works. Handlers act on Error only.
+// What the channel reports while it works. Handlers act on Error only; a
+// fetch the user cancelled reports no Error.
 enum class TransferState { Requesting = 5, Error = 11, ResponseCompleted = 12 };
 
 // One transfer channel: fetches whole documents over http or https, directly,
@@ -39,7 +40,7 @@ public:
     // True while a request of this channel has not finished.
     bool StillExecuting() const;
     // Ends every request of the channel at once; their fetches fail ("The
-    // transfer was cancelled") with wasAborted() true.
+    // transfer was cancelled") with wasAborted() true, and report no Error.
     void abort();
     bool wasAborted() const;
 

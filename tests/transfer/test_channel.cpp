@@ -249,6 +249,7 @@ void TestChannel::abortEndsAFetchMidStream()
     // As the progress window's Cancel does it: every channel at once.
     ProxyValues proxies;
     Channels net;
+    QSignalSpy states(&net.HTTP(), &TransferChannel::StateChanged);
     qint64 received = 0;
     bool busyBefore = false;
     QTimer::singleShot(300, &net, [&net, &busyBefore] {
@@ -265,6 +266,7 @@ void TestChannel::abortEndsAFetchMidStream()
     QCOMPARE(fetched.error(), QStringLiteral("The transfer was cancelled"));
     QVERIFY(busyBefore);
     QVERIFY(net.HTTP().wasAborted());
+    QCOMPARE(Count(states, TransferState::Error), 0); // the user's own act is no error
     QVERIFY(received > 0 && received < 100);
     QVERIFY(!net.busy());
     // The next fetch starts afresh.
@@ -278,6 +280,7 @@ void TestChannel::abortFromInsideTheSink()
     // The sink runs inside curl; the cancel it asks for waits until curl has
     // returned, and the rest of the body reaches no one.
     TransferChannel channel(QStringLiteral("HTTP"));
+    QSignalSpy states(&channel, &TransferChannel::StateChanged);
     int pieces = 0;
     QElapsedTimer clock;
     clock.start();
@@ -293,6 +296,7 @@ void TestChannel::abortFromInsideTheSink()
     QCOMPARE(pieces, 1);
     QVERIFY2(clock.elapsed() < 400, qPrintable(QString::number(clock.elapsed()))); // not after the pause
     QVERIFY(channel.wasAborted());
+    QCOMPARE(Count(states, TransferState::Error), 0);
     QVERIFY(!channel.StillExecuting());
 }
 
