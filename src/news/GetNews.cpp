@@ -16,7 +16,8 @@ namespace
 {
 
 // The steps that can fail; the error describes the first failure.
-Status FetchAndShow(transfer::Channels &net, const settings::Module1 &state, platform::RichTextBox &News)
+Status FetchAndShow(transfer::Channels &net, const settings::Module1 &state, platform::RichTextBox &News,
+                    transfer::Progress &progress)
 {
     transfer::TransferChannel &channel = net.HTTP();
     channel.setRequestTimeout(120);
@@ -25,7 +26,7 @@ Status FetchAndShow(transfer::Channels &net, const settings::Module1 &state, pla
     // run's file, so a document that did not arrive whole leaves none.
     const QString path = state.AppDir + QStringLiteral("news.rtf");
     if (const Status saved = transfer::DownloadToFileSafely(channel, state.ServerUrl + QStringLiteral("test.rtf"), path,
-                                                            transfer::FetchAs::Bytes, state.Limits.news);
+                                                            transfer::FetchAs::Bytes, state.Limits.news, &progress);
         !saved)
         return saved;
     net.WaitForTransfer(channel, state.Proxies());
@@ -50,7 +51,7 @@ NewsOutcome GetNews(transfer::Channels &net, const settings::Module1 &state, pla
     progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Download news from server..."), true,
                           false);
     NewsOutcome outcome = NewsOutcome::Shown;
-    if (const Status shown = FetchAndShow(net, state, News); !shown) {
+    if (const Status shown = FetchAndShow(net, state, News, progress); !shown) {
         qCDebug(lcNews) << "news failed:" << shown.error();
         outcome = ShowNewsFailure(News, shown.error());
     } else if (News.text().trimmed().isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "text/CodePage.h"
 #include "text/ReplacementFile.h"
+#include "transfer/Progress.h"
 #include "transfer/TransferChannel.h"
 
 namespace veldra::transfer
@@ -17,14 +18,17 @@ namespace
 // character there, so each piece converts on its own, and the file ends with
 // CR LF.
 Status FetchInto(TransferChannel &channel, const QString &url, ReplacementFile &file, FetchAs as,
-                 const DownloadLimit &limit)
+                 const DownloadLimit &limit, Progress *progress)
 {
     const BodySink sink = [&file, as](QByteArrayView piece) {
         if (as == FetchAs::Bytes)
             return file.write(piece);
         return file.write(text::EncodeAnsi(text::DecodeAnsi(piece)));
     };
-    if (const Status fetched = channel.Fetch(url, sink, limit); !fetched)
+    BytesReport bytes;
+    if (progress)
+        bytes = [progress](qint64 received, qint64 total) { progress->bytesReceived(received, total); };
+    if (const Status fetched = channel.Fetch(url, sink, limit, bytes); !fetched)
         return fetched;
     if (as == FetchAs::TextWithCrLf)
         return file.write("\r\n");
@@ -34,12 +38,12 @@ Status FetchInto(TransferChannel &channel, const QString &url, ReplacementFile &
 } // namespace
 
 Status DownloadToFile(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
-                      const DownloadLimit &limit)
+                      const DownloadLimit &limit, Progress *progress)
 {
     ReplacementFile file(path);
     if (const Status opened = file.open(); !opened)
         return opened;
-    const Status fetched = FetchInto(channel, url, file, as, limit);
+    const Status fetched = FetchInto(channel, url, file, as, limit, progress);
     if (!fetched) {
         // Nothing of a failed document is kept: the file it leaves is empty.
         if (file.clear())
@@ -50,12 +54,12 @@ Status DownloadToFile(TransferChannel &channel, const QString &url, const QStrin
 }
 
 Status DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
-                            const DownloadLimit &limit)
+                            const DownloadLimit &limit, Progress *progress)
 {
     ReplacementFile file(path);
     if (const Status opened = file.open(); !opened)
         return opened;
-    if (const Status fetched = FetchInto(channel, url, file, as, limit); !fetched)
+    if (const Status fetched = FetchInto(channel, url, file, as, limit, progress); !fetched)
         return fetched;
     return file.commit(ReplacementFile::Replace::OrdinaryFile);
 }

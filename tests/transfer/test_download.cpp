@@ -43,7 +43,7 @@ QByteArray FileBytes(const QString &path)
 }
 
 using DownloadFn = Status (*)(TransferChannel &, const QString &, const QString &, FetchAs,
-                              const transfer::DownloadLimit &);
+                              const transfer::DownloadLimit &, transfer::Progress *);
 
 // The names in a folder, hidden ones included.
 QStringList Entries(const QString &dir)
@@ -161,7 +161,7 @@ void TestDownload::writesWholeDocument()
     QVERIFY(WriteFile(target(), QByteArray(100, 'o')));
     TransferChannel channel(QStringLiteral("HTTP"));
     const DownloadFn fn = safely ? DownloadToFileSafely : DownloadToFile;
-    const Status saved = fn(channel, m_server.url(path), target(), FetchAs(as), {});
+    const Status saved = fn(channel, m_server.url(path), target(), FetchAs(as), {}, nullptr);
     QVERIFY2(saved.ok(), qPrintable(saved.error()));
     QCOMPARE(FileBytes(target()), expected);
     QCOMPARE(Entries(m_app), QStringList{QStringLiteral("target")});
@@ -290,7 +290,8 @@ void TestDownload::unwritableTarget()
     const QString missing = m_dir.filePath(QStringLiteral("no-such-folder/doc.txt"));
     TransferChannel channel(QStringLiteral("HTTP"));
     for (const DownloadFn fn : {DownloadToFile, DownloadToFileSafely}) {
-        const Status saved = fn(channel, m_server.url(QStringLiteral("/doc.txt")), missing, FetchAs::Bytes, {});
+        const Status saved =
+            fn(channel, m_server.url(QStringLiteral("/doc.txt")), missing, FetchAs::Bytes, {}, nullptr);
         QCOMPARE(saved.error(), QStringLiteral("Cannot write %1: No such file or directory").arg(missing));
     }
 }
