@@ -1,6 +1,5 @@
 #include "transfer/Download.h"
 
-#include "text/CodePage.h"
 #include "text/ReplacementFile.h"
 #include "transfer/Progress.h"
 #include "transfer/TransferChannel.h"
@@ -13,18 +12,15 @@ using text::ReplacementFile;
 namespace
 {
 
-// Streams the document into `file`. A text document is read in the code page
-// of the program's text files and written back in it; every byte is one
-// character there, so each piece converts on its own, and the file ends with
-// CR LF.
+// Streams the document into `file`. A text document is in the code page of
+// the program's text files, in which every byte is one character that is
+// written back as the same byte: its bytes are stored as they arrive (decoding
+// and encoding each piece would give them back unchanged, at a cost that
+// dominated long downloads), and the file ends with CR LF.
 Status FetchInto(TransferChannel &channel, const QString &url, ReplacementFile &file, FetchAs as,
                  const DownloadLimit &limit, Progress *progress)
 {
-    const BodySink sink = [&file, as](QByteArrayView piece) {
-        if (as == FetchAs::Bytes)
-            return file.write(piece);
-        return file.write(text::EncodeAnsi(text::DecodeAnsi(piece)));
-    };
+    const BodySink sink = [&file](QByteArrayView piece) { return file.write(piece); };
     BytesReport bytes;
     if (progress)
         bytes = [progress](qint64 received, qint64 total) { progress->bytesReceived(received, total); };
