@@ -20,6 +20,8 @@ import sys
 import tempfile
 import time
 
+import cases_https
+
 pyatspi = None  # imported once the session bus is up
 
 
@@ -1016,6 +1018,8 @@ CASES = {
     "scale_2": case_scale_2,
     "dark_theme": case_dark_theme,
     "news_link": case_news_link,
+    "https_library": cases_https.case_https_library,
+    "https_untrusted": cases_https.case_https_untrusted,
 }
 
 
