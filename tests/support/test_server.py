@@ -37,14 +37,13 @@ is answered from the URL's path, so the server also stands in for a proxy.
 With --tls NAME it speaks HTTPS with the certificate NAME of --certs (see
 test_certs.py); with --alpn-probe as well, it only notes which protocol the
 client's ALPN chose ("ALPN h2") and hangs up. With --socks5 it is a SOCKS5 proxy
-instead (no authentication) that notes each "SOCKS5 CONNECT host:port".
+instead (socks5.py) that notes each "SOCKS5 CONNECT host:port".
 """
 import argparse
 import email.utils
 import gzip
 import http.server
 import os
-import select
 import socketserver
 import socket
 import ssl
@@ -54,6 +53,8 @@ import threading
 import time
 import urllib.parse
 import zlib
+
+from socks5 import Socks5
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -329,56 +330,6 @@ class Server(http.server.ThreadingHTTPServer):
         # So are clients that turn the certificate down.
         if not isinstance(sys.exc_info()[1], (ConnectionError, TimeoutError, ssl.SSLError)):
             super().handle_error(request, client_address)
-
-
-class Socks5(socketserver.ThreadingTCPServer):
-    """A SOCKS5 proxy without authentication that relays CONNECT requests."""
-    daemon_threads = True
-    allow_reuse_address = True
-    log_path = None
-
-    def finish_request(self, client, address):
-        def exact(n):
-            data = b""
-            while len(data) < n:
-                more = client.recv(n - len(data))
-                if not more:
-                    raise ConnectionError("closed")
-                data += more
-            return data
-        try:
-            _, methods = exact(2)
-            exact(methods)
-            client.sendall(b"\x05\x00")
-            _, command, _, kind = exact(4)
-            if kind == 1:
-                host = socket.inet_ntoa(exact(4))
-            elif kind == 3:
-                host = exact(exact(1)[0]).decode()
-            else:
-                raise ConnectionError("address type %d" % kind)
-            port = struct.unpack("!H", exact(2))[0]
-            if self.log_path:
-                with open(self.log_path, "a", encoding="utf-8") as f:
-                    f.write("SOCKS5 CONNECT %s:%d\n" % (host, port))
-            if command != 1:
-                raise ConnectionError("command %d" % command)
-            upstream = socket.create_connection((host, port), 10)
-        except (OSError, ValueError):
-            client.close()
-            return
-        client.sendall(b"\x05\x00\x00\x01" + socket.inet_aton("127.0.0.1") + struct.pack("!H", 0))
-        with upstream:
-            pair = {client: upstream, upstream: client}
-            while True:
-                ready, _, _ = select.select(list(pair), [], [], 60)
-                if not ready:
-                    return
-                for sock in ready:
-                    data = sock.recv(65536)
-                    if not data:
-                        return
-                    pair[sock].sendall(data)
 
 
 def main():
