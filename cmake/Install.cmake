@@ -121,7 +121,14 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Veldra fetches the index and the community news of a FAQ library that one\n"
   "web server publishes, searches the index by subject and shows the answers\n"
   "with clickable web and mail links. It can work through an HTTP proxy.")
+# dpkg-shlibdeps names the libraries the program was linked with. For curl it
+# can only judge by the functions used, which are ancient; the options the
+# program relies on (protocol lists as text) are not, so curl is asked for at
+# least the version it was built against. https verifies servers against the
+# system's certificate authorities.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+find_package(CURL 7.85 REQUIRED)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= ${CURL_VERSION_STRING}), ca-certificates")
 # Web and mail links open through xdg-open; without it they do nothing.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 include(CPack)

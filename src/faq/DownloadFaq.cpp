@@ -45,8 +45,8 @@ Result<QString> DownloadFaq(transfer::Channels &net, const settings::Module1 &st
     // reader can still show it after a failed download; and only if it is
     // still an ordinary file, whatever was put under its name meanwhile.
     const QString url = state.ServerUrl + FaqUrlSegment(fileName);
-    const Status saved =
-        transfer::DownloadToFileSafely(HTTP, url, localCopy, transfer::FetchAs::TextWithCrLf, state.Limits.faq);
+    const Status saved = transfer::DownloadToFileSafely(HTTP, url, localCopy, transfer::FetchAs::TextWithCrLf,
+                                                        state.Limits.faq, &progress);
     if (!saved) {
         qCDebug(lcFaq) << "download of" << fileName << "failed:" << saved.error();
         progress.close();

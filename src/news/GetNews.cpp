@@ -47,7 +47,7 @@ Status DownloadNews(transfer::Channels &net, const settings::Module1 &state, tra
     // run's file, so a document that did not arrive whole leaves none.
     if (const Status saved =
             transfer::DownloadToFileSafely(channel, state.ServerUrl + QStringLiteral("test.rtf"), NewsFile(state),
-                                           transfer::FetchAs::Bytes, state.Limits.news);
+                                           transfer::FetchAs::Bytes, state.Limits.news, &progress);
         !saved) {
         qCDebug(lcNews) << "news failed:" << saved.error();
         return saved;

@@ -45,8 +45,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                                      QStringLiteral("Print the program's name and version and exit."));
     const QCommandLineOption server(
         QStringLiteral("server"),
-        QStringLiteral("Use the library on the server at <URL> (http only, for example http://faq.example.org/) "
-                       "instead of the one the program was built for."),
+        QStringLiteral("Use the library on the server at <URL> (http or https, for example "
+                       "https://faq.example.org/) instead of the one the program was built for."),
         QStringLiteral("URL"));
     parser.addOption(help);
     parser.addOption(version);

@@ -28,9 +28,9 @@ Result<QString> LibraryUrlFor(const QString &server)
     // Qt's reason goes on to repeat the whole address; the reason is enough.
     if (!url.isValid())
         return refuse(url.errorString().section(QStringLiteral("; source was"), 0, 0));
-    // The transfer channels speak plain http and nothing else.
-    if (url.scheme() != QLatin1String("http"))
-        return refuse(QStringLiteral("only http addresses are supported"));
+    // The transfer channels speak http and https and nothing else.
+    if (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))
+        return refuse(QStringLiteral("only http and https addresses are supported"));
     if (url.host().isEmpty())
         return refuse(QStringLiteral("it names no host"));
     if (url.port() == 0)

@@ -9,8 +9,8 @@
 namespace veldra::settings
 {
 
-// The library folder on the server that `server` names. `server` is an http
-// address with a host: the server itself ("http://faq.example.org/"), a folder
+// The library folder on the server that `server` names. `server` is an http or
+// https address with a host: the server itself ("https://faq.example.org/"), a folder
 // on it that holds the library's folder ("http://example.org/mirror/"), or the
 // library's folder itself ("http://faq.example.org/software/corvane/"). The
 // result ends in "/software/corvane/". Anything else is refused with the reason.

@@ -116,7 +116,8 @@ void Form1::Form_Load()
     const bool cancelled = !index && m_cancelled;
     m_offlineIndex = index::KeepOrRestoreIndex(index.ok(), m_state);
     Label2->setText(m_offlineIndex);
-    if (!index && !m_closing)
+    // A cancel is the user's own act: the news panel says so, no box does.
+    if (!index && !m_closing && !cancelled)
         m_reporter.MsgBox(ConnectionErrorText(index.error()), MsgBoxStyle::Critical,
                           m_state.AppName + QStringLiteral(" - Error"));
     desktop::DoEvents();

@@ -8,11 +8,6 @@ namespace veldra::transfer
 namespace
 {
 
-QString ProxyLabel(const QString &proxyName)
-{
-    return proxyName.isEmpty() ? QStringLiteral("the proxy server") : QStringLiteral("the proxy server ") + proxyName;
-}
-
 QString Capitalised(QString text)
 {
     if (!text.isEmpty())
@@ -25,51 +20,33 @@ QString Plural(qint64 n, const QString &unit)
     return QString::number(n) + QLatin1Char(' ') + unit + (n == 1 ? QString() : QStringLiteral("s"));
 }
 
+QString Span(int seconds)
+{
+    return seconds % 60 == 0 ? Plural(seconds / 60, QStringLiteral("minute"))
+                             : Plural(seconds, QStringLiteral("second"));
+}
+
 } // namespace
 
 QString HostPort(const QUrl &url)
 {
-    return url.host() + QLatin1Char(':') + QString::number(url.port(80));
+    const int defaultPort = url.scheme() == QLatin1String("https") ? 443 : 80;
+    return url.host() + QLatin1Char(':') + QString::number(url.port(defaultPort));
+}
+
+QString ProxyLabel(const QString &proxyName)
+{
+    return proxyName.isEmpty() ? QStringLiteral("the proxy server") : QStringLiteral("the proxy server ") + proxyName;
 }
 
 QString DescribeStatus(int status, const QString &reason, const QString &proxyName)
 {
-    if (status == 407 && !proxyName.isEmpty())
+    if (status == 407)
         return Capitalised(ProxyLabel(proxyName)) + QStringLiteral(" requires a user name and password (HTTP 407)");
     QString text = QStringLiteral("HTTP ") + QString::number(status);
     if (!reason.isEmpty())
         text += QLatin1Char(' ') + reason;
     return text;
-}
-
-QString DescribeSocketError(QAbstractSocket::SocketError error, const QString &fallback, const QUrl &url,
-                            const QString &proxyName)
-{
-    const bool viaProxy = !proxyName.isEmpty();
-    switch (error) {
-    case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("Connection refused by ") + (viaProxy ? ProxyLabel(proxyName) : HostPort(url));
-    case QAbstractSocket::HostNotFoundError:
-        if (viaProxy)
-            return QStringLiteral("Proxy server not found: ") + proxyName;
-        return QStringLiteral("Host not found: ") + url.host();
-    case QAbstractSocket::SocketTimeoutError:
-        return QStringLiteral("Time-out while connecting to ") + (viaProxy ? ProxyLabel(proxyName) : HostPort(url));
-    case QAbstractSocket::RemoteHostClosedError:
-        return DescribeClosedWithoutAnswer(url, proxyName);
-    case QAbstractSocket::ProxyConnectionRefusedError:
-        return QStringLiteral("Connection refused by ") + ProxyLabel(proxyName);
-    case QAbstractSocket::ProxyConnectionClosedError:
-        return Capitalised(ProxyLabel(proxyName)) + QStringLiteral(" closed the connection without answering");
-    case QAbstractSocket::ProxyNotFoundError:
-        return QStringLiteral("Proxy server not found: ") + (viaProxy ? proxyName : fallback);
-    case QAbstractSocket::ProxyConnectionTimeoutError:
-        return QStringLiteral("Time-out while connecting to ") + ProxyLabel(proxyName);
-    case QAbstractSocket::ProxyAuthenticationRequiredError:
-        return Capitalised(ProxyLabel(proxyName)) + QStringLiteral(" requires a user name and password (HTTP 407)");
-    default:
-        return fallback;
-    }
 }
 
 QString DescribeClosedWithoutAnswer(const QUrl &url, const QString &proxyName)
@@ -87,14 +64,26 @@ QString DescribeIdleTimeout(const QUrl &url, int seconds)
 
 QString DescribeDeadline(const QUrl &url, int seconds)
 {
-    const QString span =
-        seconds % 60 == 0 ? Plural(seconds / 60, QStringLiteral("minute")) : Plural(seconds, QStringLiteral("second"));
-    return QStringLiteral("Time-out: the document from %1 did not arrive within %2").arg(HostPort(url), span);
+    return QStringLiteral("Time-out: the document from %1 did not arrive within %2").arg(HostPort(url), Span(seconds));
+}
+
+QString DescribeLowSpeed(const QUrl &url, int bytesPerSecond, int seconds)
+{
+    return QStringLiteral("Time-out: the document from %1 arrived at less than %2 a second for %3")
+        .arg(HostPort(url), FormatSize(bytesPerSecond), Span(seconds));
 }
 
 QString DescribeSizeLimit(qint64 maxBytes)
 {
     return QStringLiteral("The document exceeds the size limit of ") + FormatSize(maxBytes);
+}
+
+QString DescribeRedirectRefused(const QUrl &from, const QUrl &to)
+{
+    const QString start = QStringLiteral("Redirect to %1 refused: ").arg(to.toDisplayString());
+    if (from.scheme() == QLatin1String("https") && to.scheme() == QLatin1String("http"))
+        return start + QStringLiteral("a secure https address is never left for a plain http one");
+    return start + QStringLiteral("only http and https addresses are followed");
 }
 
 QString FormatSize(qint64 bytes)

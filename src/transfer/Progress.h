@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace veldra::transfer
 {
@@ -21,6 +22,13 @@ public:
     // `repaintNow` shows the new text at once, without waiting for the event loop.
     virtual void setStatus(const QString &text, bool repaintNow = false) = 0;
     virtual void close() = 0;
+    // How much of a download has arrived: `received` bytes of `total`, or of
+    // an unknown size when `total` is -1. Most displays show nothing of it.
+    virtual void bytesReceived(qint64 received, qint64 total)
+    {
+        Q_UNUSED(received);
+        Q_UNUSED(total);
+    }
 };
 
 // A display that shows nothing, for work done where nobody watches.

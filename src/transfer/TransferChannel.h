@@ -1,37 +1,31 @@
 #pragma once
 
-#include "transfer/DownloadLimits.h"
 #include "text/Result.h"
+#include "transfer/DownloadLimits.h"
+#include "transfer/FetchRequest.h"
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QObject>
 #include <QString>
-
-class QNetworkProxy;
-class QTimer;
-class QUrl;
-
-#include <functional>
 
 namespace veldra::transfer
 {
 
-// How a channel reaches the server: the system's own settings, or the proxy
-// named in its proxy text. The numbers are the desktop's.
-enum class AccessType { Default = 0, NamedProxy = 2 };
+class CurlMulti;
+
 enum class Protocol { HTTP = 4 };
-// What the channel reports while it works. Handlers act on Error only.
+// What the channel reports while it works. Handlers act on Error only; a
+// fetch the user cancelled reports no Error.
 enum class TransferState { Requesting = 5, Error = 11, ResponseCompleted = 12 };
 
-// Takes the bytes of a document as they arrive; an error ends the fetch with it.
-using BodySink = std::function<Status(QByteArrayView)>;
-
-// One transfer channel: fetches whole documents over HTTP, directly or through a
-// named proxy. Fetches block the caller but keep the event loop running.
-// Only a 200 answer, after at most kMaxRedirects http redirects, is a document,
-// and only when its body ended properly: its length reached, its final chunk
-// read, or the connection closed for an answer with neither.
+// One transfer channel: fetches whole documents over http or https, directly,
+// through the system's proxies or through a named proxy. Fetches block the
+// caller but keep the event loop running; fetches started meanwhile (by a
+// handler that runs during one) run beside it.
+// Only a 200 answer, after at most kMaxRedirects redirects (never from https
+// to http), is a document, and only when its body ended properly: its length
+// reached, its final chunk read, or the connection closed in order for an
+// answer with neither. A connection reset is no end.
 class TransferChannel : public QObject
 {
     Q_OBJECT
@@ -46,7 +40,7 @@ public:
     // True while a request of this channel has not finished.
     bool StillExecuting() const;
     // Ends every request of the channel at once; their fetches fail ("The
-    // transfer was cancelled") with wasAborted() true.
+    // transfer was cancelled") with wasAborted() true, and report no Error.
     void abort();
     bool wasAborted() const;
 
@@ -67,8 +61,9 @@ public:
     // Streams the document at `url` into `sink` as it arrives, so that its size
     // costs no memory. Returns when the document has arrived whole or the
     // request failed; the error describes the failure. `limit` bounds the
-    // body's size and the time the whole fetch may take.
-    Status Fetch(const QString &url, const BodySink &sink, const DownloadLimit &limit);
+    // body's size, the time the whole fetch may take and how slow it may be;
+    // `bytes`, when given, hears how much has arrived.
+    Status Fetch(const QString &url, const BodySink &sink, const DownloadLimit &limit, const BytesReport &bytes = {});
 
     // Whole-document fetches into memory, for small documents.
     Result<QString> OpenURL(const QString &url, const DownloadLimit &limit = {}); // Windows-1252 text
@@ -78,20 +73,7 @@ signals:
     void StateChanged(veldra::transfer::TransferState state);
 
 private:
-    // What one request of a fetch came to: its own failure, or the head of
-    // its final answer.
-    struct Answer {
-        QString error;
-        int status = 0;
-        QString reason;
-        QByteArray location;
-        bool tooLarge = false; // announced longer than the limit
-        QString proxyName;
-    };
-    // One request over a connection of its own, with the channel's time-out
-    // and the fetch's deadline. Everything it sets up ends before it returns.
-    Answer exchange(const QUrl &url, const QNetworkProxy &proxy, const BodySink &sink,
-                    const DownloadLimit &limit, QTimer &deadline);
+    CurlMulti &multi();
 
     struct Private;
     Private *d;

@@ -50,6 +50,7 @@ private slots:
     void init();
     void savesTextAndLineEnd_data();
     void savesTextAndLineEnd();
+    void barFollowsTheBytes();
     void failureIsReported_data();
     void failureIsReported();
     void linkAtTheIndexIsNotFollowed();
@@ -117,6 +118,29 @@ void TestDownloadIndex::savesTextAndLineEnd()
                                           QStringLiteral("status Loading..."), QStringLiteral("value 100")}));
     QVERIFY(m_server.requests().contains(QStringLiteral("GET /software/corvane/script.txt HTTP/1.1")));
     QTEST(int(index::SearchIndexFile(m_state.IndexFile, u".FAQ", 500).size()), "records");
+}
+
+void TestDownloadIndex::barFollowsTheBytes()
+{
+    // Half the index, a pause, the rest: the bar stands half-way between 50
+    // and 99 meanwhile, and every report reaches the display.
+    struct Bytes : testsupport::RecordingProgress {
+        void bytesReceived(qint64 received, qint64 total) override
+        {
+            calls.append(QStringLiteral("bytes %1/%2").arg(received).arg(total));
+        }
+    } progress;
+    QVERIFY(m_server.putFile(QStringLiteral("software/corvane/script.txt"), QByteArray(100000, 'x')));
+    m_state.ServerUrl = m_server.url(QStringLiteral("/_test/halves/software/corvane/"));
+    transfer::Channels net;
+    const Status downloaded = index::DownloadIndex(net, m_state, progress);
+    QVERIFY2(downloaded.ok(), qPrintable(downloaded.error()));
+    const qsizetype half = progress.calls.indexOf(QStringLiteral("bytes 50000/100000"));
+    QVERIFY2(half > 0, qPrintable(progress.calls.join(u',')));
+    QCOMPARE(progress.calls.at(half + 1), QStringLiteral("value 74"));
+    QCOMPARE(progress.calls.mid(progress.calls.indexOf(QStringLiteral("bytes 100000/100000"))),
+             (QStringList{QStringLiteral("bytes 100000/100000"), QStringLiteral("value 99"),
+                          QStringLiteral("status Loading..."), QStringLiteral("value 100")}));
 }
 
 void TestDownloadIndex::failureIsReported_data()

@@ -134,7 +134,7 @@ void TestNews::failuresAreReportedInThePanel_data()
                              << QStringLiteral("Connection refused by 127.0.0.1:1");
     QTest::newRow("invalid chunk size")
         << server.url(QStringLiteral("/_test/badchunk/"))
-        << QStringLiteral("The document arrived incomplete: the server sent an invalid chunk size \"zz\"");
+        << QStringLiteral("The document arrived incomplete: the server sent an invalid chunk size");
     QTest::newRow("no content") << server.url(QStringLiteral("/_test/status/204/"))
                                 << QStringLiteral("HTTP 204 No Content");
     QTest::newRow("endless") << server.url(QStringLiteral("/_test/endless/"))

@@ -28,9 +28,10 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Homepage)" = "$homepage" ] || fail "Homepage: $(field Homepage), the AppStream data says $homepage"
 # Links open through xdg-open.
 grep -qw xdg-utils <<<"$(field Recommends)" || fail "Recommends lacks xdg-utils: $(field Recommends)"
-# Depends comes from dpkg-shlibdeps: Qt's widget library and the C library at least.
+# Depends comes from dpkg-shlibdeps: Qt's widget library, curl and the C library
+# at least; and the certificate authorities https verifies against.
 depends=$(field Depends)
-for lib in libc6 libqt6widgets6 libqt6network6; do
+for lib in libc6 libqt6widgets6 libqt6network6 libcurl4 ca-certificates; do
   grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 

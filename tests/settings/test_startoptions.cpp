@@ -167,8 +167,11 @@ void TestStartOptions::libraryUrl_data()
                           << QString();
     QTest::newRow("space in the path") << QStringLiteral("http://example.org/my docs/")
                                        << QStringLiteral("http://example.org/my%20docs") + lib << QString();
+    QTest::newRow("https") << QStringLiteral("https://faq.example.org/")
+                           << QStringLiteral("https://faq.example.org") + lib << QString();
+    QTest::newRow("https, port") << QStringLiteral("https://127.0.0.1:8443")
+                                 << QStringLiteral("https://127.0.0.1:8443") + lib << QString();
 
-    QTest::newRow("https") << QStringLiteral("https://faq.example.org/") << QString() << QStringLiteral("only http");
     QTest::newRow("ftp") << QStringLiteral("ftp://faq.example.org/") << QString() << QStringLiteral("only http");
     QTest::newRow("bare host") << QStringLiteral("faq.example.org") << QString() << QStringLiteral("only http");
     QTest::newRow("no host") << QStringLiteral("http:///software/corvane/") << QString() << QStringLiteral("no host");
@@ -212,7 +215,7 @@ void TestStartOptions::serverChoice()
     QCOMPARE(settings::ChooseLibraryUrl(QStringLiteral("http://option.example")).value(), fromOption);
 
     // A refused address says where it came from.
-    const Result<QString> badOption = settings::ChooseLibraryUrl(QStringLiteral("https://option.example/"));
+    const Result<QString> badOption = settings::ChooseLibraryUrl(QStringLiteral("ftp://option.example/"));
     QVERIFY(!badOption.ok() && badOption.error().startsWith(QStringLiteral("--server: ")));
     const Result<QString> emptyOption = settings::ChooseLibraryUrl(QString());
     QVERIFY(!emptyOption.ok());

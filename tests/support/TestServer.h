@@ -1,7 +1,8 @@
 #pragma once
 
 // Starts tests/support/test_server.py on a free 127.0.0.1 port and stops it
-// again. See the script for the special paths that inject failures.
+// again, as an HTTP or HTTPS server or as a SOCKS5 proxy. See the script for
+// the special paths that inject failures.
 
 #include "support/Files.h"
 
@@ -37,6 +38,33 @@ inline QString SupportDir()
 #endif
 }
 
+// The certificates of tests/support/test_certs.py, made in a folder of their
+// own: ca.pem and the server certificates valid, expired, otherhost and
+// selfsigned.
+class TestCertificates
+{
+public:
+    // False with errorString() set when openssl failed.
+    bool make()
+    {
+        QProcess maker;
+        maker.start(QStandardPaths::findExecutable(QStringLiteral("python3")),
+                    {SupportDir() + QStringLiteral("/test_certs.py"), m_dir.path()});
+        if (!maker.waitForFinished(60000) || maker.exitCode() != 0) {
+            m_error = QStringLiteral("test_certs.py failed: ") + QString::fromLocal8Bit(maker.readAllStandardError());
+            return false;
+        }
+        return true;
+    }
+    QString folder() const { return m_dir.path(); }
+    QString authority() const { return m_dir.filePath(QStringLiteral("ca.pem")); }
+    QString errorString() const { return m_error; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_error;
+};
+
 class TestServer
 {
 public:
@@ -55,6 +83,18 @@ public:
     TestServer(const TestServer &) = delete;
     TestServer &operator=(const TestServer &) = delete;
 
+    // Before start: speak HTTPS with the certificate `name` of `certificates`;
+    // as an ALPN probe, only note the protocol ALPN chose (see the script).
+    void useTls(const TestCertificates &certificates, const QString &name, bool alpnProbe = false)
+    {
+        m_extra = {QStringLiteral("--tls"), name, QStringLiteral("--certs"), certificates.folder()};
+        if (alpnProbe)
+            m_extra << QStringLiteral("--alpn-probe");
+        m_scheme = QStringLiteral("https");
+    }
+    // Before start: be a SOCKS5 proxy instead; requests() lists its CONNECTs.
+    void useSocks5() { m_extra = {QStringLiteral("--socks5")}; }
+
     // Starts the server and waits until it listens. False with errorString() set
     // when it could not start.
     bool start(int timeoutMs = 30000)
@@ -64,8 +104,10 @@ public:
             return fail(QStringLiteral("python3 not found"));
         QFile::remove(logPath());
         m_proc.setProgram(python);
-        m_proc.setArguments({SupportDir() + QStringLiteral("/test_server.py"), QStringLiteral("--root"), m_root,
-                             QStringLiteral("--log"), logPath(), QStringLiteral("--delay"), QString::number(m_delay)});
+        m_proc.setArguments(QStringList{SupportDir() + QStringLiteral("/test_server.py"), QStringLiteral("--root"),
+                                        m_root, QStringLiteral("--log"), logPath(), QStringLiteral("--delay"),
+                                        QString::number(m_delay)} +
+                            m_extra);
         m_proc.setProcessChannelMode(QProcess::SeparateChannels);
         m_proc.start();
         if (!m_proc.waitForStarted(timeoutMs))
@@ -84,8 +126,11 @@ public:
     quint16 port() const { return m_port; }
     QString root() const { return m_root; }
     QString errorString() const { return m_error; }
-    // "http://127.0.0.1:<port>" + path; path starts with "/".
-    QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port) + path; }
+    // "http://127.0.0.1:<port>" (or https) + path; path starts with "/".
+    QString url(const QString &path) const
+    {
+        return QStringLiteral("%1://127.0.0.1:%2").arg(m_scheme).arg(m_port) + path;
+    }
 
     // Request lines received so far ("GET /path HTTP/1.1"), oldest first.
     QStringList requests() const
@@ -114,6 +159,8 @@ private:
     QTemporaryDir m_tmp;
     QString m_root;
     double m_delay = 0;
+    QStringList m_extra;
+    QString m_scheme = QStringLiteral("http");
     QProcess m_proc;
     quint16 m_port = 0;
     QString m_error;

@@ -21,20 +21,40 @@ Serves the files of --root and these special paths:
                                      connection ends the body
   /_test/endless[/<path>]            text without end, as fast as it can be sent
   /_test/endlesschunked[/<path>]     the same in chunks
+  /_test/reset[/<path>]              neither length nor chunks: the first half,
+                                     then the connection is reset
+  /_test/halves[/<path>]             with its length: one half, a pause, the other
+  /_test/gzip[/<path>]               gzip-encoded, whatever the client asked for
+  /_test/gzipbomb/<MiB>              that many MiB of zeros, gzip-encoded
+  /_test/encoding/<name>[/<path>]    the plain file, said to be in encoding <name>
+Files come with an ETag and a Last-Modified date and answer If-None-Match and
+If-Modified-Since with 304.
 Binds 127.0.0.1 on a free port (or --port), prints the port on stdout when ready
 and, with --port-file, also writes it there. With --log, each request line is
 appended to that file as it arrives. With --delay, every answer waits that many
 seconds first. A request for an absolute URL (as a client sends it to a proxy)
 is answered from the URL's path, so the server also stands in for a proxy.
+With --tls NAME it speaks HTTPS with the certificate NAME of --certs (see
+test_certs.py); with --alpn-probe as well, it only notes which protocol the
+client's ALPN chose ("ALPN h2") and hangs up. With --socks5 it is a SOCKS5 proxy
+instead (socks5.py) that notes each "SOCKS5 CONNECT host:port".
 """
 import argparse
+import email.utils
+import gzip
 import http.server
 import os
+import socketserver
 import socket
+import ssl
+import struct
 import sys
 import threading
 import time
 import urllib.parse
+import zlib
+
+from socks5 import Socks5
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -46,15 +66,59 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     disable_nagle_algorithm = True
     log_path = None
     delay = 0.0
+    alpn_probe = False
     log_lock = threading.Lock()
+    etag = None
 
     def log_message(self, fmt, *args):
         pass
 
-    def record(self):
+    def record(self, line=None):
         if self.log_path:
             with self.log_lock, open(self.log_path, "a", encoding="utf-8") as f:
-                f.write(self.requestline + "\n")
+                f.write((line or self.requestline) + "\n")
+
+    def setup(self):
+        if isinstance(self.request, ssl.SSLSocket):
+            self.request.settimeout(30)
+            self.request.do_handshake()
+            if self.alpn_probe:
+                self.record("ALPN %s" % self.request.selected_alpn_protocol())
+                raise ConnectionAbortedError("ALPN noted")
+        super().setup()
+
+    def end_headers(self):
+        if self.etag:
+            self.send_header("ETag", self.etag)
+        super().end_headers()
+
+    def send_file(self):
+        """A file of the folder with its ETag; If-None-Match is answered here,
+        If-Modified-Since by the stock handler."""
+        path = self.translate_path(self.path)
+        if os.path.isfile(path):
+            st = os.stat(path)
+            self.etag = '"%x-%x"' % (st.st_mtime_ns, st.st_size)
+            if self.etag in [t.strip() for t in self.headers.get("If-None-Match", "").split(",")]:
+                self.send_response(304)
+                self.send_header("Last-Modified", email.utils.formatdate(st.st_mtime, usegmt=True))
+                return self.end_headers()
+        return super().do_GET()
+
+    def reset(self):
+        """Ends the connection with a reset instead of an orderly close."""
+        self.wfile.flush()
+        self.close_connection = True
+        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        self.connection.close()
+
+    def send_encoded(self, body, encoding):
+        self.send_response(200)
+        self.send_header("Content-Type", "text/plain")
+        self.send_header("Content-Encoding", encoding)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
 
     def send_body(self, code, body, ctype="text/plain", extra=None):
         self.send_response(code)
@@ -109,7 +173,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.path = urllib.parse.urlunsplit(("", "", url.path, url.query, ""))
         parts = [p for p in url.path.split("/") if p]
         if len(parts) < 2 or parts[0] != "_test":
-            return super().do_GET()
+            return self.send_file()
         mode, args = parts[1], parts[2:]
         try:
             if mode == "slow":
@@ -190,6 +254,36 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                 self.end_headers()
                 self.wfile.write(self.file_or_text(args, b"ended by the closed connection\r\n"))
                 return self.hang_up()
+            if mode == "reset":
+                body = self.file_or_text(args, b"the first half, then a reset" * 64)
+                self.send_response(200)
+                self.send_header("Content-Type", "text/plain")
+                self.send_header("Connection", "close")
+                self.end_headers()
+                self.wfile.write(body[:len(body) // 2])
+                self.wfile.flush()
+                time.sleep(0.3)
+                return self.reset()
+            if mode == "halves":
+                body = self.file_or_text(args, b"one half and the other\r\n")
+                self.send_response(200)
+                self.send_header("Content-Type", "text/plain")
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body[:len(body) // 2])
+                self.wfile.flush()
+                time.sleep(0.5)
+                self.wfile.write(body[len(body) // 2:])
+                return
+            if mode == "gzip":
+                return self.send_encoded(gzip.compress(self.file_or_text(args, b"a gzip-encoded text\r\n")), "gzip")
+            if mode == "gzipbomb":
+                packer = zlib.compressobj(9, zlib.DEFLATED, 31)
+                zeros = bytes(1024 * 1024)
+                body = b"".join(packer.compress(zeros) for _ in range(int(args[0]))) + packer.flush()
+                return self.send_encoded(body, "gzip")
+            if mode == "encoding":
+                return self.send_encoded(self.file_or_text(args[1:], b"not encoded at all\r\n"), args[0])
             if mode in ("endless", "endlesschunked"):
                 block = b"endless text, line after line\r\n" * 2048
                 chunked = mode == "endlesschunked"
@@ -205,7 +299,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                         self.write_chunk(block)
                     else:
                         self.wfile.write(block)
-        except (BrokenPipeError, ConnectionResetError):
+        except (BrokenPipeError, ConnectionResetError, ssl.SSLError):
             self.close_connection = True
             return
         except (ValueError, IndexError):
@@ -215,17 +309,26 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
 class Server(http.server.ThreadingHTTPServer):
     daemon_threads = True
+    tls = None  # an ssl.SSLContext for HTTPS
+
+    def get_request(self):
+        # The handshake happens in the connection's own thread (Handler.setup),
+        # so a client that never completes it holds up no other.
+        sock, addr = super().get_request()
+        if self.tls:
+            sock = self.tls.wrap_socket(sock, server_side=True, do_handshake_on_connect=False)
+        return sock, addr
 
     def server_bind(self):
         # The stock version looks the host name up, which can hang without a
         # name server; tests only ever use the loopback address.
-        import socketserver
         socketserver.TCPServer.server_bind(self)
         self.server_name, self.server_port = self.server_address[:2]
 
     def handle_error(self, request, client_address):
         # Clients that hang up early (time-outs, aborted downloads) are normal here.
-        if not isinstance(sys.exc_info()[1], (ConnectionError, TimeoutError)):
+        # So are clients that turn the certificate down.
+        if not isinstance(sys.exc_info()[1], (ConnectionError, TimeoutError, ssl.SSLError)):
             super().handle_error(request, client_address)
 
 
@@ -236,15 +339,30 @@ def main():
     ap.add_argument("--port-file")
     ap.add_argument("--log")
     ap.add_argument("--delay", type=float, default=0.0)
+    ap.add_argument("--tls", help="the name of a certificate in --certs: speak HTTPS with it")
+    ap.add_argument("--certs", help="the folder test_certs.py made")
+    ap.add_argument("--alpn-probe", action="store_true")
+    ap.add_argument("--socks5", action="store_true")
     opts = ap.parse_args()
     Handler.log_path = opts.log
     Handler.delay = opts.delay
+    Handler.alpn_probe = opts.alpn_probe
     root = os.path.abspath(opts.root)
 
     def handler(*a, **kw):
         return Handler(*a, directory=root, **kw)
 
-    server = Server(("127.0.0.1", opts.port), handler)
+    if opts.socks5:
+        server = Socks5(("127.0.0.1", opts.port), None)
+        server.log_path = opts.log
+    else:
+        server = Server(("127.0.0.1", opts.port), handler)
+    if opts.tls:
+        server.tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        server.tls.load_cert_chain(os.path.join(opts.certs, opts.tls + ".pem"),
+                                   os.path.join(opts.certs, opts.tls + ".key"))
+        # HTTP/1.1 is all this server speaks; the probe offers HTTP/2 alone.
+        server.tls.set_alpn_protocols(["h2"] if opts.alpn_probe else ["http/1.1"])
     port = server.server_address[1]
     if opts.port_file:
         tmp = opts.port_file + ".tmp"

@@ -43,7 +43,7 @@ QByteArray FileBytes(const QString &path)
 }
 
 using DownloadFn = Status (*)(TransferChannel &, const QString &, const QString &, FetchAs,
-                              const transfer::DownloadLimit &);
+                              const transfer::DownloadLimit &, transfer::Progress *);
 
 // The names in a folder, hidden ones included.
 QStringList Entries(const QString &dir)
@@ -161,7 +161,7 @@ void TestDownload::writesWholeDocument()
     QVERIFY(WriteFile(target(), QByteArray(100, 'o')));
     TransferChannel channel(QStringLiteral("HTTP"));
     const DownloadFn fn = safely ? DownloadToFileSafely : DownloadToFile;
-    const Status saved = fn(channel, m_server.url(path), target(), FetchAs(as), {});
+    const Status saved = fn(channel, m_server.url(path), target(), FetchAs(as), {}, nullptr);
     QVERIFY2(saved.ok(), qPrintable(saved.error()));
     QCOMPARE(FileBytes(target()), expected);
     QCOMPARE(Entries(m_app), QStringList{QStringLiteral("target")});
@@ -212,9 +212,9 @@ void TestDownload::failureLeavesEmptiedFile()
 void TestDownload::safeDownloadKeepsEarlierCopyOnFailure_data()
 {
     QTest::addColumn<QString>("path");
-    for (const char *path :
-         {"/_test/status/500", "/_test/status/204", "/_test/status/304", "/_test/truncated", "/_test/close",
-          "/_test/badchunk", "/_test/chunkcut", "/_test/endlesschunked", "/_test/trickle/100/0.05"})
+    for (const char *path : {"/_test/status/500", "/_test/status/204", "/_test/status/304", "/_test/truncated",
+                             "/_test/close", "/_test/badchunk", "/_test/chunkcut", "/_test/endlesschunked",
+                             "/_test/trickle/100/0.05", "/_test/reset", "/_test/encoding/gzip/doc.txt"})
         QTest::newRow(path) << QString::fromLatin1(path);
 }
 
@@ -290,7 +290,8 @@ void TestDownload::unwritableTarget()
     const QString missing = m_dir.filePath(QStringLiteral("no-such-folder/doc.txt"));
     TransferChannel channel(QStringLiteral("HTTP"));
     for (const DownloadFn fn : {DownloadToFile, DownloadToFileSafely}) {
-        const Status saved = fn(channel, m_server.url(QStringLiteral("/doc.txt")), missing, FetchAs::Bytes, {});
+        const Status saved =
+            fn(channel, m_server.url(QStringLiteral("/doc.txt")), missing, FetchAs::Bytes, {}, nullptr);
         QCOMPARE(saved.error(), QStringLiteral("Cannot write %1: No such file or directory").arg(missing));
     }
 }
