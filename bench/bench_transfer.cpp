@@ -7,6 +7,7 @@
 // into an ordinary file against plain curl -o.
 // Prints medians with their spread (lowest and highest of the rounds).
 
+#include "../tests/support/OpenURL.h"
 #include "../tests/support/TestServer.h"
 #include "transfer/Download.h"
 #include "transfer/TransferChannel.h"
@@ -188,7 +189,7 @@ int main(int argc, char **argv)
         QElapsedTimer wall;
         const double cpu0 = CpuSeconds();
         wall.start();
-        const Result<QByteArray> slow = channel.OpenURLBytes(server.url(QStringLiteral("/_test/slow/3")));
+        const Result<QByteArray> slow = testsupport::OpenURLBytes(channel, server.url(QStringLiteral("/_test/slow/3")));
         if (!slow) {
             std::fprintf(stderr, "slow fetch: %s\n", qPrintable(slow.error()));
             return 1;

@@ -2,6 +2,7 @@
 // of the wall time. A wait that blocks in the event loop stays near 0; a loop
 // that polls without sleeping (measured as the anchor) uses a whole core.
 
+#include "../tests/support/OpenURL.h"
 #include "../tests/support/TestServer.h"
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
@@ -50,7 +51,7 @@ int main(int argc, char **argv)
     veldra::transfer::Channels net;
     veldra::transfer::TransferChannel &channel = net.HTTP();
     // The first request sets up the network stack; it is not part of the wait.
-    if (const auto warm = channel.OpenURL(server.url(QStringLiteral("/_test/empty"))); !warm) {
+    if (const auto warm = testsupport::OpenURL(channel, server.url(QStringLiteral("/_test/empty"))); !warm) {
         std::fprintf(stderr, "warm-up: %s\n", qPrintable(warm.error()));
         return 1;
     }
@@ -63,7 +64,7 @@ int main(int argc, char **argv)
     const double share = CpuShare(
         [&] {
             QTimer::singleShot(100, &channel, [&] { net.WaitForTransfer(channel, proxies); });
-            const auto fetched = channel.OpenURL(server.url(QStringLiteral("/_test/slow/5")));
+            const auto fetched = testsupport::OpenURL(channel, server.url(QStringLiteral("/_test/slow/5")));
             ok = fetched.ok();
             error = fetched.error();
         },

@@ -1,6 +1,5 @@
 #include "transfer/TransferChannel.h"
 
-#include "text/CodePage.h"
 #include "transfer/CurlMulti.h"
 #include "transfer/CurlOptions.h"
 #include "transfer/CurlTransfer.h"
@@ -128,26 +127,6 @@ void TransferChannel::setUrl(const QString &url)
 QString TransferChannel::url() const
 {
     return d->url;
-}
-
-Result<QString> TransferChannel::OpenURL(const QString &url, const DownloadLimit &limit)
-{
-    Result<QByteArray> body = OpenURLBytes(url, limit);
-    if (!body)
-        return Error{body.error()};
-    return text::DecodeAnsi(body.value());
-}
-
-Result<QByteArray> TransferChannel::OpenURLBytes(const QString &url, const DownloadLimit &limit)
-{
-    QByteArray body;
-    const BodySink collect = [&body](QByteArrayView piece) {
-        body.append(piece);
-        return Status();
-    };
-    if (const Status fetched = Fetch(url, collect, limit); !fetched)
-        return Error{fetched.error()};
-    return body;
 }
 
 Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const DownloadLimit &limit,

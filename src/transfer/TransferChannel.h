@@ -65,10 +65,6 @@ public:
     // `bytes`, when given, hears how much has arrived.
     Status Fetch(const QString &url, const BodySink &sink, const DownloadLimit &limit, const BytesReport &bytes = {});
 
-    // Whole-document fetches into memory, for small documents.
-    Result<QString> OpenURL(const QString &url, const DownloadLimit &limit = {}); // Windows-1252 text
-    Result<QByteArray> OpenURLBytes(const QString &url, const DownloadLimit &limit = {});
-
 signals:
     void StateChanged(veldra::transfer::TransferState state);
 

@@ -8,6 +8,7 @@
 #include "shell/NavTree.h"
 #include "support/Files.h"
 #include "support/MainWindow.h"
+#include "support/OpenURL.h"
 #include "support/TestServer.h"
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
@@ -386,11 +387,11 @@ void TestShell::channelErrorsAreReported()
     transfer::Channels &net = f->channels();
 
     // Success notifications (other codes) show nothing.
-    QVERIFY(net.HTTP().OpenURL(server.url(QStringLiteral("/doc.txt"))).ok());
+    QVERIFY(testsupport::OpenURL(net.HTTP(), server.url(QStringLiteral("/doc.txt"))).ok());
     QCOMPARE(w->reporter.boxes.size(), 0);
 
-    QVERIFY(!net.HTTP().OpenURL(server.url(QStringLiteral("/_test/status/404"))).ok());
-    QVERIFY(!net.FTP().OpenURL(server.url(QStringLiteral("/_test/status/404"))).ok());
+    QVERIFY(!testsupport::OpenURL(net.HTTP(), server.url(QStringLiteral("/_test/status/404"))).ok());
+    QVERIFY(!testsupport::OpenURL(net.FTP(), server.url(QStringLiteral("/_test/status/404"))).ok());
     const auto &boxes = w->reporter.boxes;
     QCOMPARE(boxes.size(), 2);
     QCOMPARE(boxes[0].text, QStringLiteral("Error while connecting to server using HTTP protocol: "));

@@ -7,6 +7,7 @@
 #include "shell/Form2.h"
 #include "support/Files.h"
 #include "support/MainWindow.h"
+#include "support/OpenURL.h"
 #include "support/TestServer.h"
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
@@ -311,7 +312,7 @@ void TestStartUp::cancelOnlyWhileDownloading()
     // While a request runs, Cancel can be pressed; when it is done, no longer.
     bool enabledDuring = false;
     QTimer::singleShot(0, this, [&] { enabledDuring = cancel->isEnabled(); });
-    QVERIFY(w->form->channels().HTTP().OpenURL(m_server.url(QStringLiteral("/_test/slow/0.3"))).ok());
+    QVERIFY(testsupport::OpenURL(w->form->channels().HTTP(), m_server.url(QStringLiteral("/_test/slow/0.3"))).ok());
     QVERIFY(enabledDuring);
     QVERIFY(!cancel->isEnabled());
 

@@ -1,3 +1,4 @@
+#include "support/OpenURL.h"
 #include "support/TestServer.h"
 #include "support/TinyProxy.h"
 #include "transfer/ApplyProxy.h"
@@ -39,7 +40,7 @@ int Count(const QSignalSpy &spy, TransferState state)
 // A fetch as these tests read it: the document into *text, or the error.
 bool Fetch(TransferChannel &channel, const QString &url, QString *text, QString *error)
 {
-    const Result<QString> got = channel.OpenURL(url);
+    const Result<QString> got = testsupport::OpenURL(channel, url);
     *text = got.ok() ? got.value() : QString();
     *error = got.error();
     return got.ok();
@@ -47,7 +48,7 @@ bool Fetch(TransferChannel &channel, const QString &url, QString *text, QString 
 
 bool FetchBytes(TransferChannel &channel, const QString &url, QByteArray *bytes, QString *error)
 {
-    const Result<QByteArray> got = channel.OpenURLBytes(url);
+    const Result<QByteArray> got = testsupport::OpenURLBytes(channel, url);
     *bytes = got.ok() ? got.value() : QByteArray();
     *error = got.error();
     return got.ok();

@@ -1,6 +1,7 @@
 // HTTPS against the loopback test server with certificates made for the run:
 // verification and its failures in plain words, redirects between http and
 // https, and https through proxies (CONNECT, the environment, SOCKS5).
+#include "support/OpenURL.h"
 #include "support/TestServer.h"
 #include "support/TinyProxy.h"
 #include "transfer/ApplyProxy.h"
@@ -22,7 +23,7 @@ namespace
 
 Result<QString> Get(TransferChannel &channel, const QString &url)
 {
-    return channel.OpenURL(url);
+    return testsupport::OpenURL(channel, url);
 }
 
 // Sets an environment variable for the life of the object.
