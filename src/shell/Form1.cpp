@@ -253,6 +253,7 @@ void Form1::cmdSearch_Click()
     // The hits come from an old copy of the index; the count says so.
     if (outcome == SearchOutcome::Listed && !m_offlineIndex.isEmpty())
         Label2->setText(Label2->text() + QStringLiteral(" (") + m_offlineIndex + QLatin1Char(')'));
+    m_searchCount = Label2->text();
 }
 
 void Form1::cmdRead_Click()
@@ -266,10 +267,16 @@ void Form1::cmdRead_Click()
     if (fileName.isEmpty())
         return;
     m_reading = true;
+    m_cancelled = false;
     const Result<QString> localCopy = faq::DownloadFaq(*m_net, m_state, fileName, m_progress);
     m_reading = false;
     if (m_closing)
         return;
+    if (!localCopy && m_cancelled) {
+        // The user's own act: the count under the search box says so, no box does.
+        Label2->setText(m_searchCount + QStringLiteral(" - the download of %1 was cancelled").arg(fileName));
+        return;
+    }
     if (!localCopy) {
         m_reporter.MsgBox(ConnectionErrorText(localCopy.error()), MsgBoxStyle::Critical,
                           m_state.AppName + QStringLiteral(" - Error"));

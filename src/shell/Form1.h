@@ -132,6 +132,7 @@ private:
     bool m_closing = false;           // the shutdown has begun
     bool m_cancelled = false;         // the user cancelled a download
     QString m_offlineIndex;           // the note on an old index put back, if any
+    QString m_searchCount;            // what the last search wrote under the box
     bool m_placed = false;            // the start-up put the window in its place
     bool m_built = false;             // the controls exist
 

@@ -1,6 +1,7 @@
 #include "desktop/ShellOpen.h"
-#include "shell/SearchAction.h"
 #include "richtext/RichTextBox.h"
+#include "shell/Form2.h"
+#include "shell/SearchAction.h"
 #include "support/Files.h"
 #include "support/MainWindow.h"
 #include "support/TestServer.h"
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -34,6 +36,7 @@ private slots:
     void failedReadIsReported();
     void unreadableDocumentIsReportedInTwoBoxes();
     void secondReadWhileDownloadingIgnored();
+    void cancelledReadKeepsTheCopyWithoutABox();
     void closingDuringDownloadEndsTheProgram();
     void plantedWorkFileLinkIsNotFollowed();
     void mailLinkFragmentIsDropped();
@@ -185,6 +188,30 @@ void TestReaderFlow::secondReadWhileDownloadingIgnored()
     QCOMPARE(server->requests().size(), 1);
     QCOMPARE(w->child<QLineEdit>("txtSubject")->text(), QStringLiteral("Printing from the editor"));
     QVERIFY(w->reporter.boxes.isEmpty());
+}
+
+void TestReaderFlow::cancelledReadKeepsTheCopyWithoutABox()
+{
+    const QString copy = w->state.AppDir + QStringLiteral("faq17.txt");
+    WriteFile(copy, "Subject=Yesterday's copy\r\n");
+    startServer(30.0);
+    selectResult(QStringLiteral("faq17.txt"));
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, f, [&] {
+        shell::Form2 *form2 = f->progress().existing();
+        if (form2 && testsupport::Child<QPushButton>(form2, "cmdCancel")->isEnabled()) {
+            poll.stop();
+            QTest::mouseClick(testsupport::Child<QPushButton>(form2, "cmdCancel"), Qt::LeftButton);
+        }
+    });
+    poll.start(20);
+    f->cmdRead_Click();
+
+    QVERIFY(w->reporter.boxes.isEmpty());
+    QVERIFY(w->child<QLabel>("Label2")->text().endsWith(QLatin1String("the download of faq17.txt was cancelled")));
+    QCOMPARE(testsupport::ReadFile(copy), QByteArray("Subject=Yesterday's copy\r\n"));
+    QVERIFY(w->state.FaqFile.isEmpty());
+    QVERIFY(!f->progress().existing());
 }
 
 void TestReaderFlow::closingDuringDownloadEndsTheProgram()
