@@ -23,12 +23,11 @@ void RtfParser::breakKeyword(const RtfKeywordInfo &kw)
         break;
     case RtfKeyword::Cell:
     case RtfKeyword::NestCell:
-        if (m_cur.dest == Dest::ListText) {
-            flushListText();
+        if (m_cur.dest == Dest::ListText)
             m_cur.dest = Dest::Text;
-        }
         if (m_cur.dest != Dest::Text || m_cur.hidden)
             break;
+        flushListText();
         flushMark();
         if (kw.keyword == RtfKeyword::Cell && m_cur.para.tableLevel == 0 && m_out.level() == 0) {
             // A cell outside any table paragraph: shown as a tab, as a plain

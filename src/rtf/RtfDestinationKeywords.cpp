@@ -61,10 +61,9 @@ void RtfParser::destinationKeyword(const RtfKeywordInfo &kw)
             m_cur.dest = m_cur.outerDest;
         break;
     case RtfKeyword::ListText:
-        if (m_cur.dest == Dest::Text && !m_cur.hidden) {
-            flushListText();
+        // Its text joins a label still waiting for its paragraph.
+        if (m_cur.dest == Dest::Text && !m_cur.hidden)
             openDest(Dest::ListText);
-        }
         break;
     case RtfKeyword::ListTable:
         m_cur.dest = Dest::ListTable;
@@ -146,7 +145,11 @@ void RtfParser::endDestination(const Group &closed)
     }
     switch (closed.dest) {
     case Dest::ListText:
-        flushListText();
+        // A label before its paragraph's content waits for that content: the
+        // words that follow the label may still put the paragraph into a
+        // table cell (AbiWord resets the paragraph between the two).
+        if (m_paraStarted)
+            flushListText();
         break;
     case Dest::List:
     case Dest::ListLevel:

@@ -13,11 +13,17 @@ void RtfParser::paragraphKeyword(const RtfKeywordInfo &kw, int param)
 {
     RtfParaProps &para = m_cur.para;
     switch (kw.keyword) {
-    case RtfKeyword::ParagraphDefault:
+    case RtfKeyword::ParagraphDefault: {
+        // A label's own \pard resets its formatting, not the table its
+        // paragraph is in; AbiWord puts whole paragraphs of table cells
+        // into their label group.
+        const qint8 level = m_cur.dest == Dest::ListText ? para.tableLevel : 0;
         para = RtfParaProps();
+        para.tableLevel = level;
         if (m_borderTarget == BorderTarget::Paragraph)
             m_borderTarget = BorderTarget::None;
         break;
+    }
     case RtfKeyword::AlignLeft:
         para.align = 0;
         break;

@@ -73,6 +73,7 @@ bool RtfParser::run(qint64 budgetMs)
     while (m_stack.size() > 1 && m_flattened == 0 && closeGroup()) {
     }
     flushBytes();
+    flushListText();
     flushMark();
     m_out.finish(m_cur.para);
     m_finished = true;

@@ -46,6 +46,7 @@ void RtfParser::flushMark()
 
 void RtfParser::beginNote()
 {
+    flushListText(); // a label waiting for its paragraph stays outside the note
     m_cur.opensNote = true;
     ++m_noteDepth;
     m_noteIsEndnote = false;

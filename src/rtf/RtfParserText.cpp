@@ -199,6 +199,7 @@ void RtfParser::beginContent()
     m_out.setLevel(m_cur.para.tableLevel);
     if (!m_paraStarted) {
         m_paraStarted = true;
+        flushListText();
         listLabel();
     }
 }
@@ -283,13 +284,11 @@ void RtfParser::routeText(QStringView s)
 void RtfParser::paragraph()
 {
     flushSurrogate();
-    if (m_cur.dest == Dest::ListText) {
-        // A writer that puts the whole paragraph into its label group.
-        flushListText();
-        m_cur.dest = Dest::Text;
-    }
+    if (m_cur.dest == Dest::ListText)
+        m_cur.dest = Dest::Text; // a writer that puts the whole paragraph into its label group
     if (m_cur.dest != Dest::Text || m_cur.hidden)
         return;
+    flushListText(); // a label with nothing after it
     flushMark();
     startCell();
     m_rowEnded = false;

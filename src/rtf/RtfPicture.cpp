@@ -1,5 +1,7 @@
 #include "rtf/RtfPicture.h"
 
+#include "rtf/Log.h"
+#include "rtf/RtfPictureCheck.h"
 #include "rtf/RtfPictureFrame.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -108,10 +110,16 @@ QTextImageFormat RtfPictures::add(const RtfPictureData &p)
 {
     const bool metafile = p.format == RtfPictureData::Format::Metafile;
     const bool image = p.format == RtfPictureData::Format::Png || p.format == RtfPictureData::Format::Jpeg;
+    const char *kind = p.format == RtfPictureData::Format::Png ? "PNG" : "JPEG";
+    ++m_seen;
     QSize size;
     QImageReader reader;
     QBuffer buffer;
-    if (image && !p.tooLarge && !p.data.isEmpty()) {
+    const char *damage = image && !p.tooLarge ? PictureDamage(p.format, p.data) : nullptr;
+    if (damage) {
+        // Never handed to the image plugin, which would say so on the terminal.
+        qCInfo(lcRtf, "Picture %d, a %s, is damaged (%s): shown as an empty frame", m_seen, kind, damage);
+    } else if (image && !p.tooLarge) {
         buffer.setData(p.data);
         buffer.open(QIODevice::ReadOnly);
         reader.setDevice(&buffer);
@@ -130,8 +138,10 @@ QTextImageFormat RtfPictures::add(const RtfPictureData &p)
     if (m_bytes + expected > kMaxDocumentBytes)
         return frame(width, height);
     QImage decoded;
-    if (!reader.read(&decoded) || decoded.isNull())
+    if (!reader.read(&decoded) || decoded.isNull()) {
+        qCInfo(lcRtf, "Picture %d, a %s, could not be decoded: shown as an empty frame", m_seen, kind);
         return frame(width, height);
+    }
     m_bytes += decoded.sizeInBytes();
     const QUrl name(QStringLiteral("rtfpicture:%1").arg(++m_count));
     m_doc->addResource(QTextDocument::ImageResource, name, decoded);

@@ -49,7 +49,8 @@ private:
 
     QTextDocument *m_doc;
     qint64 m_bytes = 0;
-    int m_count = 0;
+    int m_count = 0; // pictures decoded
+    int m_seen = 0;  // pictures added, for the log
     bool m_frameHandler = false;
 };
 

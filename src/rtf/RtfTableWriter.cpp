@@ -229,14 +229,30 @@ void WriteTable(RtfTextWriter &writer, const RtfTable &table)
     format.setCellPadding(0);
     format.setMargin(0);
     const RtfRowDef &firstRow = table.rows.front().def;
-    format.setLeftMargin(Px(std::clamp(firstRow.left + firstRow.gap, 0, 31680)));
+    qreal margin = Px(std::clamp(firstRow.left + firstRow.gap, 0, 31680));
     if (firstRow.align == 1)
         format.setAlignment(Qt::AlignHCenter);
     else if (firstRow.align == 2)
         format.setAlignment(Qt::AlignRight);
+    std::vector<qreal> columnWidths;
+    qreal total = margin;
+    for (int c = 0; c < columns; ++c) {
+        columnWidths.push_back(Px(edges[size_t(c) + 1] - edges[size_t(c)]));
+        total += columnWidths.back();
+    }
+    // A table in a cell fits the cell: AbiWord gives a nested table the
+    // edges it would have on the page.
+    const qreal room = writer.room();
+    if (room > 0 && total > room) {
+        const qreal scale = room / total;
+        margin *= scale;
+        for (qreal &w : columnWidths)
+            w *= scale;
+    }
+    format.setLeftMargin(margin);
     QList<QTextLength> widths;
-    for (int c = 0; c < columns; ++c)
-        widths.append(QTextLength(QTextLength::FixedLength, Px(edges[size_t(c) + 1] - edges[size_t(c)])));
+    for (const qreal w : columnWidths)
+        widths.append(QTextLength(QTextLength::FixedLength, w));
     format.setColumnWidthConstraints(widths);
 
     QTextCursor at = writer.objectPosition();
@@ -246,12 +262,19 @@ void WriteTable(RtfTextWriter &writer, const RtfTable &table)
         if (p.rowSpan > 1 || p.columnSpan > 1)
             qtable->mergeCells(p.row, p.column, p.rowSpan, p.columnSpan);
         QTextTableCell cell = qtable->cellAt(p.row, p.column);
-        cell.setFormat(CellFormat(p, rows, columns, tables));
+        const QTextTableCellFormat cellFormat = CellFormat(p, rows, columns, tables);
+        cell.setFormat(cellFormat);
         writer.continueAt(cell.firstCursorPosition());
+        qreal cellRoom =
+            -cellFormat.leftPadding() - cellFormat.rightPadding() - cellFormat.leftBorder() - cellFormat.rightBorder();
+        for (int c = p.column; c < p.column + p.columnSpan; ++c)
+            cellRoom += columnWidths[size_t(c)];
+        writer.setRoom(std::max<qreal>(cellRoom, 1));
         for (const RtfContent *content : p.contents) {
             writer.breakParagraph();
             writer.write(*content);
         }
+        writer.setRoom(room);
     }
     QTextCursor after(writer.document());
     after.setPosition(qtable->lastPosition() + 1);

@@ -58,6 +58,11 @@ public:
     QTextCursor objectPosition();
     void continueAt(const QTextCursor &cursor);
 
+    // The width a table written now may take, in pixels: that of the cell it
+    // is in, or 0 outside tables, where the page decides.
+    qreal room() const { return m_room; }
+    void setRoom(qreal px) { m_room = px; }
+
     QTextDocument *document() const { return m_doc; }
     const RtfTables &tables() const { return m_tables; }
 
@@ -77,6 +82,7 @@ private:
     bool m_blockPropsSet = false;
     std::vector<std::pair<RtfCharProps, QTextCharFormat>> m_formats;
     size_t m_nextFormatSlot = 0;
+    qreal m_room = 0;
 };
 
 } // namespace veldra::rtf
