@@ -3,7 +3,6 @@
 #include "transfer/ProxyText.h"
 
 #include <QFile>
-#include <QNetworkProxy>
 #include <QUrl>
 
 namespace veldra::transfer
@@ -31,16 +30,15 @@ bool HeaderSafe(const QByteArray &value)
 // text typed into the proxy dialog can add a user name or a path.
 Result<QByteArray> ProxyUrl(const QString &text)
 {
-    const Result<QNetworkProxy> proxy = ParseProxyText(text);
+    const Result<ProxyAddress> proxy = ParseProxyText(text);
     if (!proxy)
         return Error{proxy.error()};
     QUrl url;
     url.setScheme(QStringLiteral("http"));
-    url.setHost(proxy->hostName());
-    url.setPort(proxy->port());
+    url.setHost(proxy->host);
+    url.setPort(proxy->port);
     if (!url.isValid() || url.host().isEmpty())
-        return Error{
-            QStringLiteral("Invalid proxy setting \"%1\": \"%2\" is no host name").arg(text, proxy->hostName())};
+        return Error{QStringLiteral("Invalid proxy setting \"%1\": \"%2\" is no host name").arg(text, proxy->host)};
     return url.toEncoded();
 }
 

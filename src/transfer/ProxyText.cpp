@@ -22,7 +22,7 @@ bool IsPortNumber(const QString &text, quint16 *port)
 
 } // namespace
 
-Result<QNetworkProxy> ParseProxyText(const QString &text)
+Result<ProxyAddress> ParseProxyText(const QString &text)
 {
     const qsizetype colon = text.lastIndexOf(u':');
     QString host = (colon < 0 ? text : text.left(colon)).trimmed();
@@ -35,7 +35,7 @@ Result<QNetworkProxy> ParseProxyText(const QString &text)
     quint16 port = 0;
     if (!IsPortNumber(portText, &port))
         return Error{prefix + QStringLiteral("the port must be a whole number from 1 to 65535")};
-    return QNetworkProxy(QNetworkProxy::HttpProxy, host, port);
+    return ProxyAddress{host, port};
 }
 
 } // namespace veldra::transfer
