@@ -6,6 +6,8 @@
 
 #include <QUrl>
 
+#include <algorithm>
+
 namespace veldra::settings
 {
 
@@ -16,12 +18,33 @@ const QString kLibraryPath = QStringLiteral("software/corvane/");
 
 } // namespace
 
+QString MaskedAddress(const QString &address)
+{
+    // Read as text, not through QUrl: an address QUrl refuses must not show
+    // its secret either.
+    // Without "://" the whole text up to its first "/" may be "user:secret@host".
+    const qsizetype scheme = address.indexOf(QLatin1String("://"));
+    const qsizetype start = scheme < 0 ? 0 : scheme + 3;
+    qsizetype end = address.size();
+    for (const QChar c : {u'/', u'?', u'#'})
+        if (const qsizetype at = address.indexOf(c, start); at >= 0)
+            end = std::min(end, at);
+    // The host follows the last "@": a password may hold one of its own.
+    const qsizetype at = address.lastIndexOf(u'@', end - 1);
+    if (at < start)
+        return address;
+    const QStringView userInfo = QStringView(address).sliced(start, at - start);
+    const qsizetype colon = userInfo.indexOf(u':');
+    const QString masked = colon < 0 ? QStringLiteral("***") : userInfo.left(colon).toString() + QStringLiteral(":***");
+    return address.left(start) + masked + address.mid(at);
+}
+
 Result<QString> LibraryUrlFor(const QString &server)
 {
     const QString text = server.trimmed();
     const QUrl url(text);
     const auto refuse = [&text](const QString &why) -> Result<QString> {
-        return Error{QStringLiteral("\"%1\" is not a server address Veldra can use: %2").arg(text, why)};
+        return Error{QStringLiteral("\"%1\" is not a server address Veldra can use: %2").arg(MaskedAddress(text), why)};
     };
     if (text.isEmpty())
         return refuse(QStringLiteral("it is empty"));
