@@ -1,5 +1,7 @@
 #include "desktop/Pointer.h"
 
+#include "text/OrdinaryFile.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -37,8 +39,8 @@ bool ReadHotSpot(const QByteArray &data, QPoint *hotSpot)
 
 bool LoadCursorFile(const QString &path, QCursor *cursor)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!text::OpenOrdinaryFile(file, path))
         return false;
     const QByteArray data = file.readAll();
     QPoint hotSpot;

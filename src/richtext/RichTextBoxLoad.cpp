@@ -4,6 +4,7 @@
 #include "richtext/Log.h"
 #include "rtf/RtfReader.h"
 #include "text/CodePage.h"
+#include "text/OrdinaryFile.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -26,10 +27,10 @@ constexpr qint64 kLoadSliceMs = 25;
 
 Status RichTextBox::loadFile(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        qCDebug(lcRichtext) << "cannot load" << path << ":" << f.errorString();
-        return Error{f.errorString()};
+    QFile f;
+    if (const Status opened = text::OpenOrdinaryFile(f, path); !opened) {
+        qCDebug(lcRichtext) << "cannot load" << path << ":" << opened.error();
+        return opened;
     }
     const QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError)

@@ -1,6 +1,7 @@
 #include "settings/OfflineCopies.h"
 
 #include "settings/Log.h"
+#include "text/OrdinaryFile.h"
 #include "text/ReplacementFile.h"
 
 #include <QDir>
@@ -71,12 +72,13 @@ Result<QDateTime> OfflineCopies::restore(const QString &workFile) const
 
 Status CopyFileSafely(const QString &from, const QString &to)
 {
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly))
-        return CannotCopy(from, to, in.errorString());
-    // The writer's errors name `to`. Through the one safe writer: an existing `to`, or a link in its place, is
-    // never opened for writing, and a failed copy leaves it as it was. No
-    // sync: both copies are fetched again at the next good start.
+    QFile in;
+    if (const Status opened = text::OpenOrdinaryFile(in, from); !opened)
+        return CannotCopy(from, to, opened.error());
+    // Through the one safe writer, whose errors name `to`: an existing `to`,
+    // or a link in its place, is never opened for writing, and a failed copy
+    // leaves it as it was. No sync: both copies are fetched again at the next
+    // good start.
     text::ReplacementFile out(to);
     if (const Status opened = out.open(); !opened)
         return opened;

@@ -8,6 +8,7 @@
 #include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 #include "shell/Log.h"
+#include "text/OrdinaryFile.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -26,9 +27,9 @@ Status FillReaderPanel(ReaderPanel &ui, settings::Module1 &state)
     }
 
     {
-        QFile check(state.FaqFile);
-        if (!check.open(QIODevice::ReadOnly))
-            return Error{check.errorString()};
+        QFile check;
+        if (const Status opened = text::OpenOrdinaryFile(check, state.FaqFile); !opened)
+            return opened;
     }
 
     // Header and body in one read, away from the windows: a long document keeps

@@ -3,6 +3,7 @@
 #include "text/CodePage.h"
 #include "text/FieldScanner.h"
 #include "text/Log.h"
+#include "text/OrdinaryFile.h"
 
 #include <QFile>
 
@@ -11,10 +12,12 @@ namespace veldra::text
 
 Status TextFileReader::open(const QString &path)
 {
-    QFile f(path);
-    QByteArray data;
-    if (f.open(QIODevice::ReadOnly))
-        data = f.readAll();
+    QFile f;
+    if (const Status opened = OpenOrdinaryFile(f, path); !opened) {
+        qCDebug(lcText) << "cannot read" << path << ":" << opened.error();
+        return opened;
+    }
+    QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError) {
         qCDebug(lcText) << "cannot read" << path << ":" << f.errorString();
         return Error{f.errorString()};

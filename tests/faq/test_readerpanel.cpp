@@ -12,9 +12,11 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+#include <sys/stat.h>
 
 using namespace veldra;
 using namespace veldra::faq;
@@ -37,6 +39,7 @@ private slots:
     void fillsHeaderInOrderAndBody();
     void missingWebsiteEmptiesBox();
     void deletedDocumentReported();
+    void pipeInTheDocumentsPlaceReported();
     void longBodyShownFromItsStart();
     void linksOfLargeBodyFollowTheRules();
     void overlappingLinksInLinearTime();
@@ -272,6 +275,17 @@ void TestReaderPanel::deletedDocumentReported()
     // Nothing had been changed before the failure.
     QCOMPARE(ui.txtSubject->text(), QStringLiteral("Old"));
     QVERIFY(ui.txtFAQ->text().startsWith(QLatin1String("old body")));
+}
+
+void TestReaderPanel::pipeInTheDocumentsPlaceReported()
+{
+    // Nothing writes to the pipe: reading it as a file would wait for ever.
+    state.FaqFile = writeFaq("Subject=Old\r\n");
+    QVERIFY(QFile::remove(state.FaqFile));
+    QCOMPARE(::mkfifo(QFile::encodeName(state.FaqFile).constData(), 0600), 0);
+    const Status filled = shell::FillReaderPanel(ui, state);
+    QVERIFY(!filled.ok());
+    QVERIFY2(filled.error().contains(QLatin1String("a pipe")), qPrintable(filled.error()));
 }
 
 void TestReaderPanel::longBodyShownFromItsStart()

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 // The field rules every reader of the program's text files relies on, and the
 // Windows-1252 line writer.
 class TestTextFile : public QObject
@@ -90,9 +92,21 @@ void TestTextFile::openFailsWithDescription()
     const veldra::Status missing = file.open(dir.filePath(QStringLiteral("missing.txt")));
     QVERIFY(!missing.ok());
     QVERIFY2(missing.error().contains(QLatin1String("No such file")), qPrintable(missing.error()));
-    const veldra::Status folder = file.open(dir.path()); // a folder is no text file
-    QVERIFY(!folder.ok());
-    QVERIFY(!folder.error().isEmpty());
+    // Only an ordinary file is read: a folder, a pipe nobody writes to (which
+    // would hang the read), a device, or a link planted in its place are not.
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    const QString link = dir.filePath(QStringLiteral("link"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(WriteFile(dir.filePath(QStringLiteral("real.txt")), "a,b\r\n"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("real.txt")), link));
+    const QStringList refused = {dir.path(), pipe, QStringLiteral("/dev/zero"), link};
+    for (const QString &path : refused) {
+        const veldra::Status opened = file.open(path);
+        QVERIFY2(!opened.ok() && opened.error().contains(path),
+                 qPrintable(path + QLatin1String(": ") + opened.error()));
+    }
+    QVERIFY(file.open(dir.filePath(QStringLiteral("real.txt"))).ok());
+    QCOMPARE(file.readField(), QStringLiteral("a"));
 }
 
 void TestTextFile::writeTextLine_data()
