@@ -21,9 +21,20 @@ SearchResult SearchSubjects(const QString &indexFile, QStringView text)
     return result;
 }
 
+QString ShownSubject(const QString &subject)
+{
+    if (subject.size() <= kMaxShownSubject)
+        return subject;
+    qsizetype keep = kMaxShownSubject - 1;
+    // Never half a character outside the basic plane.
+    if (subject.at(keep - 1).isHighSurrogate())
+        --keep;
+    return subject.left(keep) + QChar(0x2026);
+}
+
 QString CheckingText(const QString &subject)
 {
-    return QStringLiteral("Checking server's filename for subject: ") + subject;
+    return QStringLiteral("Checking server's filename for subject: ") + ShownSubject(subject);
 }
 
 QString FoundText(qsizetype count)

@@ -24,6 +24,11 @@ struct SearchResult {
 };
 SearchResult SearchSubjects(const QString &indexFile, QStringView text);
 
+// A subject as the list and the status line show it: one longer than
+// kMaxShownSubject characters ends in "…" there. The hit keeps all of it.
+constexpr qsizetype kMaxShownSubject = 1024;
+QString ShownSubject(const QString &subject);
+
 // The texts the search shows: the status line while a hit is listed, and the
 // count of hits.
 QString CheckingText(const QString &subject);

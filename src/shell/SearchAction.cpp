@@ -105,7 +105,7 @@ SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
             const index::SearchHit &hit = m_hits[i];
             if (hit.Subject.isEmpty())
                 continue;
-            auto *item = new QTreeWidgetItem({hit.Subject, QString::number(hit.Position)});
+            auto *item = new QTreeWidgetItem({index::ShownSubject(hit.Subject), QString::number(hit.Position)});
             item->setIcon(0, icon);
             item->setData(0, kResultTagRole, found.fileNames.at(i));
             items.append(item);

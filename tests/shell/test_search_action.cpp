@@ -99,6 +99,7 @@ private slots:
     void listsHits();
     void stopsAt500Hits();
     void trimsTheBox();
+    void longSubjectShownShort();
     void emptyTextChangesNothing();
     void emptyTextWarns();
     void noIndexFileNameDoesNothing();
@@ -242,6 +243,23 @@ void TestSearchAction::stopsAt500Hits()
     // "Proxy 1" occurs last in "Proxy 199"; records after the 500th count too.
     QCOMPARE(rows.first(), QStringLiteral("Proxy 1|10|f199.faq"));
     QCOMPARE(rows.at(49), QStringLiteral("Proxy 50|11|f509.faq"));
+}
+
+void TestSearchAction::longSubjectShownShort()
+{
+    // A subject of 5,000 characters: the list and the status line show its
+    // start and "…"; the hit keeps it whole, and its file name is found.
+    const QString subject = QStringLiteral("Proxy ") + QString(4994, QLatin1Char('x'));
+    writeIndex(text::EncodeAnsi(QStringLiteral("long.faq=") + subject + QStringLiteral("]\r\n")));
+    Panel p(m_indexFile);
+    p.run(QStringLiteral("proxy"));
+    const QString shown = p.list->topLevelItem(0)->text(0);
+    QCOMPARE(shown.size(), 1024);
+    QVERIFY(shown.startsWith(QLatin1String("Proxy xxx")) && shown.endsWith(QChar(0x2026)));
+    QCOMPARE(p.list->topLevelItem(0)->data(0, kResultTagRole).toString(), QStringLiteral("long.faq"));
+    QCOMPARE(p.action.SearchHits()[0].Subject, subject);
+    QCOMPARE(index::CheckingText(subject).size(),
+             qsizetype(QStringLiteral("Checking server's filename for subject: ").size() + 1024));
 }
 
 void TestSearchAction::trimsTheBox()
