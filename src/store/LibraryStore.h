@@ -59,8 +59,12 @@ public:
     // also as the start of a word), in any order, letter case and accents
     // ignored; ranked by relevance with the subject counting far more than the
     // body. A query without words finds nothing; no query is ever an error of
-    // its own.
-    Result<SearchResults> search(const QString &query, int maxHits = Limits::kMaxHits);
+    // its own. The first `snippetHits` hits come with their snippets.
+    Result<SearchResults> search(const QString &query, int maxHits = Limits::kMaxHits,
+                                 int snippetHits = Limits::kSnippetHits);
+    // Makes the snippets of hits [first, first + count) that have none yet (at
+    // most Limits::kSnippetHits at a time), for a list that shows them.
+    Status fillSnippets(SearchResults &results, int first, int count = Limits::kSnippetHits);
 
     // The user read `fileName` now: it goes to the top of the history, and a
     // document "updated since read" is no longer.

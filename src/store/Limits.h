@@ -21,6 +21,11 @@ struct Limits {
     static constexpr int kMaxQueryTerms = 16;
     // Hits one search returns, best first.
     static constexpr int kMaxHits = 500;
+    // Snippets made at a time: each one reads and splits a whole body, so a
+    // search makes those of the hits a list shows first only.
+    static constexpr int kSnippetHits = 20;
+    // A snippet is looked for in the first this many characters of a body.
+    static constexpr int kSnippetScanChars = 64 * 1024;
     // Entries the reading history keeps; the oldest go first.
     static constexpr int kMaxHistory = 200;
     // Bookmarks a user may keep.

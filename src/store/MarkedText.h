@@ -8,8 +8,8 @@
 namespace veldra::store
 {
 
-// The index marks the words it matched with two control characters, which
-// stored text never holds (CleanText).
+// Matched words are marked with two control characters, which stored text
+// never holds (CleanText).
 constexpr char16_t kMarkOpen = u'\u0002';
 constexpr char16_t kMarkClose = u'\u0003';
 

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 namespace veldra::store
 {
@@ -15,14 +14,9 @@ struct MatchQuery {
     QString expression;
 };
 
-// Splits `text` into words the way the index does (letters, digits, marks and
-// private-use characters; everything else separates), drops the words that hold
-// no letter or digit and keeps at most Limits::kMaxQueryTerms of them. AND, OR,
-// NEAR, quotes, stars, carets, colons and column names are plain text here.
+// Splits `text` into words the way the index does (SplitWords) and keeps at
+// most Limits::kMaxQueryTerms of them. AND, OR, NEAR, quotes, stars, carets,
+// colons and column names are plain text here.
 MatchQuery ParseQuery(const QString &text);
-
-// A word as the index compares it: lower case, without accents ("Café" and
-// "CAFE" both give "cafe").
-QString FoldWord(QStringView word);
 
 } // namespace veldra::store

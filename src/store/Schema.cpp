@@ -32,19 +32,21 @@ Result<SchemaCheck> DamageOrError(const Connection &connection, const QString &e
 QStringList SchemaStatements()
 {
     return {
+        // The body comes last: the columns before it are read without the
+        // pages the body fills.
         QStringLiteral("CREATE TABLE documents ("
                        " id INTEGER PRIMARY KEY,"
                        " file_name TEXT NOT NULL UNIQUE,"
                        " subject TEXT NOT NULL,"
                        " author TEXT NOT NULL,"
-                       " body TEXT NOT NULL,"
                        " local_path TEXT NOT NULL,"
                        " etag TEXT NOT NULL,"
                        " last_modified TEXT NOT NULL,"
                        " fetched_at INTEGER NOT NULL,"
                        " off_server INTEGER NOT NULL DEFAULT 0,"
                        " read_at INTEGER,"
-                       " updated_since_read INTEGER NOT NULL DEFAULT 0)"),
+                       " updated_since_read INTEGER NOT NULL DEFAULT 0,"
+                       " body TEXT NOT NULL)"),
         QStringLiteral("CREATE VIRTUAL TABLE documents_fts USING fts5("
                        "subject, author, body, content = 'documents', content_rowid = 'id',"
                        " tokenize = 'unicode61 remove_diacritics 2')"),

@@ -1,4 +1,5 @@
 #include "StoreFixture.h"
+#include "store/Snippet.h"
 
 using namespace veldra::store;
 using storetest::Doc;
@@ -18,6 +19,7 @@ private slots:
     void queriesArePlainWords_data();
     void queriesArePlainWords();
     void marksAndDocumentWords();
+    void snippetShowsTheBestPlace();
     void capsTheHits();
 
 private:
@@ -126,11 +128,16 @@ void TestStoreSearch::queriesArePlainWords()
 
 void TestStoreSearch::marksAndDocumentWords()
 {
-    const Result<SearchResults> found = m_store->search(QStringLiteral("naive prin"));
+    // Without a snippet the words are as typed; the snippet is made later.
+    Result<SearchResults> found = m_store->search(QStringLiteral("naive prin"), Limits::kMaxHits, 0);
     QVERIFY(found);
     QCOMPARE(found->terms, (QStringList{QStringLiteral("naive"), QStringLiteral("prin")}));
     QCOMPARE(found->hits.size(), 1);
+    QVERIFY(!found->hits[0].hasSnippet);
+    QCOMPARE(found->hits[0].words, found->terms);
+    QVERIFY(m_store->fillSnippets(found.value(), 0));
     const SearchHit &hit = found->hits[0];
+    QVERIFY(hit.hasSnippet);
     QCOMPARE(hit.words, (QStringList{QStringLiteral("naïve"), QStringLiteral("Printing")}));
     QCOMPARE(hit.snippet, QStringLiteral("The CAFÉ and naïve things. Printing menus."));
     QCOMPARE(hit.snippetMarks, (QList<TextRange>{{13, 5}, {27, 8}}));
@@ -141,6 +148,19 @@ void TestStoreSearch::marksAndDocumentWords()
     QCOMPARE(cafe->hits[0].subject, QStringLiteral("Café crème"));
     QCOMPARE(cafe->hits[0].subjectMarks, (QList<TextRange>{{0, 4}, {5, 5}}));
     QCOMPARE(cafe->hits[0].words, (QStringList{QStringLiteral("Café"), QStringLiteral("crème")}));
+}
+
+void TestStoreSearch::snippetShowsTheBestPlace()
+{
+    const QString filler = QStringLiteral("lorem ipsum dolor ").repeated(30);
+    const QString body = filler + QStringLiteral("one Alpha here, ") + filler +
+                         QStringLiteral("then ALPHA and betamax.\n Done. ") + filler;
+    const MarkedText snippet = MakeSnippet(body, {QStringLiteral("alpha"), QStringLiteral("beta")}, 12);
+    QCOMPARE(snippet.text,
+             QStringLiteral("\u2026ipsum dolor then ALPHA and betamax. Done. lorem ipsum dolor lorem ipsum\u2026"));
+    QCOMPARE(snippet.marks, (QList<TextRange>{{18, 5}, {28, 7}}));
+    // Without a match: the start.
+    QCOMPARE(MakeSnippet(body, {QStringLiteral("zebra")}, 3).text, QStringLiteral("lorem ipsum dolor\u2026"));
 }
 
 void TestStoreSearch::capsTheHits()
