@@ -74,6 +74,8 @@ void TestStoreSearch::matches_data()
     QTest::newRow("prefix reaches other words")
         << "print"
         << QStringList{QStringLiteral("body.txt"), QStringLiteral("cafe.txt"), QStringLiteral("subject.txt")};
+    QTest::newRow("prefix of three letters")
+        << "PRÍ" << QStringList{QStringLiteral("body.txt"), QStringLiteral("cafe.txt"), QStringLiteral("subject.txt")};
     QTest::newRow("only the last word is a prefix") << "driv printer" << QStringList();
     QTest::newRow("author") << "writer cafe" << cafes;
 }
