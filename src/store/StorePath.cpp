@@ -1,0 +1,14 @@
+#include "store/StorePath.h"
+
+#include <QStandardPaths>
+
+namespace veldra::store
+{
+
+QString DefaultStorePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Veldra/library.sqlite");
+}
+
+} // namespace veldra::store
