@@ -45,9 +45,9 @@ Status DownloadNews(transfer::Channels &net, const settings::Module1 &state, tra
     net.ApplyHttpProxy(state.Proxies());
     // Exactly the bytes received, nothing added. The start-up removed the last
     // run's file, so a document that did not arrive whole leaves none.
-    if (const Status saved =
-            transfer::DownloadToFileSafely(channel, state.ServerUrl + QStringLiteral("test.rtf"), NewsFile(state),
-                                           transfer::FetchAs::Bytes, state.Limits.news, &progress);
+    if (const Status saved = transfer::DownloadToFileSafely(
+            channel, state.ServerUrl + QStringLiteral("test.rtf"), NewsFile(state), transfer::FetchAs::Bytes,
+            state.Limits.news, &progress, text::ReplacementFile::Sync::No);
         !saved) {
         qCDebug(lcNews) << "news failed:" << saved.error();
         return saved;

@@ -43,21 +43,21 @@ Status DownloadToFile(TransferChannel &channel, const QString &url, const QStrin
     if (!fetched) {
         // Nothing of a failed document is kept: the file it leaves is empty.
         if (file.clear())
-            file.commit(ReplacementFile::Replace::Anything);
+            file.commit(ReplacementFile::Replace::Anything, ReplacementFile::Sync::No);
         return fetched;
     }
-    return file.commit(ReplacementFile::Replace::Anything);
+    return file.commit(ReplacementFile::Replace::Anything, ReplacementFile::Sync::No);
 }
 
 Status DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
-                            const DownloadLimit &limit, Progress *progress)
+                            const DownloadLimit &limit, Progress *progress, ReplacementFile::Sync sync)
 {
     ReplacementFile file(path);
     if (const Status opened = file.open(); !opened)
         return opened;
     if (const Status fetched = FetchInto(channel, url, file, as, limit, progress); !fetched)
         return fetched;
-    return file.commit(ReplacementFile::Replace::OrdinaryFile);
+    return file.commit(ReplacementFile::Replace::OrdinaryFile, sync);
 }
 
 } // namespace veldra::transfer

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/ReplacementFile.h"
 #include "text/Result.h"
 #include "transfer/DownloadLimits.h"
 
@@ -19,15 +20,19 @@ enum class FetchAs { TextWithCrLf, Bytes };
 // bounds its size and the time it may take; `progress`, when given, hears how
 // many bytes have arrived.
 
-// A failed download leaves `path` an empty file, as a download that empties its
-// file before fetching would.
+// For the work files every start fetches afresh (the index): not synced, as
+// the next start replaces it anyway. A failed download leaves `path` an empty
+// file, as a download that empties its file before fetching would.
 Status DownloadToFile(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
                       const DownloadLimit &limit = {}, Progress *progress = nullptr);
 
 // A failed download leaves `path` as it was, so an earlier copy stays readable;
 // a whole one replaces only an ordinary file, never a link or a folder that
-// appeared under the name while the document was arriving.
+// appeared under the name while the document was arriving. `sync` says whether
+// the file must survive a crash (a stored document) or is fetched again at the
+// next start anyway (the news).
 Status DownloadToFileSafely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
-                            const DownloadLimit &limit = {}, Progress *progress = nullptr);
+                            const DownloadLimit &limit = {}, Progress *progress = nullptr,
+                            text::ReplacementFile::Sync sync = text::ReplacementFile::Sync::Yes);
 
 } // namespace veldra::transfer

@@ -45,6 +45,13 @@ QByteArray FileBytes(const QString &path)
 using DownloadFn = Status (*)(TransferChannel &, const QString &, const QString &, FetchAs,
                               const transfer::DownloadLimit &, transfer::Progress *);
 
+// The safe download with its own choice of sync, as a DownloadFn.
+Status Safely(TransferChannel &channel, const QString &url, const QString &path, FetchAs as,
+              const transfer::DownloadLimit &limit, transfer::Progress *progress)
+{
+    return DownloadToFileSafely(channel, url, path, as, limit, progress);
+}
+
 // The names in a folder, hidden ones included.
 QStringList Entries(const QString &dir)
 {
@@ -160,7 +167,7 @@ void TestDownload::writesWholeDocument()
     QFETCH(QByteArray, expected);
     QVERIFY(WriteFile(target(), QByteArray(100, 'o')));
     TransferChannel channel(QStringLiteral("HTTP"));
-    const DownloadFn fn = safely ? DownloadToFileSafely : DownloadToFile;
+    const DownloadFn fn = safely ? Safely : DownloadToFile;
     const Status saved = fn(channel, m_server.url(path), target(), FetchAs(as), {}, nullptr);
     QVERIFY2(saved.ok(), qPrintable(saved.error()));
     QCOMPARE(FileBytes(target()), expected);
@@ -289,7 +296,7 @@ void TestDownload::unwritableTarget()
 {
     const QString missing = m_dir.filePath(QStringLiteral("no-such-folder/doc.txt"));
     TransferChannel channel(QStringLiteral("HTTP"));
-    for (const DownloadFn fn : {DownloadToFile, DownloadToFileSafely}) {
+    for (const DownloadFn fn : {DownloadToFile, Safely}) {
         const Status saved =
             fn(channel, m_server.url(QStringLiteral("/doc.txt")), missing, FetchAs::Bytes, {}, nullptr);
         QCOMPARE(saved.error(), QStringLiteral("Cannot write %1: No such file or directory").arg(missing));
