@@ -10,14 +10,12 @@
 namespace veldra::news
 {
 
-Result<QStringList> KeepOrRestoreNews(NewsOutcome outcome, const settings::Module1 &state, const QString &whyFailed)
+Result<QStringList> RestoreNews(NewsOutcome outcome, const settings::Module1 &state, const QString &whyFailed)
 {
     const settings::OfflineCopies copies(state.CacheDir);
     const QString path = NewsFile(state);
     switch (outcome) {
     case NewsOutcome::Shown:
-        if (const Status kept = copies.keep(path); !kept)
-            qCWarning(lcNews) << "the news was not kept for offline use:" << kept.error();
         return Error{QStringLiteral("The news was shown")};
     case NewsOutcome::Blank:
         return Error{QStringLiteral("The server's news is blank")};

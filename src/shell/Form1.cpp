@@ -34,6 +34,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -114,7 +115,11 @@ void Form1::Form_Load()
     // Whoever cancels the index download has given up on the server: the news
     // would only wait for it again.
     const bool cancelled = !index && m_cancelled;
-    m_offlineIndex = index::KeepOrRestoreIndex(index.ok(), m_state);
+    QStringList arrived;
+    if (index)
+        arrived << m_state.IndexFile;
+    else
+        m_offlineIndex = index::RestoreIndex(m_state);
     Label2->setText(m_offlineIndex);
     // A cancel is the user's own act: the news panel says so, no box does.
     if (!index && !m_closing && !cancelled)
@@ -122,13 +127,16 @@ void Form1::Form_Load()
                           m_state.AppName + QStringLiteral(" - Error"));
     desktop::DoEvents();
     if (cancelled)
-        KeepOrShowOfflineNews(ShowNewsFailure(*News, index.error()), m_state, *News);
-    else
-        GetNews();
+        ShowOfflineNews(ShowNewsFailure(*News, index.error()), m_state, *News);
+    else if (GetNews(); m_newsArrived)
+        arrived << news::NewsFile(m_state);
     // Offline, no step above closes the progress window; it would cover the
     // main window, so start-up closes it.
     m_progress.close();
     PlaceWindow();
+    // The offline copies wait until the window is on the screen: main shows it
+    // as soon as this returns, and the copies are made meanwhile.
+    QTimer::singleShot(0, this, [this, arrived] { m_keeper.keep(m_state.CacheDir, arrived); });
 }
 
 void Form1::PlaceWindow()
@@ -148,7 +156,9 @@ Form5 &Form1::LoadForm5()
 
 void Form1::GetNews()
 {
-    KeepOrShowOfflineNews(GetNewsInto(*News, *m_net, m_state, m_progress), m_state, *News);
+    const news::NewsOutcome outcome = GetNewsInto(*News, *m_net, m_state, m_progress);
+    m_newsArrived = outcome == news::NewsOutcome::Shown;
+    ShowOfflineNews(outcome, m_state, *News);
     m_newsZoom->apply();
 }
 

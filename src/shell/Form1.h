@@ -2,6 +2,7 @@
 
 #include "shell/Form3.h"
 #include "shell/Form5.h"
+#include "shell/OfflineKeeper.h"
 #include "shell/ProgressWindow.h"
 #include "shell/SearchAction.h"
 #include "shell/WindowSlot.h"
@@ -134,6 +135,8 @@ private:
     QString m_offlineIndex;           // the note on an old index put back, if any
     QString m_searchCount;            // what the last search wrote under the box
     bool m_placed = false;            // the start-up put the window in its place
+    bool m_newsArrived = false;       // the start's news arrived whole
+    OfflineKeeper m_keeper;           // keeps the start's index and news for offline use
     bool m_built = false;             // the controls exist
 
     // Left column.

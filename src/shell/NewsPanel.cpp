@@ -42,10 +42,10 @@ news::NewsOutcome ShowNewsFailure(richtext::RichTextBox &News, const QString &de
     return NewsOutcome::Failed;
 }
 
-void KeepOrShowOfflineNews(news::NewsOutcome outcome, const settings::Module1 &state, richtext::RichTextBox &News)
+void ShowOfflineNews(news::NewsOutcome outcome, const settings::Module1 &state, richtext::RichTextBox &News)
 {
     // What the panel says now; the reason of a failure stays under the note.
-    const Result<QStringList> lines = news::KeepOrRestoreNews(outcome, state, News.text());
+    const Result<QStringList> lines = news::RestoreNews(outcome, state, News.text());
     if (!lines)
         return;
     if (const Status loaded = News.loadFile(news::NewsFile(state)); !loaded) {

@@ -20,8 +20,8 @@ news::NewsOutcome GetNewsInto(richtext::RichTextBox &News, transfer::Channels &n
 // Shows in `News` why no news could be received, as a failed news step does.
 news::NewsOutcome ShowNewsFailure(richtext::RichTextBox &News, const QString &description);
 
-// After the news step: keeps good news for offline use, or shows the last good
-// copy under its note; without one the panel keeps what the step wrote.
-void KeepOrShowOfflineNews(news::NewsOutcome outcome, const settings::Module1 &state, richtext::RichTextBox &News);
+// After a news step that brought no news: shows the last good copy under its
+// note; without one the panel keeps what the step wrote.
+void ShowOfflineNews(news::NewsOutcome outcome, const settings::Module1 &state, richtext::RichTextBox &News);
 
 } // namespace veldra::shell
