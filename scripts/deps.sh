@@ -2,7 +2,7 @@
 # Installs the Debian packages Veldra needs to build, run and test; quiet and
 # quick when everything is already there.
 set -euo pipefail
-pkgs=(cmake g++ make qt6-base-dev qt6-image-formats-plugins libcurl4-openssl-dev ca-certificates openssl
+pkgs=(cmake g++ make qt6-base-dev libfontconfig-dev qt6-image-formats-plugins libcurl4-openssl-dev ca-certificates openssl
       python3 xvfb xauth x11-utils tinyproxy unrtf
       imagemagick xdotool clang libclang-rt-14-dev appstream dpkg-dev file desktop-file-utils
       fonts-dejavu-core librsvg2-bin lintian man-db

@@ -1,4 +1,5 @@
 #include "desktop/Display.h"
+#include "desktop/FontWarmUp.h"
 #include "desktop/ImageList.h"
 #include "desktop/Memory.h"
 #include "desktop/MessageBox.h"
@@ -76,9 +77,11 @@ int main(int argc, char *argv[])
     }
 
     desktop::KeepLargeBuffersApart();
+    desktop::FontWarmUp fonts;
     qInstallMessageHandler(ConnectingHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    fonts.finish();
     if (!library) {
         // Started from the desktop's menu, nobody reads the error output: the
         // refused address is shown in a box as well.
