@@ -46,6 +46,7 @@ namespace veldra::shell
 {
 
 class FindBar;
+class ReaderTools;
 
 // The main window: navigation tree and info box on the left, the news, search
 // and reader panels stacked on the right. It owns the two transfer channels
@@ -80,6 +81,8 @@ public:
 
     void cmdSearch_Click();
     void cmdRead_Click();
+    // What Read does for the document of a file name on the server.
+    void ReadDocument(const QString &fileName);
     void cmdExtraFunctions_Click();
     void FillInFAQ();
     void GetNews();
@@ -94,6 +97,7 @@ public:
     const links::NewsLinkHandlers &newsLinkHandlers() const { return *m_newsLinks; }
     Form3 *existingForm3() const { return m_form3.existing(); }
     Form5 *existingForm5() const { return m_form5.existing(); }
+    ReaderTools &readerTools() const { return *m_tools; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -105,6 +109,7 @@ private:
     void DescribeControls();
     void ConnectHandlers();
     void ConnectKeys();
+    void ConnectReaderTools();
     void NodeAction(QTreeWidgetItem *Node, bool openDialogs);
     bool ResultListKey(QEvent *event);
     bool TreeKey(QEvent *event);
@@ -129,6 +134,7 @@ private:
     desktop::TwipsCanvas *m_canvas;
     richtext::TextZoom *m_newsZoom = nullptr, *m_readerZoom = nullptr;
     FindBar *m_newsFind = nullptr, *m_readerFind = nullptr;
+    ReaderTools *m_tools = nullptr; // back and forward, print and save
     WindowSlot<Form3> m_form3;
     WindowSlot<Form5> m_form5;
     QList<QTreeWidgetItem *> m_nodes; // in the order they were added
