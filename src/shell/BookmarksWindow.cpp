@@ -19,11 +19,13 @@ namespace veldra::shell
 namespace
 {
 
-QTreeWidget *MakeList(QWidget *parent, const char *name, const QString &accessibleName, const QString &whenHeading)
+QTreeWidget *MakeList(QWidget *parent, const char *name, const QString &accessibleName, const QString &description,
+                      const QString &whenHeading)
 {
     auto *list = new QTreeWidget(parent);
     list->setObjectName(QLatin1String(name));
     list->setAccessibleName(accessibleName);
+    list->setAccessibleDescription(description);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setHeaderLabels({BookmarksWindow::tr("Subject"), whenHeading});
@@ -50,11 +52,18 @@ BookmarksWindow::BookmarksWindow(StoreHandle &store, std::function<void(const QS
     setObjectName(QStringLiteral("BookmarksWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Bookmarks and history"));
-    m_bookmarks = MakeList(this, "lstBookmarks", tr("Bookmarks"), tr("Added"));
-    m_history = MakeList(this, "lstHistory", tr("Recently read"), tr("Read"));
+    m_bookmarks = MakeList(this, "lstBookmarks", tr("Bookmarks"),
+                           tr("Bookmarked documents, the latest first; Enter or a double-click reads one, "
+                              "Delete removes its bookmark"),
+                           tr("Added"));
+    m_history = MakeList(this, "lstHistory", tr("Recently read"),
+                         tr("Documents read lately, the latest first; Enter or a double-click reads one again, "
+                            "Delete removes it from the history"),
+                         tr("Read"));
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblNote"));
     m_note->setWordWrap(true);
+    m_note->setAccessibleDescription(tr("Why the lists are empty, when they cannot be read"));
     auto *buttons = new QDialogButtonBox(this);
     m_openButton = buttons->addButton(tr("&Open"), QDialogButtonBox::ActionRole);
     m_removeButton = buttons->addButton(tr("Re&move"), QDialogButtonBox::ActionRole);
@@ -64,6 +73,7 @@ BookmarksWindow::BookmarksWindow(StoreHandle &store, std::function<void(const QS
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
     m_openButton->setAccessibleDescription(tr("Reads the chosen document, as Read does"));
     m_removeButton->setAccessibleDescription(tr("Removes the chosen document from its list"));
+    m_closeButton->setAccessibleDescription(tr("Closes this window"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Caption(tr("&Bookmarks:"), m_bookmarks, this));
