@@ -2,6 +2,7 @@
 read, a bookmark in the window of bookmarks and history, and the document
 saved as PDF through the desktop's file dialog. Takes the Session of e2e.py."""
 import os
+import shutil
 import subprocess
 import time
 
@@ -79,6 +80,7 @@ def case_reader_tools(s):
     s.key("Return")
     s.wait_file(target)
     time.sleep(0.5)
+    shutil.copy(target, os.path.join(s.shots, "saved.pdf"))  # kept beside the screenshots
     text = subprocess.run(["pdftotext", "-layout", target, "-"], capture_output=True, text=True, check=True).stdout
     flat = " ".join(text.split())
     s.expect(" ".join(second.split()) in flat, f"the PDF lacks the subject '{second}':\n{text[:500]}")
