@@ -1,6 +1,6 @@
 """End-to-end case of the reader's tools: back and forward through what was
 read, a bookmark in the window of bookmarks and history, and the document
-saved as PDF through the desktop's file dialog. Takes the Session of e2e.py."""
+saved as PDF through the desktop's file dialog, and the print dialog. Takes the Session of e2e.py."""
 import os
 import shutil
 import subprocess
@@ -86,3 +86,12 @@ def case_reader_tools(s):
     s.expect(" ".join(second.split()) in flat, f"the PDF lacks the subject '{second}':\n{text[:500]}")
     body = " ".join(s.text_of("Document").split()[:6])
     s.expect(body in flat, f"the PDF lacks the body's start '{body}':\n{text[:800]}")
+
+    # Ctrl+P opens the print dialog over the main window; Escape leaves it.
+    s.focus(win)
+    s.key("ctrl+p")
+    printing = s.find_window("^Print Document$")
+    s.shot("print-dialog")
+    s.focus(printing)
+    s.key("Escape")
+    s.window_gone("^Print Document$")
