@@ -12,6 +12,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <vector>
 
 namespace veldra::document
@@ -87,6 +88,8 @@ void PointLinksAtSafeTargets(QTextDocument &doc)
 
 void InsertFields(QTextDocument &doc, const QList<ExportField> &fields)
 {
+    if (std::none_of(fields.begin(), fields.end(), [](const ExportField &f) { return !f.value.trimmed().isEmpty(); }))
+        return;
     QTextCursor cursor(&doc);
     const QTextBlockFormat bodyBlock = cursor.blockFormat();
     const QTextCharFormat bodyChars = cursor.charFormat();
@@ -99,6 +102,9 @@ void InsertFields(QTextDocument &doc, const QList<ExportField> &fields)
     const QTextCharFormat plain;
     cursor.setBlockFormat(line);
     for (const ExportField &field : fields) {
+        // A field the document leaves out would only be a label.
+        if (field.value.trimmed().isEmpty())
+            continue;
         cursor.insertText(field.label + QLatin1Char(' '), label);
         const QUrl url = field.linkTarget.isEmpty() ? QUrl() : SafeLinkUrl(field.linkTarget);
         if (url.isEmpty()) {
@@ -123,8 +129,7 @@ std::unique_ptr<QTextDocument> ExportDocument(const QString &title, const QList<
     std::unique_ptr<QTextDocument> copy(body.clone());
     copy->setUndoRedoEnabled(false);
     PointLinksAtSafeTargets(*copy);
-    if (!fields.isEmpty())
-        InsertFields(*copy, fields);
+    InsertFields(*copy, fields);
     copy->setMetaInformation(QTextDocument::DocumentTitle, title);
     return copy;
 }

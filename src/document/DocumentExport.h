@@ -22,8 +22,8 @@ struct ExportField {
     QString linkTarget;
 };
 
-// A copy of `body` to be saved or printed: the fields first, one line each,
-// then a rule and the body with its formatting and pictures. Every link of the
+// A copy of `body` to be saved or printed: the fields that hold a value
+// first, one line each, then a rule and the body with its formatting and pictures. Every link of the
 // body becomes an anchor to its SafeLinkUrl (the link's own target, or its
 // text where it has none); a link to anything else is left as plain text, so
 // a saved copy leads nowhere the reader would not. The title names the copy.

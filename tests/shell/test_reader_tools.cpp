@@ -113,7 +113,7 @@ void TestReaderTools::savedTextHoldsTheHeaderAndBody()
     auto &tools = w->form->readerTools();
     const QString path = dir.filePath(QStringLiteral("saved.txt"));
     QVERIFY(tools.saveTo(w->child<richtext::RichTextBox>("txtFAQ"), path));
-    QCOMPARE(ReadFile(path), QByteArray("Subject: Document faq17.txt\nAuthor: A. Writer\nVersion: \n"
+    QCOMPARE(ReadFile(path), QByteArray("Subject: Document faq17.txt\nAuthor: A. Writer\n"
                                         "Website: www.writer.example\n\nMore at www.example.org/print\n"));
     // The news is saved without the reader's fields.
     QVERIFY(tools.saveTo(w->child<richtext::RichTextBox>("News"), path));
