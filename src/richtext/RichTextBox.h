@@ -14,6 +14,8 @@
 
 #include <memory>
 
+class QMenu;
+
 namespace veldra::richtext
 {
 
@@ -111,6 +113,15 @@ public:
     // underline it added to characters that had none.
     static constexpr int kLinkAttribute = document::kLinkAttribute;
     static constexpr int kLinkUnderline = document::kLinkUnderline;
+
+signals:
+    // The box's context menu, its own entries in it, is about to open for
+    // `viewportPos`: whoever connects adds entries of their own. The menu
+    // deletes itself once closed.
+    void contextMenuOpening(QMenu *menu, const QPoint &viewportPos);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void showPlain(const QString &text);

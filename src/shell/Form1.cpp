@@ -20,6 +20,7 @@
 #include "shell/NavTree.h"
 #include "shell/NewsPanel.h"
 #include "shell/ReaderPanel.h"
+#include "shell/ReaderTools.h"
 #include "shell/WindowPlacement.h"
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
@@ -82,6 +83,7 @@ void Form1::BuildControls()
     DescribeControls();
     ConnectHandlers();
     ConnectKeys();
+    ConnectReaderTools();
     resize(m_canvas->naturalSize());
     // Smaller than this the panels would be mostly scroll bars.
     setMinimumSize(m_canvas->naturalSize() / 2);
@@ -108,6 +110,8 @@ void Form1::Form_Load()
     }
     SetTVNodes();
     m_state.LoadSettings();
+    // Opening reads the whole store; it runs beside the downloads.
+    m_store.open(m_state.StorePath);
     LoadForm5();
     qCDebug(lcShell) << "downloading the index from" << m_state.ServerUrl;
     m_cancelled = false;
@@ -273,8 +277,12 @@ void Form1::cmdRead_Click()
     if (m_reading)
         return;
     QTreeWidgetItem *item = lstResults->currentItem();
-    const QString fileName = item ? item->data(0, kResultTagRole).toString() : QString();
-    if (fileName.isEmpty())
+    ReadDocument(item ? item->data(0, kResultTagRole).toString() : QString());
+}
+
+void Form1::ReadDocument(const QString &fileName)
+{
+    if (m_reading || fileName.isEmpty())
         return;
     m_reading = true;
     m_cancelled = false;
@@ -294,6 +302,7 @@ void Form1::cmdRead_Click()
     }
     m_state.FaqFile = localCopy.value();
     SelectNode(TVNode(4));
+    m_tools->documentRead(m_state.FaqFile);
 }
 
 void Form1::FillInFAQ()

@@ -5,6 +5,7 @@
 #include "shell/OfflineKeeper.h"
 #include "shell/ProgressWindow.h"
 #include "shell/SearchAction.h"
+#include "shell/StoreHandle.h"
 #include "shell/WindowSlot.h"
 
 #include <QWidget>
@@ -45,6 +46,7 @@ namespace veldra::shell
 {
 
 class FindBar;
+class ReaderTools;
 
 // The main window: navigation tree and info box on the left, the news, search
 // and reader panels stacked on the right. It owns the two transfer channels
@@ -79,6 +81,8 @@ public:
 
     void cmdSearch_Click();
     void cmdRead_Click();
+    // What Read does for the document of a file name on the server.
+    void ReadDocument(const QString &fileName);
     void cmdExtraFunctions_Click();
     void FillInFAQ();
     void GetNews();
@@ -87,10 +91,13 @@ public:
     transfer::Channels &channels() const { return *m_net; }
     ProgressWindow &progress() { return m_progress; }
     const SearchAction &search() const { return m_search; }
+    // The library store: opened by the start-up, closed when the window goes.
+    StoreHandle &store() { return m_store; }
     const links::ReaderLinkHandlers &linkHandlers() const { return *m_links; }
     const links::NewsLinkHandlers &newsLinkHandlers() const { return *m_newsLinks; }
     Form3 *existingForm3() const { return m_form3.existing(); }
     Form5 *existingForm5() const { return m_form5.existing(); }
+    ReaderTools &readerTools() const { return *m_tools; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -102,6 +109,7 @@ private:
     void DescribeControls();
     void ConnectHandlers();
     void ConnectKeys();
+    void ConnectReaderTools();
     void NodeAction(QTreeWidgetItem *Node, bool openDialogs);
     bool ResultListKey(QEvent *event);
     bool TreeKey(QEvent *event);
@@ -126,6 +134,7 @@ private:
     desktop::TwipsCanvas *m_canvas;
     richtext::TextZoom *m_newsZoom = nullptr, *m_readerZoom = nullptr;
     FindBar *m_newsFind = nullptr, *m_readerFind = nullptr;
+    ReaderTools *m_tools = nullptr; // back and forward, print and save
     WindowSlot<Form3> m_form3;
     WindowSlot<Form5> m_form5;
     QList<QTreeWidgetItem *> m_nodes; // in the order they were added
@@ -138,6 +147,7 @@ private:
     bool m_newsArrived = false;       // the start's news arrived whole
     OfflineKeeper m_keeper;           // keeps the start's index and news for offline use
     bool m_built = false;             // the controls exist
+    StoreHandle m_store;              // goes before the widgets its results may reach
 
     // Left column.
     QGroupBox *Frame2;
