@@ -108,6 +108,8 @@ void Form1::Form_Load()
     }
     SetTVNodes();
     m_state.LoadSettings();
+    // Opening reads the whole store; it runs beside the downloads.
+    m_store.open(m_state.StorePath);
     LoadForm5();
     qCDebug(lcShell) << "downloading the index from" << m_state.ServerUrl;
     m_cancelled = false;

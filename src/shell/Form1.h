@@ -5,6 +5,7 @@
 #include "shell/OfflineKeeper.h"
 #include "shell/ProgressWindow.h"
 #include "shell/SearchAction.h"
+#include "shell/StoreHandle.h"
 #include "shell/WindowSlot.h"
 
 #include <QWidget>
@@ -87,6 +88,8 @@ public:
     transfer::Channels &channels() const { return *m_net; }
     ProgressWindow &progress() { return m_progress; }
     const SearchAction &search() const { return m_search; }
+    // The library store: opened by the start-up, closed when the window goes.
+    StoreHandle &store() { return m_store; }
     const links::ReaderLinkHandlers &linkHandlers() const { return *m_links; }
     const links::NewsLinkHandlers &newsLinkHandlers() const { return *m_newsLinks; }
     Form3 *existingForm3() const { return m_form3.existing(); }
@@ -138,6 +141,7 @@ private:
     bool m_newsArrived = false;       // the start's news arrived whole
     OfflineKeeper m_keeper;           // keeps the start's index and news for offline use
     bool m_built = false;             // the controls exist
+    StoreHandle m_store;              // goes before the widgets its results may reach
 
     // Left column.
     QGroupBox *Frame2;
