@@ -9,6 +9,7 @@
 #include "index/DownloadIndex.h"
 #include "index/OfflineIndex.h"
 #include "links/LinkHandlers.h"
+#include "offline/LibrarySync.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/TextZoom.h"
 #include "settings/Module1.h"
@@ -16,15 +17,18 @@
 #include "shell/Form2.h"
 #include "shell/Form3.h"
 #include "shell/Form5.h"
+#include "shell/FullTextList.h"
 #include "shell/Log.h"
 #include "shell/NavTree.h"
 #include "shell/NewsPanel.h"
 #include "shell/ReaderPanel.h"
+#include "shell/SyncWindow.h"
 #include "shell/WindowPlacement.h"
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -79,6 +83,7 @@ void Form1::BuildControls()
         return;
     m_built = true;
     BuildLayout();
+    BuildLibraryControls();
     DescribeControls();
     ConnectHandlers();
     ConnectKeys();
@@ -108,8 +113,7 @@ void Form1::Form_Load()
     }
     SetTVNodes();
     m_state.LoadSettings();
-    // Opening reads the whole store; it runs beside the downloads.
-    m_store.open(m_state.StorePath);
+    OpenLibraryStore();
     LoadForm5();
     qCDebug(lcShell) << "downloading the index from" << m_state.ServerUrl;
     m_cancelled = false;
@@ -118,9 +122,11 @@ void Form1::Form_Load()
     // would only wait for it again.
     const bool cancelled = !index && m_cancelled;
     QStringList arrived;
-    if (index)
+    if (index) {
         arrived << m_state.IndexFile;
-    else
+        m_indexArrivedAt = QDateTime::currentDateTimeUtc();
+        MarkListedDocuments();
+    } else
         m_offlineIndex = index::RestoreIndex(m_state);
     Label2->setText(m_offlineIndex);
     // A cancel is the user's own act: the news panel says so, no box does.
@@ -135,6 +141,7 @@ void Form1::Form_Load()
     // Offline, no step above closes the progress window; it would cover the
     // main window, so start-up closes it.
     m_progress.close();
+    RebuildStoreIfNeeded();
     PlaceWindow();
     // The offline copies wait until the window is on the screen: main shows it
     // as soon as this returns, and the copies are made meanwhile.
@@ -258,6 +265,8 @@ QString Form1::AboutText() const
 
 void Form1::cmdSearch_Click()
 {
+    if (chkFullText->isChecked())
+        return RunFullTextSearch(false);
     const SearchPanel ui{txtSearchText, cmdSearch, cmdRead, lstResults, Label2};
     const SearchOutcome outcome = m_search.run(ui, m_state.IndexFile);
     if (outcome == SearchOutcome::NoText)
@@ -276,6 +285,7 @@ void Form1::cmdRead_Click()
         return;
     QTreeWidgetItem *item = lstResults->currentItem();
     const QString fileName = item ? item->data(0, kResultTagRole).toString() : QString();
+    const QStringList words = item ? item->data(0, kResultWordsRole).toStringList() : QStringList();
     if (fileName.isEmpty())
         return;
     m_reading = true;
@@ -292,10 +302,15 @@ void Form1::cmdRead_Click()
     if (!localCopy) {
         m_reporter.MsgBox(ConnectionErrorText(localCopy.error()), MsgBoxStyle::Critical,
                           m_state.AppName + QStringLiteral(" - Error"));
+        if (ShowOfflineCopy(fileName))
+            OpenFindWithHitWords(words);
         return;
     }
     m_state.FaqFile = localCopy.value();
+    lblOfflineCopy->hide();
     SelectNode(TVNode(4));
+    IndexAfterRead(fileName, localCopy.value());
+    OpenFindWithHitWords(words);
 }
 
 void Form1::FillInFAQ()
@@ -373,6 +388,8 @@ void Form1::closeEvent(QCloseEvent *event)
     m_form3.destroy();
     m_form5.destroy();
     m_net->abortAll();
+    if (m_sync)
+        m_sync->cancel();
     event->accept();
     QCoreApplication::quit();
 }
