@@ -201,8 +201,10 @@ bool Form1::ShowOfflineCopy(const QString &fileName)
         return false;
     m_state.FaqFile = path;
     SelectNode(TVNode(4));
-    lblOfflineCopy->setText(
-        tr("Offline copy of %1").arg(QLocale().toString(copy.lastModified().date(), QLocale::LongFormat)));
+    const QString note =
+        tr("Offline copy of %1").arg(QLocale().toString(copy.lastModified().date(), QLocale::LongFormat));
+    lblOfflineCopy->setText(note);
+    lblOfflineCopy->setAccessibleName(note);
     lblOfflineCopy->show();
     return true;
 }

@@ -120,16 +120,16 @@ void Form1::SyncFinished()
         return;
     const offline::SyncSummary &sum = m_sync->summary();
     QStringList lines;
-    lines << tr("%n document(s) new on the server", nullptr, sum.newDocuments)
-          << tr("%n document(s) changed on the server", nullptr, sum.changedDocuments);
+    lines << tr("Documents new on the server: %1").arg(sum.newDocuments)
+          << tr("Documents changed on the server: %1").arg(sum.changedDocuments);
     if (sum.cancelled)
         lines
             << tr("Cancelled after %1 of %2 documents; the next time goes on from there.").arg(sum.done).arg(sum.total);
     if (!sum.failures.isEmpty()) {
-        lines << QString() << tr("%n document(s) could not be downloaded:", nullptr, int(sum.failures.size()));
+        lines << QString() << tr("Documents that could not be downloaded: %1").arg(sum.failures.size());
         lines << sum.failures.mid(0, kFailuresNamed);
         if (sum.failures.size() > kFailuresNamed)
-            lines << tr("and %n more", nullptr, int(sum.failures.size()) - kFailuresNamed);
+            lines << tr("and %1 more").arg(sum.failures.size() - kFailuresNamed);
     }
     m_reporter.MsgBox(lines.join(QLatin1Char('\n')),
                       sum.failures.isEmpty() ? desktop::MsgBoxStyle::Plain : desktop::MsgBoxStyle::Exclamation,

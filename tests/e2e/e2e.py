@@ -21,6 +21,7 @@ import tempfile
 import time
 
 import cases_https
+import cases_offline
 
 pyatspi = None  # imported once the session bus is up
 
@@ -1020,6 +1021,7 @@ CASES = {
     "news_link": case_news_link,
     "https_library": cases_https.case_https_library,
     "https_untrusted": cases_https.case_https_untrusted,
+    "offline_library": cases_offline.case_offline_library,
 }
 
 
