@@ -141,7 +141,7 @@ void Form1::RebuildStoreIfNeeded()
                 return;
             // Said once, under the search box, where the next search replaces it.
             const QString note =
-                tr("The search in document text was rebuilt from %n stored document(s)", nullptr, rebuilt.value());
+                tr("Search in document text rebuilt from the stored documents: %1").arg(rebuilt.value());
             Label2->setText(Label2->text().isEmpty() ? note : Label2->text() + QStringLiteral(" - ") + note);
         }),
         this);
