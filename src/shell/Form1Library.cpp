@@ -51,9 +51,8 @@ void Form1::BuildLibraryControls()
     cmdOffline->setAccessibleName(tr("Make the library available offline"));
     cmdOffline->setAccessibleDescription(
         tr("Downloads every document of the index that is not stored yet or has changed on the server"));
-    setTabOrder(cmdSearch, chkFullText);
-    setTabOrder(chkFullText, cmdOffline);
-    setTabOrder(cmdOffline, lstResults);
+    // Made last, they come last on the way through the controls: the order
+    // among the panels' own controls stays as it is.
     // In the reader, beside the subject: what the body shows when it is a stored copy.
     lblOfflineCopy = desktop::MakeLabel(frameReader, "lblOfflineCopy", QString(), 5160, 360, 2175, 1000);
     lblOfflineCopy->setWordWrap(true);
