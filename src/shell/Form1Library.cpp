@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -45,14 +46,29 @@ void Form1::BuildLibraryControls()
     chkFullText = desktop::Place(new QCheckBox(tr("Search in document text"), frameSearchOnline), "chkFullText", 5040,
                                  600, 2475, 285);
     chkFullText->setAccessibleName(tr("Search in document text"));
-    chkFullText->setAccessibleDescription(tr("Search the words of the downloaded documents, not only the subjects"));
+    chkFullText->setAccessibleDescription(
+        tr("Search the words of the downloaded documents, not only the subjects; Ctrl+Shift+T"));
     cmdOffline = desktop::Place(new QPushButton(tr("Make the library available offline"), frameSearchOnline),
                                 "cmdOffline", 3840, 180, 3675, 375);
     cmdOffline->setAccessibleName(tr("Make the library available offline"));
     cmdOffline->setAccessibleDescription(
-        tr("Downloads every document of the index that is not stored yet or has changed on the server"));
-    // Made last, they come last on the way through the controls: the order
-    // among the panels' own controls stays as it is.
+        tr("Downloads every document of the index that is not stored yet or has changed on the server; "
+           "Ctrl+Shift+O"));
+    // Tab keeps the panels' own order; the keyboard reaches these two by
+    // shortcuts of their own while the search panel is shown.
+    for (QWidget *w : {static_cast<QWidget *>(chkFullText), static_cast<QWidget *>(cmdOffline)})
+        w->setFocusPolicy(Qt::ClickFocus);
+    const auto onSearchPanel = [this](const QKeySequence &keys, auto act) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, act] {
+            if (frameSearchOnline->isVisible())
+                act();
+        });
+    };
+    onSearchPanel(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), [this] { chkFullText->toggle(); });
+    onSearchPanel(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] { cmdOffline->click(); });
+    chkFullText->setToolTip(tr("Ctrl+Shift+T"));
+    cmdOffline->setToolTip(tr("Ctrl+Shift+O"));
     // In the reader, beside the subject: what the body shows when it is a stored copy.
     lblOfflineCopy = desktop::MakeLabel(frameReader, "lblOfflineCopy", QString(), 5160, 360, 2175, 1000);
     lblOfflineCopy->setWordWrap(true);
