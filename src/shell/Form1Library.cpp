@@ -9,6 +9,7 @@
 #include "offline/RebuildStore.h"
 #include "offline/StoredDocument.h"
 #include "settings/Module1.h"
+#include "settings/OfflineCopies.h"
 #include "settings/SettingsStore.h"
 #include "shell/FindBar.h"
 #include "shell/Form1.h"
@@ -21,7 +22,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -216,8 +216,7 @@ bool Form1::ShowOfflineCopy(const QString &fileName)
         return false;
     m_state.FaqFile = path;
     SelectNode(TVNode(4));
-    const QString note =
-        tr("Offline copy of %1").arg(QLocale().toString(copy.lastModified().date(), QLocale::LongFormat));
+    const QString note = tr("Offline copy of %1").arg(settings::OfflineDate(copy.lastModified()));
     lblOfflineCopy->setText(note);
     lblOfflineCopy->setAccessibleName(note);
     lblOfflineCopy->show();
