@@ -8,14 +8,19 @@
 #include "shell/StoreHandle.h"
 #include "shell/WindowSlot.h"
 
+#include <QDateTime>
 #include <QWidget>
 
+#include <memory>
+
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QTimer;
 
 namespace veldra::desktop
 {
@@ -36,6 +41,11 @@ namespace veldra::transfer
 class Channels;
 enum class TransferState;
 } // namespace veldra::transfer
+namespace veldra::offline
+{
+class LibrarySync;
+struct SyncItem;
+} // namespace veldra::offline
 namespace veldra::links
 {
 class NewsLinkHandlers;
@@ -47,6 +57,7 @@ namespace veldra::shell
 
 class FindBar;
 class ReaderTools;
+class SyncWindow;
 
 // The main window: navigation tree and info box on the left, the news, search
 // and reader panels stacked on the right. It owns the two transfer channels
@@ -82,7 +93,7 @@ public:
     void cmdSearch_Click();
     void cmdRead_Click();
     // What Read does for the document of a file name on the server.
-    void ReadDocument(const QString &fileName);
+    void ReadDocument(const QString &fileName, const QStringList &hitWords = {});
     void cmdExtraFunctions_Click();
     void FillInFAQ();
     void GetNews();
@@ -124,6 +135,25 @@ private:
     void CancelDownload();
     void FTP_StateChanged(transfer::TransferState State);
 
+    // The library store (Form1Library.cpp): what Read and the start give it,
+    // the search in document text, the stored copy when Read fails.
+    void BuildLibraryControls();
+    // Once the settings are loaded: the store opens, the check box is as the user left it.
+    void OpenLibraryStore();
+    void IndexAfterRead(const QString &fileName, const QString &path);
+    void MarkListedDocuments();
+    void RebuildStoreIfNeeded();
+    void FullTextToggled(bool on);
+    void RunFullTextSearch(bool typed);
+    void FillSnippetsFrom(int first);
+    // After a failed Read: shows the stored copy of `fileName`, if there is one.
+    bool ShowOfflineCopy(const QString &fileName);
+    void OpenFindWithHitWords(const QStringList &words);
+    // Making the whole library available offline (Form1Offline.cpp).
+    void cmdOffline_Click();
+    void StartSync(QList<offline::SyncItem> plan);
+    void SyncFinished();
+
     settings::Module1 &m_state;
     desktop::Reporter &m_reporter;
     transfer::Channels *m_net;
@@ -148,6 +178,12 @@ private:
     OfflineKeeper m_keeper;           // keeps the start's index and news for offline use
     bool m_built = false;             // the controls exist
     StoreHandle m_store;              // goes before the widgets its results may reach
+    int m_fullTextSearches = 0;       // a later search's results win
+    store::SearchResults m_fullTextHits;
+    QTimer *m_typingPause = nullptr;
+    QDateTime m_indexArrivedAt; // when the start's index arrived whole
+    std::unique_ptr<offline::LibrarySync> m_sync;
+    SyncWindow *m_syncWindow = nullptr;
 
     // Left column.
     QGroupBox *Frame2;
@@ -167,12 +203,15 @@ private:
     QTreeWidget *lstResults;
     QLabel *Label2;
     QPushButton *cmdRead;
+    QCheckBox *chkFullText = nullptr;
+    QPushButton *cmdOffline = nullptr;
     // Reader panel.
     QGroupBox *frameReader;
     QLabel *Label5, *Label4, *Label6, *Label7;
     QLineEdit *txtSubject, *txtAuthor, *txtWebsite, *txtVersion;
     QPushButton *cmdExtraFunctions;
     richtext::RichTextBox *txtFAQ;
+    QLabel *lblOfflineCopy = nullptr; // says the reader shows a stored copy
 };
 
 } // namespace veldra::shell
