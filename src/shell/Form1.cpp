@@ -82,6 +82,7 @@ void Form1::BuildControls()
     DescribeControls();
     ConnectHandlers();
     ConnectKeys();
+    ConnectCommandKeys();
     resize(m_canvas->naturalSize());
     // Smaller than this the panels would be mostly scroll bars.
     setMinimumSize(m_canvas->naturalSize() / 2);
@@ -268,13 +269,15 @@ void Form1::cmdSearch_Click()
 
 void Form1::cmdRead_Click()
 {
+    QTreeWidgetItem *item = lstResults->currentItem();
+    ReadDocument(item ? item->data(0, kResultTagRole).toString() : QString());
+}
+
+void Form1::ReadDocument(const QString &fileName)
+{
     // A second Read while a download runs would download the same file inside
     // the first; it is ignored.
-    if (m_reading)
-        return;
-    QTreeWidgetItem *item = lstResults->currentItem();
-    const QString fileName = item ? item->data(0, kResultTagRole).toString() : QString();
-    if (fileName.isEmpty())
+    if (m_reading || fileName.isEmpty())
         return;
     m_reading = true;
     m_cancelled = false;
@@ -293,7 +296,11 @@ void Form1::cmdRead_Click()
         return;
     }
     m_state.FaqFile = localCopy.value();
+    m_readFile = fileName;
     SelectNode(TVNode(4));
+    // The reader is what the user asked for: Page Down and the arrows move
+    // through the document at once.
+    txtFAQ->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::FillInFAQ()
@@ -345,6 +352,8 @@ void Form1::FTP_StateChanged(transfer::TransferState State)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (SearchBoxLeavesKeyToShortcut(watched, event))
+        return true;
     if (watched == txtSearchText && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)

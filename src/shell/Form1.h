@@ -102,6 +102,16 @@ private:
     void DescribeControls();
     void ConnectHandlers();
     void ConnectKeys();
+    // Ctrl+L and Ctrl+K to the search box, F5 to read the shown document
+    // again, Ctrl+Q to quit.
+    void ConnectCommandKeys();
+    void ShowSearchBox();
+    // Whether the search box is to leave a key it would take to the shortcuts.
+    bool SearchBoxLeavesKeyToShortcut(QObject *watched, QEvent *event) const;
+    void ReadAgain();
+    // Downloads a document of the library and shows it in the reader, with
+    // the keyboard in its body.
+    void ReadDocument(const QString &fileName);
     void NodeAction(QTreeWidgetItem *Node, bool openDialogs);
     bool ResultListKey(QEvent *event);
     bool TreeKey(QEvent *event);
@@ -130,6 +140,7 @@ private:
     WindowSlot<Form5> m_form5;
     QList<QTreeWidgetItem *> m_nodes; // in the order they were added
     bool m_reading = false;           // a Read is under way
+    QString m_readFile;               // the server's name of the document read last
     bool m_closing = false;           // the shutdown has begun
     bool m_cancelled = false;         // the user cancelled a download
     QString m_offlineIndex;           // the note on an old index put back, if any
