@@ -14,6 +14,8 @@
 
 #include <memory>
 
+class QMenu;
+
 namespace veldra::richtext
 {
 
@@ -111,6 +113,15 @@ public:
     // underline it added to characters that had none.
     static constexpr int kLinkAttribute = document::kLinkAttribute;
     static constexpr int kLinkUnderline = document::kLinkUnderline;
+
+signals:
+    // The context menu (by the pointer or the keyboard) is about to show at
+    // `viewportPos`, the pointer or the caret. Whoever adds entries for what
+    // lies there does so now; the menu is gone once it closes.
+    void contextMenuShowing(QMenu *menu, const QPoint &viewportPos);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void showPlain(const QString &text);

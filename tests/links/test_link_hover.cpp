@@ -3,8 +3,10 @@
 #include "links/LinkHandlers.h"
 #include "links/WordScan.h"
 #include "richtext/RichTextBox.h"
+#include "support/ContextMenu.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -288,6 +290,12 @@ void TestLinkHover::click()
     QFETCH(QString, target);
     QFETCH(QString, url);
     const int index = int(kBody.indexOf(at)) + 2;
+    // The context menu copies what a click opens.
+    QGuiApplication::clipboard()->clear();
+    const QString copy = QStringLiteral("copyLinkAddress");
+    const QStringList entries = testsupport::ContextMenuEntries(r->txtFAQ->viewport(), pointOf(index), copy);
+    QCOMPARE(entries.contains(copy), !target.isEmpty());
+    QCOMPARE(QGuiApplication::clipboard()->text(), target);
     hoverIndex(index);
     QTest::mouseClick(r->txtFAQ->viewport(), Qt::LeftButton, {}, pointOf(index));
     if (target.isEmpty()) {
