@@ -14,7 +14,7 @@ namespace
 
 // Window managers frame a new window within a few frames of drawing; one that
 // is slow under load still does within this time.
-constexpr int kSettleMs = 3000;
+constexpr int kSettleMs = 5000;
 constexpr int kPollMs = 50;
 
 } // namespace
