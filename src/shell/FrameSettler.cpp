@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace veldra::shell
 {
@@ -16,6 +17,9 @@ namespace
 // is slow under load still does within this time.
 constexpr int kSettleMs = 5000;
 constexpr int kPollMs = 50;
+// How long after placing the window it is placed once more: long enough for
+// the window manager to answer, too short for a drag.
+constexpr int kCheckAfterMs = 300;
 
 } // namespace
 
@@ -73,18 +77,44 @@ void FrameSettler::check()
         m_poll.stop();
         return;
     }
-    const QMargins real = Decorations(m_window->frameGeometry(), m_window->geometry());
-    if ((m_looked && real == m_seen) || m_window->isMinimized())
+    if (m_window->isMinimized())
         return;
+    const QMargins real = Decorations(m_window->frameGeometry(), m_window->geometry());
+    if (m_looked && real == m_seen) {
+        if (m_placed.isNull() || m_shown.elapsed() < m_checkAt)
+            return;
+        // Once more, unless the window has been moved since: a window manager
+        // that was still framing the window may have put it by an older
+        // request, without a word of it to Qt, whose own idea of the place
+        // then stays the one requested.
+        if (m_window->geometry() == m_placed)
+            Place(m_placed);
+        m_placed = QRect();
+        return;
+    }
     m_looked = true;
     m_seen = real;
     const QRect client = ClientPlace(m_frameTopLeft, m_client, real, m_available);
-    if (client == m_window->geometry())
-        return;
+    m_placed = client;
+    m_checkAt = m_shown.elapsed() + kCheckAfterMs;
     qCDebug(lcShell) << "the window manager's frame is" << real << "- the window goes to" << client;
+    Place(client);
+}
+
+void FrameSettler::Place(const QRect &client)
+{
     // The client area's own place: window managers agree on where that is,
     // while a frame's place depends on how each reads the window's gravity.
-    m_window->setGeometry(client);
+    // Where Qt believes the window is there already it would ask for nothing,
+    // so it asks for a pixel beside first.
+    QWindow *handle = m_window->windowHandle();
+    if (!handle) {
+        m_window->setGeometry(client);
+        return;
+    }
+    if (handle->geometry() == client)
+        handle->setGeometry(client.translated(1, 0));
+    handle->setGeometry(client);
 }
 
 } // namespace veldra::shell

@@ -14,7 +14,9 @@ def settled_frame(s, win, timeout=8):
     while time.time() < end:
         time.sleep(0.2)
         now = s.frame(win)
-        if now != last:
+        if s.framed and not s.frame_extents(win):
+            since = time.time()  # not framed yet: the window is still to be placed again
+        elif now != last:
             last, since = now, time.time()
         elif time.time() - since >= 1:
             return now

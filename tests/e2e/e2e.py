@@ -53,6 +53,7 @@ class Session:
         # Qt 6.4 tells AT-SPI its positions in logical pixels; at a scale factor
         # they are turned into the screen's.
         self.scale = 1.0
+        self.framed = False  # a window manager frames the windows
         os.makedirs(self.prog)
         shutil.rmtree(self.shots, ignore_errors=True)
         os.makedirs(self.shots)
@@ -157,6 +158,7 @@ class Session:
     def start_window_manager(self):
         """Openbox frames the windows from here on, as a desktop's window manager does."""
         self.spawn(["openbox", "--sm-disable"], env=self.env)
+        self.framed = True
         end = time.time() + 15
         while time.time() < end:
             r = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True)
@@ -215,13 +217,17 @@ class Session:
         geo = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
         return tuple(int(geo[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
+    def frame_extents(self, wid):
+        """left, right, top, bottom of the window manager's frame, or None before it has one."""
+        r = subprocess.run(["xprop", "-id", wid, "_NET_FRAME_EXTENTS"], capture_output=True, text=True)
+        if "=" not in r.stdout:
+            return None
+        return tuple(int(v) for v in r.stdout.split("=")[1].split(","))
+
     def frame(self, wid):
         """x, y, width, height of a window with its title bar and borders."""
         x, y, w, h = self.geometry(wid)
-        r = subprocess.run(["xprop", "-id", wid, "_NET_FRAME_EXTENTS"], capture_output=True, text=True)
-        left = right = top = bottom = 0
-        if "=" in r.stdout:
-            left, right, top, bottom = (int(v) for v in r.stdout.split("=")[1].split(","))
+        left, right, top, bottom = self.frame_extents(wid) or (0, 0, 0, 0)
         return x - left, y - top, w + left + right, h + top + bottom
 
     def screen_size(self):
