@@ -4,6 +4,7 @@
 #include "desktop/Twips.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QScreen>
 #include <QScrollBar>
 #include <QtMath>
@@ -20,6 +21,19 @@ namespace
 // all of their width; the scale leaves them a few hundredths to spare.
 constexpr double kMostSqueezedDown = 0.85;
 constexpr double kMostSqueezedAcross = 0.96;
+// How far the whole layout, text and all, may be made smaller still when even
+// the squeezed layout does not fit (a large font on a small screen): a window
+// that scrolls as a whole hides the controls the user came for.
+constexpr double kMostCompact = 0.75;
+
+QFont Scaled(QFont font, double factor)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(qMax(1, qRound(font.pixelSize() * factor)));
+    return font;
+}
 
 } // namespace
 
@@ -62,7 +76,7 @@ QSize TwipsCanvas::smallestSize() const
 QSize TwipsCanvas::sizeToShow(const QSize &room) const
 {
     const QSize natural = naturalSize();
-    const QSize smallest = smallestSize();
+    const QSize smallest = smallestSize() * kMostCompact;
     QSize size = natural.boundedTo(room);
     // A scroll bar down the side would take width the controls need, and
     // then one across the bottom as well.
@@ -73,9 +87,31 @@ QSize TwipsCanvas::sizeToShow(const QSize &room) const
     return size;
 }
 
-void TwipsCanvas::relayout()
+double TwipsCanvas::compactionFor(const QSize &room) const
 {
     const QSize smallest = smallestSize();
+    if (smallest.isEmpty())
+        return 1;
+    const double fits = qMin(double(room.width()) / smallest.width(), double(room.height()) / smallest.height());
+    return qBound(kMostCompact, fits, 1.0);
+}
+
+void TwipsCanvas::compact(double factor)
+{
+    if (qFuzzyCompare(factor, m_compaction))
+        return;
+    m_compaction = factor;
+    // The controls' text shrinks with the layout, so that captions keep
+    // fitting their places; at full size the controls take the window's font.
+    m_canvas->setFont(factor < 1 ? Scaled(font(), factor) : QFont());
+}
+
+void TwipsCanvas::relayout()
+{
+    compact(compactionFor(maximumViewportSize()));
+    const QSize full = smallestSize();
+    // Rounded down, so that a compacted layout never needs a scroll bar for a pixel.
+    const QSize smallest(int(full.width() * m_compaction), int(full.height() * m_compaction));
     QSize room = maximumViewportSize();
     // A scroll bar takes room from the other direction, which may then need
     // one as well.
@@ -107,8 +143,11 @@ void TwipsCanvas::resizeEvent(QResizeEvent *event)
 void TwipsCanvas::changeEvent(QEvent *event)
 {
     QScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        // The compact font is made from the window's, which has changed.
+        m_compaction = 0;
         relayout();
+    }
 }
 
 } // namespace veldra::desktop

@@ -9,8 +9,9 @@ namespace veldra::desktop
 // The client area of a window laid out in twips (see Twips.h and Layout.h).
 // Its controls are drawn at the scale the user's font and screen ask for; a
 // larger window draws them larger, in proportion. A window a little too small
-// squeezes the layout a little; one smaller than that keeps the scale and
-// scrolls instead of cutting controls off.
+// squeezes the layout a little; one smaller than that draws the controls
+// smaller, their text too, down to three quarters, and only below that keeps
+// the scale and scrolls instead of cutting controls off.
 class TwipsCanvas : public QScrollArea
 {
     Q_OBJECT
@@ -41,10 +42,15 @@ protected:
 
 private:
     double baseScale() const;
+    // How much smaller than the squeezed layout the controls are drawn, text
+    // and all, for the room of the viewport: 1 where that layout fits.
+    double compactionFor(const QSize &room) const;
+    void compact(double factor);
 
     QSize m_design;
     QWidget *m_canvas;
     double m_sx = 0, m_sy = 0;
+    double m_compaction = 1;
 };
 
 } // namespace veldra::desktop

@@ -1,5 +1,6 @@
 #include "links/LinkClass.h"
 
+#include "links/LinkAddress.h"
 #include "text/Trim.h"
 
 namespace veldra::links
@@ -9,6 +10,21 @@ namespace
 {
 
 const QLatin1String kMailPrefix("mailto:");
+
+// How much of a word its class reads from its front: never trimmed away.
+int PrefixLength(const QString &word)
+{
+    switch (ClassifyLink(word)) {
+    case LinkClass::WebLink:
+        return word.startsWith(QLatin1String("www.")) ? 4 : 5;
+    case LinkClass::PrefixedMailLink:
+        return int(kMailPrefix.size());
+    case LinkClass::BareMailAddress:
+    case LinkClass::NotALink:
+        break;
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -23,15 +39,23 @@ LinkClass ClassifyLink(const QString &word)
     return LinkClass::NotALink;
 }
 
+QString LinkAddress(const QString &word)
+{
+    if (ClassifyLink(word) == LinkClass::NotALink)
+        return QString();
+    return TrimTrailingPunctuation(word, PrefixLength(word));
+}
+
 QString LinkToolTip(const QString &word)
 {
+    const QString address = LinkAddress(word);
     switch (ClassifyLink(word)) {
     case LinkClass::WebLink:
-        return QLatin1String("Click here to navigate at ") + word;
+        return QLatin1String("Click here to navigate at ") + address;
     case LinkClass::PrefixedMailLink:
-        return QLatin1String("Click here to send mail to ") + word.mid(kMailPrefix.size());
+        return QLatin1String("Click here to send mail to ") + address.mid(kMailPrefix.size());
     case LinkClass::BareMailAddress:
-        return QLatin1String("Click here to send mail to ") + word;
+        return QLatin1String("Click here to send mail to ") + address;
     case LinkClass::NotALink:
         break;
     }
@@ -43,9 +67,9 @@ QString LinkActivationTarget(const QString &word)
     switch (ClassifyLink(word)) {
     case LinkClass::WebLink:
     case LinkClass::PrefixedMailLink:
-        return word;
+        return LinkAddress(word);
     case LinkClass::BareMailAddress:
-        return kMailPrefix + word;
+        return kMailPrefix + LinkAddress(word);
     case LinkClass::NotALink:
         break;
     }

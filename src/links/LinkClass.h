@@ -11,11 +11,16 @@ enum class LinkClass { NotALink, WebLink, PrefixedMailLink, BareMailAddress };
 
 LinkClass ClassifyLink(const QString &word);
 
+// The address a link word stands for: the word without the sentence's
+// punctuation after it (see TrimTrailingPunctuation), its prefix kept whole;
+// empty when it is not a link. Tooltip and click both use it.
+QString LinkAddress(const QString &word);
+
 // The tooltip the body shows over the word; empty when it is not a link.
 QString LinkToolTip(const QString &word);
 
-// What a click on the word hands to the shell: the word itself, or "mailto:" +
-// word for a bare address; empty when it is not a link.
+// What a click on the word hands to the shell: its address, or "mailto:" +
+// address for a bare one; empty when it is not a link.
 QString LinkActivationTarget(const QString &word);
 
 // The tooltip over a hyperlink of a document (its target is given, not read

@@ -6,11 +6,14 @@
 #include "links/DetectLinkAtPoint.h"
 #include "links/HandPointer.h"
 #include "links/LinkClass.h"
+#include "links/LinkMenu.h"
 #include "links/Log.h"
+#include "links/WordScan.h"
 #include "richtext/RichTextBox.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
 
@@ -47,6 +50,10 @@ ReaderLinkHandlers::ReaderLinkHandlers(const ReaderLinkWidgets &widgets, const Q
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
+    richtext::RichTextBox *body = m_widgets.txtFAQ;
+    connect(body, &richtext::RichTextBox::contextMenuShowing, this, [body](QMenu *menu, const QPoint &at) {
+        AddCopyLinkAddress(menu, LinkActivationTarget(WordAtIndex(*body, body->charFromPos(at))));
+    });
 }
 
 bool ReaderLinkHandlers::eventFilter(QObject *watched, QEvent *event)

@@ -4,9 +4,11 @@
 #include "desktop/ShellOpen.h"
 #include "links/HandPointer.h"
 #include "links/LinkClass.h"
+#include "links/LinkMenu.h"
 #include "links/Log.h"
 #include "richtext/RichTextBox.h"
 
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
 
@@ -22,6 +24,10 @@ NewsLinkHandlers::NewsLinkHandlers(richtext::RichTextBox *box, const QString &ap
 {
     box->viewport()->setMouseTracking(true);
     box->viewport()->installEventFilter(this);
+    connect(box, &richtext::RichTextBox::contextMenuShowing, this, [box](QMenu *menu, const QPoint &at) {
+        const QString target = box->anchorAt(at);
+        AddCopyLinkAddress(menu, desktop::ShellOpenUrl(target).isEmpty() ? QString() : target);
+    });
 }
 
 bool NewsLinkHandlers::eventFilter(QObject *watched, QEvent *event)

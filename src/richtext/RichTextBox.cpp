@@ -41,14 +41,6 @@ RichTextBox::RichTextBox(QWidget *parent)
     watchDocument();
 }
 
-void RichTextBox::contextMenuEvent(QContextMenuEvent *event)
-{
-    QMenu *menu = createStandardContextMenu(event->pos());
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    emit contextMenuOpening(menu, event->pos());
-    menu->popup(event->globalPos());
-}
-
 void RichTextBox::watchDocument()
 {
     m_index.setDocument(document());
@@ -332,6 +324,25 @@ void RichTextBox::setMousePointer(desktop::PointerKind kind, const QCursor &cust
         viewport()->setCursor(Qt::ArrowCursor);
     else
         viewport()->setCursor(Qt::IBeamCursor);
+}
+
+void RichTextBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    // From the keyboard the menu is about what the caret stands on.
+    QPoint at = event->pos();
+    QPoint global = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        at = cursorRect().center();
+        global = viewport()->mapToGlobal(at);
+    }
+    // The box's own entries (copy, select all) come first; the standard menu
+    // takes its place in the document, the signal its place on the viewport.
+    const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(at + scrolled));
+    if (!menu)
+        return;
+    emit contextMenuShowing(menu.get(), at);
+    menu->exec(global);
 }
 
 } // namespace veldra::richtext

@@ -115,10 +115,10 @@ public:
     static constexpr int kLinkUnderline = document::kLinkUnderline;
 
 signals:
-    // The box's context menu, its own entries in it, is about to open for
-    // `viewportPos`: whoever connects adds entries of their own. The menu
-    // deletes itself once closed.
-    void contextMenuOpening(QMenu *menu, const QPoint &viewportPos);
+    // The context menu (by the pointer or the keyboard) is about to show at
+    // `viewportPos`, the pointer or the caret. Whoever adds entries for what
+    // lies there does so now; the menu is gone once it closes.
+    void contextMenuShowing(QMenu *menu, const QPoint &viewportPos);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;

@@ -89,6 +89,7 @@ void Form1::BuildControls()
     ConnectHandlers();
     ConnectKeys();
     ConnectReaderTools();
+    ConnectCommandKeys();
     resize(m_canvas->naturalSize());
     // Smaller than this the panels would be mostly scroll bars.
     setMinimumSize(m_canvas->naturalSize() / 2);
@@ -328,6 +329,8 @@ void Form1::FTP_StateChanged(transfer::TransferState State)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (SearchBoxLeavesKeyToShortcut(watched, event))
+        return true;
     if (watched == txtSearchText && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)

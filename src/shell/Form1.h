@@ -121,6 +121,13 @@ private:
     void ConnectHandlers();
     void ConnectKeys();
     void ConnectReaderTools();
+    // Ctrl+L and Ctrl+K to the search box, F5 to read the shown document
+    // again, Ctrl+Q to quit.
+    void ConnectCommandKeys();
+    void ShowSearchBox();
+    // Whether the search box is to leave a key it would take to the shortcuts.
+    bool SearchBoxLeavesKeyToShortcut(QObject *watched, QEvent *event) const;
+    void ReadAgain();
     void NodeAction(QTreeWidgetItem *Node, bool openDialogs);
     bool ResultListKey(QEvent *event);
     bool TreeKey(QEvent *event);
@@ -169,6 +176,7 @@ private:
     WindowSlot<Form5> m_form5;
     QList<QTreeWidgetItem *> m_nodes; // in the order they were added
     bool m_reading = false;           // a Read is under way
+    QString m_readFile;               // the server's name of the document read last
     bool m_closing = false;           // the shutdown has begun
     bool m_cancelled = false;         // the user cancelled a download
     QString m_offlineIndex;           // the note on an old index put back, if any

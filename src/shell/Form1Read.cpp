@@ -51,8 +51,12 @@ void Form1::ReadDocument(const QString &fileName, const QStringList &hitWords)
         return;
     }
     m_state.FaqFile = localCopy.value();
+    m_readFile = fileName;
     lblOfflineCopy->hide();
     SelectNode(TVNode(4));
+    // The reader is what the user asked for: Page Down and the arrows move
+    // through the document at once.
+    txtFAQ->setFocus(Qt::OtherFocusReason);
     m_tools->documentRead(m_state.FaqFile);
     IndexAfterRead(fileName, localCopy.value());
     OpenFindWithHitWords(hitWords);

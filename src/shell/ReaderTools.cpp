@@ -54,7 +54,7 @@ ReaderTools::ReaderTools(const ReaderToolsUi &ui, settings::Module1 &state, desk
     m_status->setAccessibleDescription(tr("What the last action in the reader did"));
     connectKeys();
     for (richtext::RichTextBox *body : {m_ui.txtFAQ, m_ui.News})
-        connect(body, &richtext::RichTextBox::contextMenuOpening, this,
+        connect(body, &richtext::RichTextBox::contextMenuShowing, this,
                 [this, body](QMenu *menu, const QPoint &) { addMenuEntries(body, menu); });
     // The mouse's back and forward buttons work over every control of the
     // window; the controls themselves have no use for them.

@@ -1,6 +1,7 @@
 #include "shell/WindowPlacement.h"
 
 #include "settings/SettingsStore.h"
+#include "shell/FrameSettler.h"
 #include "shell/Log.h"
 
 #include <QGuiApplication>
@@ -25,7 +26,11 @@ const QString kHeight = QStringLiteral("Height");
 // been shown yet cannot know.
 QMargins DecorationGuess(const QWidget *window)
 {
-    if (!window->isWindow() || window->testAttribute(Qt::WA_WState_Created))
+    if (!window->isWindow())
+        return {};
+    if (window->isVisible())
+        return Decorations(window->frameGeometry(), window->geometry());
+    if (window->testAttribute(Qt::WA_WState_Created))
         return {};
     const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
     return QMargins(4, title + 4, 4, 4);
@@ -75,6 +80,23 @@ QSize ClientRoom(const QWidget *window, const QPoint &pos)
     return UsableArea(screen).size().shrunkBy(DecorationGuess(window));
 }
 
+QMargins Decorations(const QRect &frame, const QRect &client)
+{
+    const QMargins m(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                     frame.bottom() - client.bottom());
+    // A frame that does not surround its client area is not known yet.
+    if (m.left() < 0 || m.top() < 0 || m.right() < 0 || m.bottom() < 0)
+        return {};
+    return m;
+}
+
+QRect ClientPlace(const QPoint &frameTopLeft, const QSize &clientSize, const QMargins &decorations,
+                  const QRect &available)
+{
+    const QRect frame = FitInside(QRect(frameTopLeft, clientSize.grownBy(decorations)), available);
+    return frame.marginsRemoved(decorations);
+}
+
 QRect FitInside(const QRect &frame, const QRect &available)
 {
     if (available.isEmpty())
@@ -93,25 +115,29 @@ QRect FitInside(const QRect &frame, const QRect &available)
 
 void RestorePlacement(QWidget *window, const QString &appName, const QPoint &defaultPos)
 {
-    const QMargins frame = DecorationGuess(window);
+    const QMargins guess = DecorationGuess(window);
     // The outer rectangle: a window's position is that of its frame, its size
     // that of its client area.
-    QRect outer(defaultPos, window->size().grownBy(frame));
+    QRect outer(defaultPos, window->size().grownBy(guess));
     if (const std::optional<QRect> stored = StoredPlace(appName)) {
         // A place whose title bar is on no screen (one that is gone now) counts
         // as none.
-        const QRect storedOuter(stored->topLeft(), stored->size().grownBy(frame));
-        const QPoint titleBar = storedOuter.topLeft() + QPoint(qMin(50, storedOuter.width() / 2), frame.top() / 2);
+        const QRect storedOuter(stored->topLeft(), stored->size().grownBy(guess));
+        const QPoint titleBar = storedOuter.topLeft() + QPoint(qMin(50, storedOuter.width() / 2), guess.top() / 2);
         if (QGuiApplication::screenAt(titleBar))
             outer = storedOuter;
     }
+    const QPoint wantedTopLeft = outer.topLeft();
+    const QSize wantedClient = outer.size().shrunkBy(guess).expandedTo(window->minimumSize());
     const QScreen *screen = QGuiApplication::screenAt(outer.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    if (screen)
-        outer = FitInside(outer, UsableArea(screen));
-    window->resize(outer.size().shrunkBy(frame).expandedTo(window->minimumSize()));
+    const QRect available = screen ? UsableArea(screen) : QRect();
+    outer = FitInside(outer, available);
+    window->resize(outer.size().shrunkBy(guess).expandedTo(window->minimumSize()));
     window->move(outer.topLeft());
+    // The guess is mended once the window manager has framed the window.
+    FrameSettler::Watch(window, wantedTopLeft, wantedClient, available);
     qCDebug(lcShell) << "window placed at" << window->pos() << window->size();
 }
 
@@ -119,7 +145,9 @@ void SavePlacement(const QWidget *window, const QString &appName)
 {
     if (window->isMinimized())
         return;
-    const QPoint pos = window->pos();
+    // The frame's corner, which is where the user sees the window; the client
+    // area's size, which the window manager's frame does not change.
+    const QPoint pos = window->frameGeometry().topLeft();
     const QSize size = window->size();
     const std::pair<QString, int> values[] = {
         {kLeft, pos.x()}, {kTop, pos.y()}, {kWidth, size.width()}, {kHeight, size.height()}};

@@ -15,13 +15,27 @@ namespace veldra::shell
 // position where that fits.
 QRect FitInside(const QRect &frame, const QRect &available);
 
+// The decorations a shown window has: how far its frame (`frame`, title bar
+// and borders included) reaches beyond its client area on each side.
+QMargins Decorations(const QRect &frame, const QRect &client);
+
+// Where the client area of a window goes whose frame is wanted at
+// `frameTopLeft` around a client area of `clientSize`, given the decorations
+// the window manager adds: moved, and shrunk where need be, so that the whole
+// frame lies inside `available` (see FitInside).
+QRect ClientPlace(const QPoint &frameTopLeft, const QSize &clientSize, const QMargins &decorations,
+                  const QRect &available);
+
 // The room for the client area of `window` on the screen at `pos`, the
 // decorations the window manager adds taken off.
 QSize ClientRoom(const QWidget *window, const QPoint &pos);
 
 // The main window's place, remembered per user in the settings store of
-// `appName`. The first start uses the layout's own place `defaultPos` and the
-// window's present size. Either way the window ends up on the screen.
+// `appName`: where its frame's top left corner stood and how large its client
+// area was. The first start uses the layout's own place `defaultPos` and the
+// window's present size. Either way the whole frame ends up on the screen:
+// once the window manager has framed the shown window, it is placed again
+// with the decorations it really got (see FrameSettler).
 void RestorePlacement(QWidget *window, const QString &appName, const QPoint &defaultPos);
 void SavePlacement(const QWidget *window, const QString &appName);
 

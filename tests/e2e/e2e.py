@@ -23,6 +23,8 @@ import time
 import cases_https
 import cases_reader_tools
 import cases_offline
+import cases_window
+from cases_window import check_inside_screen
 
 pyatspi = None  # imported once the session bus is up
 
@@ -53,6 +55,7 @@ class Session:
         # Qt 6.4 tells AT-SPI its positions in logical pixels; at a scale factor
         # they are turned into the screen's.
         self.scale = 1.0
+        self.framed = False  # a window manager frames the windows
         os.makedirs(self.prog)
         shutil.rmtree(self.shots, ignore_errors=True)
         os.makedirs(self.shots)
@@ -143,7 +146,8 @@ class Session:
         if own_server and "--server" not in options:
             options = ("--server", f"http://127.0.0.1:{self.port}/", *options)
         env = dict(self.env, **extra_env)
-        self.scale = float(env.get("QT_SCALE_FACTOR", 1))
+        # Qt scales by the font's dots per inch as well (QT_FONT_DPI against 96).
+        self.scale = float(env.get("QT_SCALE_FACTOR", 1)) * float(env.get("QT_FONT_DPI", 96)) / 96
         err = subprocess.DEVNULL
         if log:
             env["QT_LOGGING_RULES"] = "veldra.*.debug=true"
@@ -152,6 +156,18 @@ class Session:
         self.app = subprocess.Popen([os.path.join(self.prog, "veldra"), *options], env=env, cwd=self.tmp,
                                     stdout=subprocess.DEVNULL, stderr=err)
         self.procs.append(self.app)
+
+    def start_window_manager(self):
+        """Openbox frames the windows from here on, as a desktop's window manager does."""
+        self.spawn(["openbox", "--sm-disable"], env=self.env)
+        self.framed = True
+        end = time.time() + 15
+        while time.time() < end:
+            r = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True)
+            if "window id" in r.stdout:
+                return
+            time.sleep(0.1)
+        raise Failure("openbox did not start")
 
     def stop_all(self):
         for p in reversed(self.procs):
@@ -197,9 +213,24 @@ class Session:
         raise Failure(f"window '{name_regex}' still shown after {timeout} s")
 
     def geometry(self, wid):
-        """x, y, width, height of a window on the screen."""
-        geo = dict(line.split("=") for line in self.xdo("getwindowgeometry", "--shell", wid).splitlines())
-        return int(geo["X"]), int(geo["Y"]), int(geo["WIDTH"]), int(geo["HEIGHT"])
+        """x, y, width, height of a window's client area on the screen. (xdotool's
+        own answer counts a window manager's frame in twice.)"""
+        info = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True, check=True).stdout
+        geo = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+        return tuple(int(geo[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def frame_extents(self, wid):
+        """left, right, top, bottom of the window manager's frame, or None before it has one."""
+        r = subprocess.run(["xprop", "-id", wid, "_NET_FRAME_EXTENTS"], capture_output=True, text=True)
+        if "=" not in r.stdout:
+            return None
+        return tuple(int(v) for v in r.stdout.split("=")[1].split(","))
+
+    def frame(self, wid):
+        """x, y, width, height of a window with its title bar and borders."""
+        x, y, w, h = self.geometry(wid)
+        left, right, top, bottom = self.frame_extents(wid) or (0, 0, 0, 0)
+        return x - left, y - top, w + left + right, h + top + bottom
 
     def screen_size(self):
         w, h = self.xdo("getdisplaygeometry").split()
@@ -616,20 +647,9 @@ def case_accessibility(s):
     s.key("alt+c")
 
 
-def check_inside_screen(s, what):
-    win = s.main_window()
-    time.sleep(1)
-    x, y, w, h = s.geometry(win)
-    sw, sh = s.screen_size()
-    s.shot(what)
-    s.expect(x >= 0 and y >= 0 and x + w <= sw and y + h <= sh,
-             f"the window {w}x{h}+{x}+{y} does not lie inside the {sw}x{sh} screen")
-    s.expect(w >= sw // 2 and h >= sh // 2, f"the window {w}x{h} is small for the {sw}x{sh} screen")
-    return win
-
-
 def case_scale_1_5(s):
     s.serve_library()
+    s.start_window_manager()
     s.start_veldra(QT_SCALE_FACTOR="1.5")
     check_inside_screen(s, "at-1.5")
 
@@ -637,6 +657,7 @@ def case_scale_1_5(s):
 def case_scale_2(s):
     """At twice the scale: inside the screen, and (with --shots) the reader for the README."""
     s.serve_library()
+    s.start_window_manager()
     s.start_veldra(QT_SCALE_FACTOR="2")
     win = check_inside_screen(s, "at-2")
     if s.args.shots:
@@ -1018,6 +1039,9 @@ CASES = {
     "accessibility": case_accessibility,
     "scale_1_5": case_scale_1_5,
     "scale_2": case_scale_2,
+    "placement": cases_window.case_placement,
+    "font_dpi": cases_window.case_font_dpi,
+    "link_keys": cases_window.case_link_keys,
     "dark_theme": case_dark_theme,
     "news_link": case_news_link,
     "https_library": cases_https.case_https_library,

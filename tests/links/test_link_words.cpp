@@ -22,6 +22,8 @@ private slots:
     void scanWord();
     void classify_data();
     void classify();
+    void sentencePunctuation_data();
+    void sentencePunctuation();
     void shellOpenUrl_data();
     void shellOpenUrl();
     void handCursorFile();
@@ -76,7 +78,7 @@ void TestLinkWords::classify_data()
     auto row = [](const char *name, const char *word, int kind, const QString &tip, const char *opens) {
         QTest::newRow(name) << QString::fromUtf8(word) << kind << tip << QString::fromUtf8(opens);
     };
-    row("http", "http://x.org/a,", web, nav + QStringLiteral("http://x.org/a,"), "http://x.org/a,");
+    row("http", "http://x.org/a,", web, nav + QStringLiteral("http://x.org/a"), "http://x.org/a");
     row("www", "www.x.org", web, nav + QStringLiteral("www.x.org"), "www.x.org");
     row("web link with @", "http://joe@x.org/", web, nav + QStringLiteral("http://joe@x.org/"), "http://joe@x.org/");
     row("www with @", "www.x.org/@joe", web, nav + QStringLiteral("www.x.org/@joe"), "www.x.org/@joe");
@@ -104,6 +106,45 @@ void TestLinkWords::classify()
     QCOMPARE(int(ClassifyLink(word)), kind);
     QCOMPARE(LinkToolTip(word), tip);
     QCOMPARE(LinkActivationTarget(word), opens);
+}
+
+// A link at the end of a sentence or in brackets: the word keeps its marks
+// (it is coloured whole), its address does not.
+void TestLinkWords::sentencePunctuation_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("opens");
+    QTest::addColumn<QString>("tip");
+
+    const QString nav = QStringLiteral("Click here to navigate at ");
+    const QString mail = QStringLiteral("Click here to send mail to ");
+    auto row = [](const char *word, const char *opens, const QString &tip) {
+        QTest::newRow(word) << QString::fromUtf8(word) << QString::fromUtf8(opens) << tip;
+    };
+    row("www.example.org/help/.", "www.example.org/help/", nav + QStringLiteral("www.example.org/help/"));
+    row("docs@example.org.", "mailto:docs@example.org", mail + QStringLiteral("docs@example.org"));
+    row("mailto:docs@example.org;", "mailto:docs@example.org", mail + QStringLiteral("docs@example.org"));
+    row("http://x.org/?!:", "http://x.org/", nav + QStringLiteral("http://x.org/"));
+    row("www.x.org).", "www.x.org", nav + QStringLiteral("www.x.org"));
+    row("www.x.org/wiki/A_(b).", "www.x.org/wiki/A_(b)", nav + QStringLiteral("www.x.org/wiki/A_(b)"));
+    row("www.x.org/a[1]]", "www.x.org/a[1]", nav + QStringLiteral("www.x.org/a[1]"));
+    row("www.x.org/\"q\"", "www.x.org/\"q\"", nav + QStringLiteral("www.x.org/\"q\""));
+    row("www.x.org\",", "www.x.org", nav + QStringLiteral("www.x.org"));
+    row("www.x.org\u201d", "www.x.org", nav + QStringLiteral("www.x.org"));
+    row("www.x.org/?q=a.b", "www.x.org/?q=a.b", nav + QStringLiteral("www.x.org/?q=a.b"));
+    // The prefix is never cut into.
+    row("www.", "www.", nav + QStringLiteral("www."));
+    row("http:...", "http:", nav + QStringLiteral("http:"));
+    row("mailto:.", "mailto:", mail);
+}
+
+void TestLinkWords::sentencePunctuation()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, opens);
+    QFETCH(QString, tip);
+    QCOMPARE(LinkActivationTarget(word), opens);
+    QCOMPARE(LinkToolTip(word), tip);
 }
 
 void TestLinkWords::shellOpenUrl_data()

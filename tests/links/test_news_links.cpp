@@ -1,7 +1,9 @@
 #include "desktop/ShellOpen.h"
 #include "links/NewsLinkHandlers.h"
 #include "richtext/RichTextBox.h"
+#include "support/ContextMenu.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -125,6 +127,12 @@ void TestNewsLinks::hover()
     QCOMPARE(box->mousePointer(), link.isEmpty() ? PointerKind::Default : PointerKind::Custom);
     QCOMPARE(box->viewport()->cursor().shape() == Qt::IBeamCursor, link.isEmpty());
     QVERIFY(calls.isEmpty());
+    // The context menu copies the address of a link the shell would open.
+    QGuiApplication::clipboard()->clear();
+    const QString copy = QStringLiteral("copyLinkAddress");
+    const QStringList entries = testsupport::ContextMenuEntries(box->viewport(), pointOf(over), copy);
+    QCOMPARE(entries.contains(copy), !link.isEmpty());
+    QCOMPARE(QGuiApplication::clipboard()->text(), link);
 }
 
 void TestNewsLinks::clickOpensThroughTheShell_data()

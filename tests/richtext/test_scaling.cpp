@@ -148,11 +148,19 @@ void TestScaling::canvasGrowsInProportionAndScrollsWhenSmall()
     QVERIFY(area.pixelsPerTwipX() < s && area.pixelsPerTwipX() >= s * 0.96);
     QVERIFY(area.pixelsPerTwipY() < s && area.pixelsPerTwipY() >= s * 0.85);
 
-    // Smaller than the font needs: the controls keep their size and the area scrolls.
+    // Lower than the squeezed layout: drawn smaller, text and all, and still
+    // nothing scrolls.
+    const QSize smallest = area.smallestSize();
+    area.resize(smallest.width(), smallest.height() * 9 / 10);
+    QTRY_COMPARE(area.canvas()->size(), area.size());
+    QVERIFY(!area.horizontalScrollBar()->isVisible() && !area.verticalScrollBar()->isVisible());
+    QVERIFY(button->font().pointSizeF() < area.font().pointSizeF());
+
+    // Smaller than even that: the controls stay at three quarters and the area scrolls.
     area.resize(natural / 2);
     QTRY_VERIFY(area.verticalScrollBar()->isVisible());
     QVERIFY(area.horizontalScrollBar()->isVisible());
-    QCOMPARE(area.canvas()->size(), area.smallestSize());
+    QCOMPARE(area.canvas()->size(), QSize(int(smallest.width() * 0.75), int(smallest.height() * 0.75)));
     area.verticalScrollBar()->setValue(area.verticalScrollBar()->maximum());
     QVERIFY(area.canvas()->geometry().bottom() <= area.viewport()->height());
 }
@@ -165,11 +173,14 @@ void TestScaling::sizeToShowLeavesRoomForTheScrollBar()
     // A little too small for the screen: the room there is, squeezed.
     const QSize smallest = area.smallestSize();
     QCOMPARE(area.sizeToShow(smallest + QSize(5, 5)), smallest + QSize(5, 5));
+    // Lower, down to three quarters of that, it is drawn smaller.
+    QCOMPARE(area.sizeToShow(QSize(natural.width(), smallest.height() - 20)),
+             QSize(natural.width(), smallest.height() - 20));
     // Lower still: wider by the scroll bar down the side, so that no scroll
     // bar across is needed.
-    const int squeezed = smallest.height();
-    const QSize low = area.sizeToShow(QSize(natural.width() + 100, squeezed - 50));
-    QCOMPARE(low.height(), squeezed - 50);
+    const int compact = int(smallest.height() * 0.75);
+    const QSize low = area.sizeToShow(QSize(natural.width() + 100, compact - 20));
+    QCOMPARE(low.height(), compact - 20);
     QCOMPARE(low.width(), natural.width() + area.verticalScrollBar()->sizeHint().width());
     // Too small both ways: all the room there is.
     QCOMPARE(area.sizeToShow(natural / 2), natural / 2);

@@ -39,6 +39,8 @@ private slots:
     void forgottenOrLostPlaceFallsBackToTheLayouts();
     void fitInside_data();
     void fitInside();
+    void clientPlace_data();
+    void clientPlace();
     void darkThemeKeepsDocumentsReadable();
 
 private:
@@ -227,6 +229,22 @@ void TestAppearance::largeFontClipsNoCaption()
         f->TV_NodeClick(f->TVNode(node));
         CheckCaptions(f);
     }
+    // Lower still (a large font on a small screen) the layout and its text are
+    // drawn smaller: no scroll bar, every control inside its panel.
+    f->resize(canvas->smallestSize() * 0.85);
+    QTRY_VERIFY(canvas->canvas()->height() <= canvas->viewport()->height());
+    QVERIFY(canvas->canvas()->width() <= canvas->viewport()->width());
+    QVERIFY(canvas->canvas()->font().pointSizeF() < large.pointSizeF());
+    for (int node : {2, 3, 4}) {
+        f->TV_NodeClick(f->TVNode(node));
+        CheckCaptions(f);
+        for (const char *panel : {"Frame2", "frameNews", "frameSearchOnline", "frameReader"}) {
+            auto *frame = w->child<QGroupBox>(panel);
+            for (QWidget *control : frame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY2(!control->isVisibleTo(frame) || frame->rect().contains(control->geometry()),
+                         qPrintable(control->objectName()));
+        }
+    }
     // The tree's items, with their icons and indentation, fit its width.
     auto *TV = w->child<QTreeWidget>("TV");
     const QFontMetrics fm(TV->font());
@@ -270,8 +288,8 @@ void TestAppearance::windowGrowsWithTheFontAndStaysOnTheScreen()
                             .arg(large.height())));
     QVERIFY(qAbs(double(large.width()) / large.height() - 10425.0 / 6810) < 0.01);
 
-    // That window is larger than the screen: it opens inside the screen's free
-    // area and scrolls what does not fit.
+    // That window is far larger than the screen: it opens inside the screen's
+    // free area and scrolls what does not fit even when drawn smaller.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(large.width() > screen.width());
     f->PlaceWindow();
@@ -280,7 +298,10 @@ void TestAppearance::windowGrowsWithTheFontAndStaysOnTheScreen()
     QVERIFY2(screen.contains(f->frameGeometry()),
              qPrintable(QStringLiteral("%1,%2 %3x%4").arg(f->x()).arg(f->y()).arg(f->width()).arg(f->height())));
     auto *canvas = Child<desktop::TwipsCanvas>(f, "Form1Canvas");
-    QCOMPARE(canvas->canvas()->size(), canvas->smallestSize());
+    // Drawn as small as the layout goes, three quarters of the squeezed size,
+    // and scrolled.
+    const QSize smallest = canvas->smallestSize();
+    QCOMPARE(canvas->canvas()->size(), QSize(int(smallest.width() * 0.75), int(smallest.height() * 0.75)));
     QVERIFY(canvas->canvas()->width() > canvas->viewport()->width());
     // The smallest it may be made still shows a good part of the panels.
     QVERIFY(f->minimumWidth() >= canvas->naturalSize().width() / 3 && f->minimumWidth() <= screen.width());
@@ -355,6 +376,43 @@ void TestAppearance::fitInside()
     QFETCH(QRect, fitted);
     QFETCH(QRect, screen);
     QCOMPARE(shell::FitInside(frame, screen), fitted);
+}
+
+// The frame is put where it was wanted with the decorations the window
+// manager really gave, so that a saved place comes back as it was.
+void TestAppearance::clientPlace_data()
+{
+    QTest::addColumn<QPoint>("frameTopLeft");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QMargins>("decorations");
+    QTest::addColumn<QRect>("placed");
+    const QRect screen(0, 0, 1366, 768);
+    const QMargins titled(1, 21, 1, 1);
+    QTest::addColumn<QRect>("screen");
+    QTest::newRow("fits") << QPoint(40, 40) << QSize(695, 454) << titled << QRect(41, 61, 695, 454) << screen;
+    QTest::newRow("at the top") << QPoint(40, 0) << QSize(695, 454) << titled << QRect(41, 21, 695, 454) << screen;
+    QTest::newRow("no frame") << QPoint(40, 0) << QSize(695, 454) << QMargins() << QRect(40, 0, 695, 454) << screen;
+    // Saved above the screen (a place that crept up): the title bar comes back.
+    QTest::newRow("above") << QPoint(40, -20) << QSize(695, 454) << titled << QRect(41, 21, 695, 454) << screen;
+    // A client area as high as the screen: the frame takes its share of it.
+    QTest::newRow("as high as the screen")
+        << QPoint(0, 0) << QSize(1366, 768) << titled << QRect(1, 21, 1364, 746) << screen;
+    QTest::newRow("below a panel") << QPoint(100, 0) << QSize(600, 400) << QMargins(4, 30, 4, 4)
+                                   << QRect(104, 62, 600, 400) << QRect(0, 32, 1366, 736);
+}
+
+void TestAppearance::clientPlace()
+{
+    QFETCH(QPoint, frameTopLeft);
+    QFETCH(QSize, client);
+    QFETCH(QMargins, decorations);
+    QFETCH(QRect, placed);
+    QFETCH(QRect, screen);
+    const QRect got = shell::ClientPlace(frameTopLeft, client, decorations, screen);
+    QCOMPARE(got, placed);
+    // Measured back from the frame the window gets, the decorations are the same.
+    QCOMPARE(shell::Decorations(got.marginsAdded(decorations), got), decorations);
+    QVERIFY(screen.contains(got.marginsAdded(decorations)));
 }
 
 void TestAppearance::darkThemeKeepsDocumentsReadable()

@@ -1,7 +1,8 @@
-#include "shell/SearchAction.h"
 #include "richtext/RichTextBox.h"
+#include "settings/SettingsStore.h"
 #include "shell/FindBar.h"
 #include "shell/Form5.h"
+#include "shell/SearchAction.h"
 #include "support/Files.h"
 #include "support/MainWindow.h"
 #include "support/TestServer.h"
@@ -35,6 +36,7 @@ private slots:
     void headerFieldsAreReadOnlyButCopyable();
     void everyInputHasAnAccessibleNameAndDescription();
     void findAndZoomKeysWorkOnTheVisibleBody();
+    void searchBoxAndQuitKeys();
 
 private:
     template <typename W> W *child(const char *name) const { return w->child<W>(name); }
@@ -202,6 +204,26 @@ void TestKeyboard::resultChosenByKeyboardIsReadWithEnter()
     QCOMPARE(server.requests().size(), 1);
     QVERIFY(server.requests().first().contains(QStringLiteral("/software/corvane/two.faq")));
     QVERIFY(w->reporter.boxes.isEmpty());
+    // The keyboard is in the document, where Page Down goes on reading.
+    auto *body = child<richtext::RichTextBox>("txtFAQ");
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(body));
+
+    // F5 downloads the document on view again, as Read does; elsewhere it
+    // does nothing.
+    QVERIFY(testsupport::WriteFile(dir->filePath(QStringLiteral("www/software/corvane/two.faq")),
+                                   "Subject=Second proxy answer again\r\n[Body]\r\nChanged.\r\n[/body]\r\n"));
+    key(body, Qt::Key_F5);
+    QTRY_COMPARE(child<QLineEdit>("txtSubject")->text(), QStringLiteral("Second proxy answer again"));
+    QCOMPARE(server.requests().size(), 2);
+    QVERIFY(server.requests().last().contains(QStringLiteral("/software/corvane/two.faq")));
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(body));
+    f->TV_NodeClick(f->TVNode(2));
+    key(TV, Qt::Key_F5);
+    QCOMPARE(server.requests().size(), 2);
 }
 
 void TestKeyboard::doubleClickReadsAndSelectingEnablesRead()
@@ -338,6 +360,34 @@ void TestKeyboard::findAndZoomKeysWorkOnTheVisibleBody()
     f->TV_NodeClick(f->TVNode(3));
     key(child<QTreeWidget>("TV"), Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(QApplication::focusWidget(), child<QWidget>("txtSearchText"));
+}
+
+void TestKeyboard::searchBoxAndQuitKeys()
+{
+    auto *box = child<QLineEdit>("txtSearchText");
+    box->setText(QStringLiteral("proxy server"));
+    // From the tree on the news panel, and from the box itself with the caret
+    // at its start: there Ctrl+K would otherwise delete the rest of the line.
+    for (const Qt::Key k : {Qt::Key_L, Qt::Key_K, Qt::Key_K}) {
+        key(QApplication::focusWidget(), k, Qt::ControlModifier);
+        QVERIFY(child<QGroupBox>("frameSearchOnline")->isVisible());
+        QVERIFY(!child<QGroupBox>("frameNews")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
+        QCOMPARE(box->selectedText(), QStringLiteral("proxy server"));
+        QCOMPARE(child<QTreeWidget>("TV")->currentItem(), f->TVNode(3));
+        box->setCursorPosition(0);
+        if (k == Qt::Key_L) // then once from the box
+            continue;
+        f->TV_NodeClick(f->TVNode(2));
+        child<QTreeWidget>("TV")->setFocus();
+    }
+    // Ctrl+Q closes the window as its close button does, which remembers
+    // where the window stood.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->filePath(QStringLiteral("config"))));
+    f->PlaceWindow();
+    key(child<QTreeWidget>("TV"), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!f->isVisible());
+    QVERIFY(QFile::exists(settings::SettingsFileName(QStringLiteral("Veldra"))));
 }
 
 QTEST_MAIN(TestKeyboard)
