@@ -10,8 +10,8 @@
 #include "../tests/support/MainWindow.h"
 #include "../tests/support/TestServer.h"
 #include "desktop/Memory.h"
-#include "shell/SearchAction.h"
 #include "richtext/RichTextBox.h"
+#include "shell/SearchAction.h"
 
 #include <QApplication>
 #include <QDir>
@@ -217,7 +217,7 @@ int MeasureReader(const QString &root, const QString &appDir, bool longLine)
 
     if (longLine) {
         const Measured m = Measure(box, [&w] { Read(w, QStringLiteral("long.txt")); });
-        if (box->textLength() != kLongLineBytes) {
+        if (box->textLength() < kLongLineBytes) {
             std::fprintf(stderr, "the long line was not shown\n");
             return 1;
         }
@@ -283,7 +283,7 @@ int main(int argc, char **argv)
         return MeasureBareTextEdit(www + QStringLiteral("/big.txt"));
     const bool longLine = argc > 1 && qstrcmp(argv[1], "longline") == 0;
     if (longLine)
-        testsupport::WriteFile(www + QStringLiteral("/long.txt"), "Subject=Long line\r\n[body]\r\n" + MakeLongLine() +
-                                                                      "\r\n[/body]\r\n");
+        testsupport::WriteFile(www + QStringLiteral("/long.txt"),
+                               "Subject=Long line\r\n[body]\r\n" + MakeLongLine() + "\r\n[/body]\r\n");
     return MeasureReader(dir.filePath(QStringLiteral("www")), appDir, longLine);
 }
