@@ -8,6 +8,7 @@
 #include "settings/ServerUrl.h"
 #include "shell/DesktopReporter.h"
 #include "shell/Form1.h"
+#include "transfer/CurlLibrary.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -77,6 +78,7 @@ int main(int argc, char *argv[])
     }
 
     desktop::KeepLargeBuffersApart();
+    transfer::PreloadCurl();
     desktop::FontWarmUp fonts;
     qInstallMessageHandler(ConnectingHandler);
     QApplication app(argc, argv);

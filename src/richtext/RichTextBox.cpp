@@ -6,7 +6,9 @@
 #include "text/CodePage.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QMenu>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -38,6 +40,14 @@ RichTextBox::RichTextBox(QWidget *parent)
     page.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
     setPalette(page);
     watchDocument();
+}
+
+void RichTextBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    emit contextMenuOpening(menu, event->pos());
+    menu->popup(event->globalPos());
 }
 
 void RichTextBox::watchDocument()

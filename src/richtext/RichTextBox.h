@@ -15,6 +15,8 @@
 
 #include <memory>
 
+class QMenu;
+
 namespace veldra::richtext
 {
 
@@ -118,7 +120,14 @@ public:
     static constexpr int kLinkAttribute = document::kLinkAttribute;
     static constexpr int kLinkUnderline = document::kLinkUnderline;
 
+signals:
+    // The box's context menu, its own entries in it, is about to open for
+    // `viewportPos`: whoever connects adds entries of their own. The menu
+    // deletes itself once closed.
+    void contextMenuOpening(QMenu *menu, const QPoint &viewportPos);
+
 protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
     // A copy gives the lines as they read, without the separators between
     // display blocks.
     QMimeData *createMimeDataFromSelection() const override;

@@ -4,6 +4,7 @@
 #include "settings/Log.h"
 #include "settings/OfflineCopies.h"
 #include "settings/SettingsStore.h"
+#include "store/StorePath.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -32,6 +33,9 @@ void Module1::LoadSettings()
     AppDir = FindAppDir(m_executableDir.isEmpty() ? QCoreApplication::applicationDirPath() : m_executableDir);
     IndexFile = AppDir + QStringLiteral("script.dat");
     CacheDir = m_cacheDir.isEmpty() ? OfflineCopies::DefaultFolder() : m_cacheDir;
+    // A cache folder named by the caller (tests) holds the store as well.
+    StorePath =
+        m_cacheDir.isEmpty() ? store::DefaultStorePath() : QDir(m_cacheDir).filePath(QStringLiteral("library.sqlite"));
     qCDebug(lcSettings) << "program folder" << AppDir << "offline copies" << CacheDir;
     DeleteWorkFiles();
     // Stored values are taken as they are; the dialog's OK and the proxy rule

@@ -30,6 +30,8 @@ public:
     QString ServerUrl;
     // Where the last good index and news are kept (ends in "/").
     QString CacheDir;
+    // The library store of the downloaded documents.
+    QString StorePath;
     // What each kind of download may take.
     transfer::DownloadLimits Limits;
 

@@ -98,6 +98,17 @@ void FindBar::open()
     m_text->selectAll();
 }
 
+void FindBar::openWith(const QString &text)
+{
+    m_text->setText(text);
+    if (isHidden())
+        open();
+    else
+        recount();
+    m_text->selectAll();
+    find(true, 0);
+}
+
 void FindBar::close()
 {
     if (isHidden())

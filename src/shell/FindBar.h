@@ -29,6 +29,8 @@ public:
 
     // Opens the bar (or goes back to it) with the text to find selected.
     void open();
+    // Opens the bar finding `text`, with its matches marked and the first one shown.
+    void openWith(const QString &text);
     // Closes it; the keyboard goes back to the body.
     void close();
     void findNext();

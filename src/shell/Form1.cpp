@@ -9,6 +9,7 @@
 #include "index/DownloadIndex.h"
 #include "index/OfflineIndex.h"
 #include "links/LinkHandlers.h"
+#include "offline/LibrarySync.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/TextZoom.h"
 #include "settings/Module1.h"
@@ -16,15 +17,19 @@
 #include "shell/Form2.h"
 #include "shell/Form3.h"
 #include "shell/Form5.h"
+#include "shell/FullTextList.h"
 #include "shell/Log.h"
 #include "shell/NavTree.h"
 #include "shell/NewsPanel.h"
 #include "shell/ReaderPanel.h"
+#include "shell/ReaderTools.h"
+#include "shell/SyncWindow.h"
 #include "shell/WindowPlacement.h"
 #include "transfer/Channels.h"
 #include "transfer/TransferChannel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -79,9 +84,11 @@ void Form1::BuildControls()
         return;
     m_built = true;
     BuildLayout();
+    BuildLibraryControls();
     DescribeControls();
     ConnectHandlers();
     ConnectKeys();
+    ConnectReaderTools();
     resize(m_canvas->naturalSize());
     // Smaller than this the panels would be mostly scroll bars.
     setMinimumSize(m_canvas->naturalSize() / 2);
@@ -108,6 +115,7 @@ void Form1::Form_Load()
     }
     SetTVNodes();
     m_state.LoadSettings();
+    OpenLibraryStore();
     LoadForm5();
     qCDebug(lcShell) << "downloading the index from" << m_state.ServerUrl;
     m_cancelled = false;
@@ -116,9 +124,11 @@ void Form1::Form_Load()
     // would only wait for it again.
     const bool cancelled = !index && m_cancelled;
     QStringList arrived;
-    if (index)
+    if (index) {
         arrived << m_state.IndexFile;
-    else
+        m_indexArrivedAt = QDateTime::currentDateTimeUtc();
+        MarkListedDocuments();
+    } else
         m_offlineIndex = index::RestoreIndex(m_state);
     Label2->setText(m_offlineIndex);
     // A cancel is the user's own act: the news panel says so, no box does.
@@ -133,6 +143,7 @@ void Form1::Form_Load()
     // Offline, no step above closes the progress window; it would cover the
     // main window, so start-up closes it.
     m_progress.close();
+    RebuildStoreIfNeeded();
     PlaceWindow();
     // The offline copies wait until the window is on the screen: main shows it
     // as soon as this returns, and the copies are made meanwhile.
@@ -256,6 +267,8 @@ QString Form1::AboutText() const
 
 void Form1::cmdSearch_Click()
 {
+    if (chkFullText->isChecked())
+        return RunFullTextSearch(false);
     const SearchPanel ui{txtSearchText, cmdSearch, cmdRead, lstResults, Label2};
     const SearchOutcome outcome = m_search.run(ui, m_state.IndexFile);
     if (outcome == SearchOutcome::NoText)
@@ -264,36 +277,6 @@ void Form1::cmdSearch_Click()
     if (outcome == SearchOutcome::Listed && !m_offlineIndex.isEmpty())
         Label2->setText(Label2->text() + QStringLiteral(" (") + m_offlineIndex + QLatin1Char(')'));
     m_searchCount = Label2->text();
-}
-
-void Form1::cmdRead_Click()
-{
-    // A second Read while a download runs would download the same file inside
-    // the first; it is ignored.
-    if (m_reading)
-        return;
-    QTreeWidgetItem *item = lstResults->currentItem();
-    const QString fileName = item ? item->data(0, kResultTagRole).toString() : QString();
-    if (fileName.isEmpty())
-        return;
-    m_reading = true;
-    m_cancelled = false;
-    const Result<QString> localCopy = faq::DownloadFaq(*m_net, m_state, fileName, m_progress);
-    m_reading = false;
-    if (m_closing)
-        return;
-    if (!localCopy && m_cancelled) {
-        // The user's own act: the count under the search box says so, no box does.
-        Label2->setText(m_searchCount + QStringLiteral(" - the download of %1 was cancelled").arg(fileName));
-        return;
-    }
-    if (!localCopy) {
-        m_reporter.MsgBox(ConnectionErrorText(localCopy.error()), MsgBoxStyle::Critical,
-                          m_state.AppName + QStringLiteral(" - Error"));
-        return;
-    }
-    m_state.FaqFile = localCopy.value();
-    SelectNode(TVNode(4));
 }
 
 void Form1::FillInFAQ()
@@ -371,6 +354,8 @@ void Form1::closeEvent(QCloseEvent *event)
     m_form3.destroy();
     m_form5.destroy();
     m_net->abortAll();
+    if (m_sync)
+        m_sync->cancel();
     event->accept();
     QCoreApplication::quit();
 }

@@ -5,16 +5,22 @@
 #include "shell/OfflineKeeper.h"
 #include "shell/ProgressWindow.h"
 #include "shell/SearchAction.h"
+#include "shell/StoreHandle.h"
 #include "shell/WindowSlot.h"
 
+#include <QDateTime>
 #include <QWidget>
 
+#include <memory>
+
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QTimer;
 
 namespace veldra::desktop
 {
@@ -35,6 +41,11 @@ namespace veldra::transfer
 class Channels;
 enum class TransferState;
 } // namespace veldra::transfer
+namespace veldra::offline
+{
+class LibrarySync;
+struct SyncItem;
+} // namespace veldra::offline
 namespace veldra::links
 {
 class NewsLinkHandlers;
@@ -45,6 +56,8 @@ namespace veldra::shell
 {
 
 class FindBar;
+class ReaderTools;
+class SyncWindow;
 
 // The main window: navigation tree and info box on the left, the news, search
 // and reader panels stacked on the right. It owns the two transfer channels
@@ -79,6 +92,8 @@ public:
 
     void cmdSearch_Click();
     void cmdRead_Click();
+    // What Read does for the document of a file name on the server.
+    void ReadDocument(const QString &fileName, const QStringList &hitWords = {});
     void cmdExtraFunctions_Click();
     void FillInFAQ();
     void GetNews();
@@ -87,10 +102,13 @@ public:
     transfer::Channels &channels() const { return *m_net; }
     ProgressWindow &progress() { return m_progress; }
     const SearchAction &search() const { return m_search; }
+    // The library store: opened by the start-up, closed when the window goes.
+    StoreHandle &store() { return m_store; }
     const links::ReaderLinkHandlers &linkHandlers() const { return *m_links; }
     const links::NewsLinkHandlers &newsLinkHandlers() const { return *m_newsLinks; }
     Form3 *existingForm3() const { return m_form3.existing(); }
     Form5 *existingForm5() const { return m_form5.existing(); }
+    ReaderTools &readerTools() const { return *m_tools; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -102,6 +120,7 @@ private:
     void DescribeControls();
     void ConnectHandlers();
     void ConnectKeys();
+    void ConnectReaderTools();
     void NodeAction(QTreeWidgetItem *Node, bool openDialogs);
     bool ResultListKey(QEvent *event);
     bool TreeKey(QEvent *event);
@@ -116,6 +135,25 @@ private:
     void CancelDownload();
     void FTP_StateChanged(transfer::TransferState State);
 
+    // The library store (Form1Library.cpp): what Read and the start give it,
+    // the search in document text, the stored copy when Read fails.
+    void BuildLibraryControls();
+    // Once the settings are loaded: the store opens, the check box is as the user left it.
+    void OpenLibraryStore();
+    void IndexAfterRead(const QString &fileName, const QString &path);
+    void MarkListedDocuments();
+    void RebuildStoreIfNeeded();
+    void FullTextToggled(bool on);
+    void RunFullTextSearch(bool typed);
+    void FillSnippetsFrom(int first);
+    // After a failed Read: shows the stored copy of `fileName`, if there is one.
+    bool ShowOfflineCopy(const QString &fileName);
+    void OpenFindWithHitWords(const QStringList &words);
+    // Making the whole library available offline (Form1Offline.cpp).
+    void cmdOffline_Click();
+    void StartSync(QList<offline::SyncItem> plan);
+    void SyncFinished();
+
     settings::Module1 &m_state;
     desktop::Reporter &m_reporter;
     transfer::Channels *m_net;
@@ -126,6 +164,7 @@ private:
     desktop::TwipsCanvas *m_canvas;
     richtext::TextZoom *m_newsZoom = nullptr, *m_readerZoom = nullptr;
     FindBar *m_newsFind = nullptr, *m_readerFind = nullptr;
+    ReaderTools *m_tools = nullptr; // back and forward, print and save
     WindowSlot<Form3> m_form3;
     WindowSlot<Form5> m_form5;
     QList<QTreeWidgetItem *> m_nodes; // in the order they were added
@@ -138,6 +177,13 @@ private:
     bool m_newsArrived = false;       // the start's news arrived whole
     OfflineKeeper m_keeper;           // keeps the start's index and news for offline use
     bool m_built = false;             // the controls exist
+    StoreHandle m_store;              // goes before the widgets its results may reach
+    int m_fullTextSearches = 0;       // a later search's results win
+    store::SearchResults m_fullTextHits;
+    QTimer *m_typingPause = nullptr;
+    QDateTime m_indexArrivedAt; // when the start's index arrived whole
+    std::unique_ptr<offline::LibrarySync> m_sync;
+    SyncWindow *m_syncWindow = nullptr;
 
     // Left column.
     QGroupBox *Frame2;
@@ -157,12 +203,15 @@ private:
     QTreeWidget *lstResults;
     QLabel *Label2;
     QPushButton *cmdRead;
+    QCheckBox *chkFullText = nullptr;
+    QPushButton *cmdOffline = nullptr;
     // Reader panel.
     QGroupBox *frameReader;
     QLabel *Label5, *Label4, *Label6, *Label7;
     QLineEdit *txtSubject, *txtAuthor, *txtWebsite, *txtVersion;
     QPushButton *cmdExtraFunctions;
     richtext::RichTextBox *txtFAQ;
+    QLabel *lblOfflineCopy = nullptr; // says the reader shows a stored copy
 };
 
 } // namespace veldra::shell

@@ -8,7 +8,7 @@ namespace veldra::store
 QString DefaultStorePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Veldra/library.sqlite");
+           QStringLiteral("/Veldra/Library/library.sqlite");
 }
 
 } // namespace veldra::store

@@ -1,5 +1,7 @@
 #include "transfer/CurlFailure.h"
 
+#include "transfer/CurlLibrary.h"
+
 #include "transfer/CurlOptions.h"
 #include "transfer/FetchError.h"
 
@@ -143,7 +145,7 @@ QString DescribeCurlFailure(const CurlFailure &f)
     case CURLE_FILESIZE_EXCEEDED:
         return DescribeSizeLimit(f.limit.maxBytes);
     default:
-        return f.curlText.isEmpty() ? QString::fromUtf8(curl_easy_strerror(f.code)) : f.curlText;
+        return f.curlText.isEmpty() ? QString::fromUtf8(Curl()->easy_strerror(f.code)) : f.curlText;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "transfer/CurlMulti.h"
 
+#include "transfer/CurlLibrary.h"
+
 #include "transfer/CurlTransfer.h"
 #include "transfer/Log.h"
 
@@ -34,13 +36,6 @@ private:
     bool m_was;
 };
 
-bool CurlReady()
-{
-    // Once per process, before the first handle; it changes nothing after.
-    static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    return ready;
-}
-
 } // namespace
 
 CurlMulti::CurlMulti(QObject *parent)
@@ -48,22 +43,23 @@ CurlMulti::CurlMulti(QObject *parent)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
-    if (!CurlReady())
+    // Without the library no transfer starts; each reports why.
+    if (!Curl())
         return;
-    m_multi = curl_multi_init();
+    m_multi = Curl()->multi_init();
     if (!m_multi)
         return;
-    curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::SocketCallback);
-    curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
-    curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::TimerCallback);
-    curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
+    Curl()->multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::SocketCallback);
+    Curl()->multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
+    Curl()->multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::TimerCallback);
+    Curl()->multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
 }
 
 CurlMulti::~CurlMulti()
 {
     cancelAll(QStringLiteral("The transfer was cancelled because its window was closed"), false);
     if (m_multi)
-        curl_multi_cleanup(m_multi);
+        Curl()->multi_cleanup(m_multi);
     // Whatever curl still watched goes with the handle.
     m_sockets.clear();
 }
@@ -78,10 +74,10 @@ void CurlMulti::add(CurlTransfer *transfer)
     CURLMcode added = CURLM_OK;
     {
         InCurl inside(m_inCurl);
-        added = curl_multi_add_handle(m_multi, transfer->handle());
+        added = Curl()->multi_add_handle(m_multi, transfer->handle());
     }
     if (added != CURLM_OK) {
-        transfer->finishWith(QString::fromUtf8(curl_multi_strerror(added)));
+        transfer->finishWith(QString::fromUtf8(Curl()->multi_strerror(added)));
         transfer->notifyFinished();
         return;
     }
@@ -96,7 +92,7 @@ bool CurlMulti::takeOff(CurlTransfer *transfer)
         return false;
     m_transfers.erase(it);
     InCurl inside(m_inCurl);
-    curl_multi_remove_handle(m_multi, transfer->handle());
+    Curl()->multi_remove_handle(m_multi, transfer->handle());
     return true;
 }
 
@@ -199,7 +195,7 @@ void CurlMulti::act(curl_socket_t socket, int events)
     int running = 0;
     {
         InCurl inside(m_inCurl);
-        curl_multi_socket_action(m_multi, socket, events, &running);
+        Curl()->multi_socket_action(m_multi, socket, events, &running);
     }
     afterCurl();
 }
@@ -210,18 +206,18 @@ void CurlMulti::afterCurl()
     {
         InCurl inside(m_inCurl);
         int left = 0;
-        while (CURLMsg *message = curl_multi_info_read(m_multi, &left)) {
+        while (CURLMsg *message = Curl()->multi_info_read(m_multi, &left)) {
             if (message->msg != CURLMSG_DONE)
                 continue;
             void *owner = nullptr;
-            curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &owner);
+            Curl()->easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &owner);
             auto *transfer = static_cast<CurlTransfer *>(owner);
             const CURLcode result = message->data.result;
             const auto it = std::find(m_transfers.begin(), m_transfers.end(), transfer);
             if (it == m_transfers.end())
                 continue;
             m_transfers.erase(it);
-            curl_multi_remove_handle(m_multi, transfer->handle());
+            Curl()->multi_remove_handle(m_multi, transfer->handle());
             transfer->finish(result);
             finished.push_back(transfer);
         }

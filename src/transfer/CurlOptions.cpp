@@ -1,5 +1,7 @@
 #include "transfer/CurlOptions.h"
 
+#include "transfer/CurlLibrary.h"
+
 #include "transfer/ProxyText.h"
 
 #include <QFile>
@@ -48,7 +50,7 @@ Status AddHeader(curl_slist **headers, const char *name, const QByteArray &value
         return {};
     if (!HeaderSafe(value))
         return Error{QStringLiteral("The %1 of the stored copy cannot be sent to the server").arg(QLatin1String(name))};
-    *headers = curl_slist_append(*headers, QByteArray(name + QByteArrayLiteral(": ") + value).constData());
+    *headers = Curl()->slist_append(*headers, QByteArray(name + QByteArrayLiteral(": ") + value).constData());
     return {};
 }
 
@@ -61,64 +63,64 @@ Result<EasyOptions> SetEasyOptions(CURL *easy, const FetchRequest &request, curl
     // The options the program's safety rests on: a curl without them is not
     // used at all.
     const CURLcode essential[] = {
-        curl_easy_setopt(easy, CURLOPT_URL, url.constData()),
-        curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https"),
-        curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https"),
-        curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, ""),
-        curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L),
-        curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L),
+        Curl()->easy_setopt(easy, CURLOPT_URL, url.constData()),
+        Curl()->easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https"),
+        Curl()->easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https"),
+        Curl()->easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, ""),
+        Curl()->easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L),
+        Curl()->easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L),
     };
     for (const CURLcode set : essential)
         if (set != CURLE_OK)
             return Error{QStringLiteral("The network library cannot be used: ") +
-                         QString::fromUtf8(curl_easy_strerror(set))};
-    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, long(kMaxRedirects));
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, UserAgent().constData());
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+                         QString::fromUtf8(Curl()->easy_strerror(set))};
+    Curl()->easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+    Curl()->easy_setopt(easy, CURLOPT_MAXREDIRS, long(kMaxRedirects));
+    Curl()->easy_setopt(easy, CURLOPT_USERAGENT, UserAgent().constData());
+    Curl()->easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // Larger pieces than curl's 16 KiB: fewer calls for a long document.
-    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, 128L * 1024);
+    Curl()->easy_setopt(easy, CURLOPT_BUFFERSIZE, 128L * 1024);
     // Asking for every encoding curl decodes (above), and decoding it, is
     // what keeps an encoded body out of the files: one it cannot decode fails.
-    curl_easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, 1L);
-    curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
+    Curl()->easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, 1L);
+    Curl()->easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
 
     // Verification (above) has no switch. SSL_CERT_FILE and SSL_CERT_DIR,
     // OpenSSL's own convention for other authorities, curl does not read by
     // itself.
     options.caFile = qEnvironmentVariable("SSL_CERT_FILE");
     if (!options.caFile.isEmpty())
-        curl_easy_setopt(easy, CURLOPT_CAINFO, QFile::encodeName(options.caFile).constData());
+        Curl()->easy_setopt(easy, CURLOPT_CAINFO, QFile::encodeName(options.caFile).constData());
     const QString caDir = qEnvironmentVariable("SSL_CERT_DIR");
     if (!caDir.isEmpty())
-        curl_easy_setopt(easy, CURLOPT_CAPATH, QFile::encodeName(caDir).constData());
+        Curl()->easy_setopt(easy, CURLOPT_CAPATH, QFile::encodeName(caDir).constData());
 
     if (request.limit.lowSpeedBytesPerSecond > 0 && request.limit.lowSpeedSeconds > 0) {
-        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, long(request.limit.lowSpeedBytesPerSecond));
-        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, long(request.limit.lowSpeedSeconds));
+        Curl()->easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, long(request.limit.lowSpeedBytesPerSecond));
+        Curl()->easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, long(request.limit.lowSpeedSeconds));
     }
 
     if (request.proxy.access == AccessType::NamedProxy) {
         const Result<QByteArray> proxy = ProxyUrl(request.proxy.text);
         if (!proxy)
             return Error{proxy.error()};
-        curl_easy_setopt(easy, CURLOPT_PROXY, proxy.value().constData());
-        curl_easy_setopt(easy, CURLOPT_PROXYTYPE, long(CURLPROXY_HTTP));
+        Curl()->easy_setopt(easy, CURLOPT_PROXY, proxy.value().constData());
+        Curl()->easy_setopt(easy, CURLOPT_PROXYTYPE, long(CURLPROXY_HTTP));
         // The proxy the user named carries every request, whatever no_proxy says.
-        curl_easy_setopt(easy, CURLOPT_NOPROXY, "");
+        Curl()->easy_setopt(easy, CURLOPT_NOPROXY, "");
         const QUrl parsed = QUrl::fromEncoded(proxy.value());
         options.proxyName = parsed.host() + QLatin1Char(':') + QString::number(parsed.port());
     }
     // Otherwise CURLOPT_PROXY stays unset, never empty: curl then follows the
     // environment, credentials in its proxy addresses included.
-    curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    Curl()->easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
 
     if (const Status added = AddHeader(headers, "If-None-Match", request.ifNoneMatch); !added)
         return Error{added.error()};
     if (const Status added = AddHeader(headers, "If-Modified-Since", request.ifModifiedSince); !added)
         return Error{added.error()};
     if (*headers)
-        curl_easy_setopt(easy, CURLOPT_HTTPHEADER, *headers);
+        Curl()->easy_setopt(easy, CURLOPT_HTTPHEADER, *headers);
     return options;
 }
 

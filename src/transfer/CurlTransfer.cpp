@@ -1,5 +1,7 @@
 #include "transfer/CurlTransfer.h"
 
+#include "transfer/CurlLibrary.h"
+
 #include "transfer/CurlFailure.h"
 #include "transfer/CurlMulti.h"
 #include "transfer/CurlOptions.h"
@@ -25,7 +27,7 @@ bool IsWebAddress(const QUrl &url)
 QUrl EffectiveUrl(CURL *easy, const QUrl &fallback)
 {
     const char *url = nullptr;
-    if (curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &url) == CURLE_OK && url)
+    if (Curl()->easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &url) == CURLE_OK && url)
         return QUrl::fromEncoded(QByteArray(url));
     return fallback;
 }
@@ -33,7 +35,7 @@ QUrl EffectiveUrl(CURL *easy, const QUrl &fallback)
 long LongInfo(CURL *easy, CURLINFO what)
 {
     long value = 0;
-    curl_easy_getinfo(easy, what, &value);
+    Curl()->easy_getinfo(easy, what, &value);
     return value;
 }
 
@@ -56,8 +58,8 @@ CurlTransfer::~CurlTransfer()
     if (m_multi)
         m_multi->detach(this);
     if (m_easy)
-        curl_easy_cleanup(m_easy);
-    curl_slist_free_all(m_headers);
+        Curl()->easy_cleanup(m_easy);
+    Curl()->slist_free_all(m_headers);
 }
 
 Status CurlTransfer::prepare()
@@ -65,7 +67,9 @@ Status CurlTransfer::prepare()
     const QUrl url(m_request.url);
     if (!IsWebAddress(url))
         return Error{QStringLiteral("Not an http or https address: ") + m_request.url};
-    m_easy = curl_easy_init();
+    if (!Curl())
+        return Error{QStringLiteral("The network library cannot be loaded: ") + CurlLoadError()};
+    m_easy = Curl()->easy_init();
     if (!m_easy)
         return Error{QStringLiteral("The network library could not be set up")};
     const Result<EasyOptions> options = SetEasyOptions(m_easy, m_request, &m_headers);
@@ -73,12 +77,12 @@ Status CurlTransfer::prepare()
         return Error{options.error()};
     m_proxyName = options->proxyName;
     m_caFile = options->caFile;
-    curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_curlError);
-    curl_easy_setopt(m_easy, CURLOPT_PRIVATE, static_cast<void *>(this));
-    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &CurlTransfer::WriteCallback);
-    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, static_cast<void *>(this));
-    curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &CurlTransfer::HeaderCallback);
-    curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, static_cast<void *>(this));
+    Curl()->easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_curlError);
+    Curl()->easy_setopt(m_easy, CURLOPT_PRIVATE, static_cast<void *>(this));
+    Curl()->easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &CurlTransfer::WriteCallback);
+    Curl()->easy_setopt(m_easy, CURLOPT_WRITEDATA, static_cast<void *>(this));
+    Curl()->easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &CurlTransfer::HeaderCallback);
+    Curl()->easy_setopt(m_easy, CURLOPT_HEADERDATA, static_cast<void *>(this));
     return {};
 }
 
@@ -272,7 +276,7 @@ QString CurlTransfer::describe(CURLcode result) const
     f.code = result;
     f.curlText = QString::fromUtf8(m_curlError).trimmed();
     if (f.curlText.isEmpty())
-        f.curlText = QString::fromUtf8(curl_easy_strerror(result));
+        f.curlText = QString::fromUtf8(Curl()->easy_strerror(result));
     f.requested = QUrl(m_request.url);
     f.url = EffectiveUrl(m_easy, f.requested);
     f.proxyName = m_proxyName;

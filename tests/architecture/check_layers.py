@@ -15,7 +15,7 @@ import os
 import re
 import sys
 
-LOGIC_LAYERS = [["text"], ["rtf", "store"], ["document"], ["transfer"], ["settings"], ["index", "faq", "news"]]
+LOGIC_LAYERS = [["text"], ["rtf", "store"], ["document"], ["transfer"], ["settings"], ["index", "faq", "news"], ["offline"]]
 INTERFACE_LAYERS = [["desktop"], ["richtext"], ["links"], ["shell"], ["app"]]
 LAYERS = LOGIC_LAYERS + INTERFACE_LAYERS
 LEVEL = {lib: n for n, layer in enumerate(LAYERS) for lib in layer}

@@ -21,6 +21,8 @@ import tempfile
 import time
 
 import cases_https
+import cases_reader_tools
+import cases_offline
 
 pyatspi = None  # imported once the session bus is up
 
@@ -1020,6 +1022,8 @@ CASES = {
     "news_link": case_news_link,
     "https_library": cases_https.case_https_library,
     "https_untrusted": cases_https.case_https_untrusted,
+    "reader_tools": cases_reader_tools.case_reader_tools,
+    "offline_library": cases_offline.case_offline_library,
 }
 
 
