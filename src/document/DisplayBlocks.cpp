@@ -85,6 +85,25 @@ std::vector<int> JoinSeparators(const QTextDocument &doc)
     return joins;
 }
 
+void JoinDisplayBlocks(QTextDocument &doc)
+{
+    const std::vector<int> joins = JoinSeparators(doc);
+    QTextCursor cursor(&doc);
+    cursor.beginEditBlock();
+    // From the end, so that the positions before stay, and the bottom margin
+    // of a paragraph's last block comes to its first.
+    for (auto it = joins.rbegin(); it != joins.rend(); ++it) {
+        cursor.setPosition(*it + 1);
+        const qreal bottom = cursor.blockFormat().bottomMargin();
+        cursor.setPosition(*it);
+        cursor.deleteChar();
+        QTextBlockFormat merged = cursor.blockFormat();
+        merged.setBottomMargin(bottom);
+        cursor.setBlockFormat(merged);
+    }
+    cursor.endEditBlock();
+}
+
 namespace
 {
 

@@ -36,6 +36,10 @@ std::vector<int> SplitLongParagraphs(QTextDocument &doc);
 // Where `position` of the document before SplitLongParagraphs lies after it.
 int PositionAfterSplits(const std::vector<int> &splits, int position);
 
+// Joins the display blocks of `doc` into the paragraphs they hold, for a copy
+// that is not shown in a box (saved or printed), whose text must not break.
+void JoinDisplayBlocks(QTextDocument &doc);
+
 // The positions of the separators between display blocks, ascending.
 std::vector<int> JoinSeparators(const QTextDocument &doc);
 

@@ -1,5 +1,6 @@
 #include "document/BoxDocument.h"
 #include "document/DisplayBlocks.h"
+#include "document/DocumentExport.h"
 #include "richtext/RichTextBox.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ private slots:
     void readsAndCountsAsOneLine();
     void findRunsAcrossTheBlocks();
     void copyGivesTheLinesWithoutAddedBreaks();
+    void savedCopyHoldsTheLinesWhole();
 
 private:
     QString text;                // paragraphs ending in "\n"
@@ -121,6 +123,13 @@ void TestDisplayBlocks::copyGivesTheLinesWithoutAddedBreaks()
     QCOMPARE(copied->text(), expected);
     QVERIFY(copied->hasHtml());
     QCOMPARE(QTextDocumentFragment::fromHtml(copied->html()).toPlainText(), expected);
+}
+
+void TestDisplayBlocks::savedCopyHoldsTheLinesWhole()
+{
+    const std::unique_ptr<QTextDocument> copy = document::ExportDocument(QStringLiteral("Long"), {}, *box->document());
+    QCOMPARE(copy->blockCount(), 4);
+    QCOMPARE(QString::fromUtf8(document::ExportPlainText(*copy)), text + u'\n');
 }
 
 QTEST_MAIN(TestDisplayBlocks)
