@@ -5,12 +5,13 @@
 // memory above the level before the click, and the time from the click to the
 // reader shown. One measurement per process, so that the memory figures start
 // clean. With "bare", the same for a bare text edit given the body's plain text,
-// for comparison.
+// for comparison; with "longline", the reader given a body that is one line of
+// 50 MB with a link now and then.
 #include "../tests/support/MainWindow.h"
 #include "../tests/support/TestServer.h"
 #include "desktop/Memory.h"
-#include "shell/SearchAction.h"
 #include "richtext/RichTextBox.h"
+#include "shell/SearchAction.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,6 +43,19 @@ QByteArray MakeDocument()
                " too see\r\n";
     }
     return doc + "[/body]\r\n";
+}
+
+// One line of kLongLineBytes: words of seven letters, every thousandth a link.
+constexpr qsizetype kLongLineBytes = 50 * 1024 * 1024;
+
+QByteArray MakeLongLine()
+{
+    QByteArray line;
+    line.reserve(kLongLineBytes);
+    for (int i = 0; line.size() < kLongLineBytes; ++i)
+        line += i % 1000 == 999 ? QByteArray("www.ex.org ") : QByteArray("letters ");
+    line.truncate(kLongLineBytes);
+    return line;
 }
 
 // Resident and peak resident memory of this process in kB.
@@ -182,7 +196,7 @@ template <typename Show> Measured Measure(QTextEdit *edit, Show show)
 }
 
 // The reader: a click on Read, the download, the filled reader.
-int MeasureReader(const QString &root, const QString &appDir)
+int MeasureReader(const QString &root, const QString &appDir, bool longLine)
 {
     testsupport::TestServer server(root);
     if (!server.start()) {
@@ -201,6 +215,19 @@ int MeasureReader(const QString &root, const QString &appDir)
     Read(w, QStringLiteral("small.txt"));
     WaitForLayout(box);
 
+    if (longLine) {
+        const Measured m = Measure(box, [&w] { Read(w, QStringLiteral("long.txt")); });
+        if (box->textLength() < kLongLineBytes) {
+            std::fprintf(stderr, "the long line was not shown\n");
+            return 1;
+        }
+        const double sizeMib = double(kLongLineBytes) / (1024.0 * 1024.0);
+        std::printf("read_long_line_max_block_ms=%.1f\n", m.longestBlockMs);
+        std::printf("read_long_line_peak_mib_over_idle=%.1f\n", m.peakMib);
+        std::printf("read_long_line_peak_ratio_vs_size=%.2f\n", m.peakMib / sizeMib);
+        std::printf("read_long_line_shown_ms=%.0f\n", m.shownMs);
+        return 0;
+    }
     const Measured m = Measure(box, [&w] { Read(w, QStringLiteral("big.txt")); });
     if (!box->text().contains(QLatin1String("Case 39999"))) {
         std::fprintf(stderr, "the body was not shown\n");
@@ -237,7 +264,8 @@ int MeasureBareTextEdit(const QString &path)
 
 } // namespace
 
-// "bench_read_big" measures the reader, "bench_read_big bare" a bare text edit.
+// "bench_read_big" measures the reader, "bench_read_big bare" a bare text edit,
+// "bench_read_big longline" the reader with one long line.
 int main(int argc, char **argv)
 {
     // As the program's main does.
@@ -253,5 +281,9 @@ int main(int argc, char **argv)
                            "Subject=Small\r\n[body]\r\nA short answer, see www.example.org.\r\n[/body]\r\n");
     if (argc > 1 && qstrcmp(argv[1], "bare") == 0)
         return MeasureBareTextEdit(www + QStringLiteral("/big.txt"));
-    return MeasureReader(dir.filePath(QStringLiteral("www")), appDir);
+    const bool longLine = argc > 1 && qstrcmp(argv[1], "longline") == 0;
+    if (longLine)
+        testsupport::WriteFile(www + QStringLiteral("/long.txt"),
+                               "Subject=Long line\r\n[body]\r\n" + MakeLongLine() + "\r\n[/body]\r\n");
+    return MeasureReader(dir.filePath(QStringLiteral("www")), appDir, longLine);
 }

@@ -2,7 +2,9 @@
 # The reader's costs: one pointer move over a large body against a small one;
 # filling the reader with a large document against a plain text load; reading a
 # 3.8 MB document with 80,000 links through the main window (longest hold-up of
-# the event loop, peak memory) with a bare text edit for comparison; start-up to
+# the event loop, peak memory) with a bare text edit for comparison, the peak
+# against the bare text edit's; reading a body that is one 50 MB line (longest
+# hold-up, peak memory against the line's size); start-up to
 # the main window against a bare window, under an X server of its own. Every
 # figure but the hover's is the median of several runs, with their spread as a
 # comment.
@@ -36,8 +38,12 @@ else
   echo "# bench_fillinfaq not built" >&2
 fi
 if [ -x "$build/bench/bench_read_big" ]; then
-  repeat "$build/bench/bench_read_big"
-  repeat "$build/bench/bench_read_big" bare
+  repeat "$build/bench/bench_read_big" | tee "$work/big.txt"
+  repeat "$build/bench/bench_read_big" bare | tee "$work/bare.txt"
+  ours=$(sed -n 's/^read_big_peak_mib_over_idle=//p' "$work/big.txt")
+  bare=$(sed -n 's/^read_big_bare_textedit_peak_mib_over_idle=//p' "$work/bare.txt")
+  awk -v o="$ours" -v b="$bare" 'BEGIN { if (b > 0) printf "read_big_peak_ratio_vs_bare_textedit=%.2f\n", o / b }'
+  repeat "$build/bench/bench_read_big" longline
 else
   echo "# bench_read_big not built" >&2
 fi

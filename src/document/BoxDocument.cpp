@@ -5,7 +5,6 @@
 #include "rtf/RtfReader.h"
 #include "text/CodePage.h"
 
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -73,31 +72,6 @@ void AppendPlainText(QTextDocument &doc, const QString &text)
     QTextCharFormat plain = WithoutLink(c.charFormat());
     plain.clearForeground();
     c.insertText(NormaliseLineBreaks(text), plain);
-}
-
-void KeepLongWordsUnwrapped(QTextDocument &doc)
-{
-    constexpr int kLongestWrappedWord = 10000;
-    QTextCursor cursor(&doc);
-    cursor.beginEditBlock();
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (block.length() <= kLongestWrappedWord)
-            continue;
-        const QString text = block.text();
-        qsizetype word = 0;
-        for (const QChar c : text) {
-            word = c == u' ' ? 0 : word + 1;
-            if (word > kLongestWrappedWord)
-                break;
-        }
-        if (word > kLongestWrappedWord) {
-            QTextBlockFormat format = block.blockFormat();
-            format.setNonBreakableLines(true);
-            cursor.setPosition(block.position());
-            cursor.setBlockFormat(format);
-        }
-    }
-    cursor.endEditBlock();
 }
 
 DocumentSettings SettingsOf(const QTextDocument &doc)

@@ -35,13 +35,6 @@ void SetPlainText(QTextDocument &doc, const QString &text);
 // and the new text does not continue a link or a colour that ends the document.
 void AppendPlainText(QTextDocument &doc, const QString &text);
 
-// Has paragraphs that hold a word of more than 10,000 characters shown as one
-// line (to be scrolled sideways) instead of wrapped. The text edit wraps at word
-// boundaries and breaks a longer word anywhere, and it looks for the end of the
-// word again for every line: time in the square of the word's length, seconds
-// for one of 100,000 characters.
-void KeepLongWordsUnwrapped(QTextDocument &doc);
-
 // What a box's documents have in common apart from their text (the box's font
 // among them), for a document made elsewhere to look like one loaded in the box.
 struct DocumentSettings {

@@ -1,5 +1,6 @@
 #include "document/DocumentExport.h"
 
+#include "document/DisplayBlocks.h"
 #include "document/LinkFormat.h"
 #include "document/LinkTarget.h"
 #include "document/Log.h"
@@ -128,6 +129,7 @@ std::unique_ptr<QTextDocument> ExportDocument(const QString &title, const QList<
     // A clone keeps the pictures, which live beside the text as resources.
     std::unique_ptr<QTextDocument> copy(body.clone());
     copy->setUndoRedoEnabled(false);
+    JoinDisplayBlocks(*copy);
     PointLinksAtSafeTargets(*copy);
     InsertFields(*copy, fields);
     copy->setMetaInformation(QTextDocument::DocumentTitle, title);

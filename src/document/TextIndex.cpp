@@ -1,5 +1,7 @@
 #include "document/TextIndex.h"
 
+#include "document/DisplayBlocks.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -13,33 +15,69 @@ namespace
 constexpr char16_t kLineBreak = 0x2028;
 }
 
-const std::vector<int> &TextIndex::breaks() const
+void TextIndex::scan() const
 {
     if (m_valid)
-        return m_breaks;
+        return;
     m_breaks.clear();
-    const QString raw = m_doc->toRawText();
-    for (qsizetype i = raw.indexOf(QChar(kLineBreak)); i >= 0; i = raw.indexOf(QChar(kLineBreak), i + 1))
-        m_breaks.push_back(int(i));
+    m_joins = JoinSeparators(*m_doc);
+    // Block by block: the whole text at once would be a copy of a long
+    // document.
+    for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next()) {
+        const QString text = b.text();
+        for (qsizetype i = text.indexOf(QChar(kLineBreak)); i >= 0; i = text.indexOf(QChar(kLineBreak), i + 1))
+            m_breaks.push_back(b.position() + int(i));
+    }
     m_valid = true;
-    return m_breaks;
+}
+
+const std::vector<int> &TextIndex::joins() const
+{
+    scan();
+    return m_joins;
 }
 
 int TextIndex::breaksBefore(int position) const
 {
-    const std::vector<int> &b = breaks();
-    return int(std::lower_bound(b.begin(), b.end(), position) - b.begin());
+    scan();
+    return int(std::lower_bound(m_breaks.begin(), m_breaks.end(), position) - m_breaks.begin());
+}
+
+int TextIndex::joinsBefore(int position) const
+{
+    scan();
+    return int(std::lower_bound(m_joins.begin(), m_joins.end(), position) - m_joins.begin());
 }
 
 QString TextIndex::text() const
 {
+    return textBetween(0, m_doc->characterCount() - 1);
+}
+
+QString TextIndex::textBetween(int from, int to) const
+{
+    scan();
     QString out;
-    out.reserve(length());
-    for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next()) {
-        if (b != m_doc->begin())
-            out += QLatin1String("\r\n");
+    if (from >= to)
+        return out;
+    out.reserve(toIndex(to) - toIndex(from));
+    auto join = std::lower_bound(m_joins.begin(), m_joins.end(), from);
+    for (QTextBlock b = m_doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
+        if (b.position() > from) {
+            // The separator before this block lies in the range.
+            if (join != m_joins.end() && *join == b.position() - 1)
+                ++join;
+            else
+                out += QLatin1String("\r\n");
+        }
+        const int start = qMax(from, b.position());
+        const int end = qMin(to, b.position() + b.length() - 1);
+        if (start >= end)
+            continue;
         QString t = b.text();
-        if (!breaks().empty())
+        if (start > b.position() || end < b.position() + int(t.size()))
+            t = t.mid(start - b.position(), end - start);
+        if (!m_breaks.empty())
             t.replace(QChar(kLineBreak), QLatin1String("\r\n"));
         out += t;
     }
@@ -48,13 +86,15 @@ QString TextIndex::text() const
 
 int TextIndex::length() const
 {
-    return m_doc->characterCount() - 1 + m_doc->blockCount() - 1 + int(breaks().size());
+    scan();
+    return m_doc->characterCount() - 1 + m_doc->blockCount() - 1 + int(m_breaks.size()) - 2 * int(m_joins.size());
 }
 
 int TextIndex::toIndex(int position) const
 {
     const QTextBlock b = m_doc->findBlock(position);
-    return position + (b.isValid() ? b.blockNumber() : qMax(0, m_doc->blockCount() - 1)) + breaksBefore(position);
+    return position + (b.isValid() ? b.blockNumber() : qMax(0, m_doc->blockCount() - 1)) + breaksBefore(position) -
+           2 * joinsBefore(position);
 }
 
 int TextIndex::toPosition(int index) const
@@ -63,7 +103,7 @@ int TextIndex::toPosition(int index) const
         return 0;
     // The last block whose first character's index is <= index.
     const auto blockIndex = [this](const QTextBlock &b) {
-        return b.position() + b.blockNumber() + breaksBefore(b.position());
+        return b.position() + b.blockNumber() + breaksBefore(b.position()) - 2 * joinsBefore(b.position());
     };
     int lo = 0, hi = m_doc->blockCount() - 1;
     while (lo < hi) {
@@ -77,9 +117,8 @@ int TextIndex::toPosition(int index) const
     const int blockEnd = qMin(b.position() + b.length() - 1, m_doc->characterCount() - 1);
     int position = b.position();
     int remaining = index - blockIndex(b);
-    const std::vector<int> &lineBreaks = breaks();
-    for (auto it = std::lower_bound(lineBreaks.begin(), lineBreaks.end(), b.position());
-         it != lineBreaks.end() && *it < blockEnd; ++it) {
+    for (auto it = std::lower_bound(m_breaks.begin(), m_breaks.end(), b.position());
+         it != m_breaks.end() && *it < blockEnd; ++it) {
         const int before = *it - position;
         if (remaining <= before)
             break;
@@ -93,22 +132,31 @@ int TextIndex::toPosition(int index) const
 
 QString TextIndex::lineAt(int index, int *lineStart) const
 {
+    scan();
     const int position = toPosition(index);
-    const QTextBlock b = m_doc->findBlock(position);
-    if (!b.isValid()) {
+    QTextBlock first = m_doc->findBlock(position);
+    if (!first.isValid()) {
         if (lineStart)
             *lineStart = 0;
         return QString();
     }
-    const QString text = b.text();
-    // The part of the paragraph between the line breaks around the position.
-    const int offset = position - b.position();
-    const qsizetype from = offset > 0 ? text.lastIndexOf(QChar(kLineBreak), offset - 1) + 1 : 0;
-    const qsizetype found = text.indexOf(QChar(kLineBreak), from);
-    const qsizetype to = found < 0 ? text.size() : found;
+    // The paragraph holding the position, over all its display blocks.
+    QTextBlock last = first;
+    while (first.previous().isValid() && std::binary_search(m_joins.begin(), m_joins.end(), first.position() - 1))
+        first = first.previous();
+    while (last.next().isValid() && std::binary_search(m_joins.begin(), m_joins.end(), last.next().position() - 1))
+        last = last.next();
+    // The part of it between the line breaks around the position.
+    int from = first.position();
+    int to = last.position() + last.length() - 1;
+    const auto next = std::lower_bound(m_breaks.begin(), m_breaks.end(), position);
+    if (next != m_breaks.end() && *next < to)
+        to = *next;
+    if (next != m_breaks.begin() && *(next - 1) >= from)
+        from = *(next - 1) + 1;
     if (lineStart)
-        *lineStart = toIndex(b.position() + int(from));
-    return text.mid(from, to - from);
+        *lineStart = toIndex(from);
+    return textBetween(from, to);
 }
 
 } // namespace veldra::document

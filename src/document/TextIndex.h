@@ -13,7 +13,9 @@ namespace veldra::document
 // line break counts as the two characters CR LF, both a paragraph's end and
 // a line break inside a paragraph (U+2028). Converts between indexes into
 // that text and document positions. A line break's LF has no position of
-// its own: it maps to the line end.
+// its own: it maps to the line end. The separators between display blocks
+// (DisplayBlocks.h) count as nothing: such blocks read as one line, and the
+// index at a separator maps to the start of the block after it.
 class TextIndex
 {
 public:
@@ -36,13 +38,19 @@ public:
     // The text of the line holding `index` (up to a paragraph end or a line
     // break), and the index of its first character.
     QString lineAt(int index, int *lineStart) const;
+    // The text between two document positions as the text above has it.
+    QString textBetween(int from, int to) const;
+    // The positions of the separators between display blocks, ascending.
+    const std::vector<int> &joins() const;
 
 private:
-    const std::vector<int> &breaks() const;
     int breaksBefore(int position) const;
+    int joinsBefore(int position) const;
+    void scan() const;
 
     const QTextDocument *m_doc;
     mutable std::vector<int> m_breaks; // positions of the U+2028 characters
+    mutable std::vector<int> m_joins;  // positions of the separators inside lines
     mutable bool m_valid = false;
 };
 

@@ -25,7 +25,9 @@ struct BodyDocument {
 // marking the links of each of `linkPrefixes` in turn as HighlightLinks does
 // (two spaces appended per prefix; the caret one character after the start of
 // the last link found, or at the start when there is none), all in one pass:
-// the links are found on the text first and marked in one edit. The prefixes
+// the links are found on the text first and marked in one edit. Long paragraphs
+// are held as display blocks (document/DisplayBlocks.h), and the caret's
+// position counts their separators. The prefixes
 // hold no space or line break. Touches no widget, so it can run on any thread.
 BodyDocument BuildBodyDocument(QByteArrayView workFileBytes, const document::DocumentSettings &settings,
                                const QStringList &linkPrefixes);

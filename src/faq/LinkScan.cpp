@@ -83,6 +83,12 @@ LinkScan ScanLinks(QStringView text, const QString &prefix)
     return scan;
 }
 
+void ScanLinks(QStringView piece, int base, const QString &prefix, LinkScan &scan)
+{
+    Q_ASSERT(!prefix.contains(u'\n') && !prefix.contains(u' '));
+    Scan(piece, base, base == 0 ? 1 : 0, prefix, scan);
+}
+
 std::vector<LinkRange> UniteRanges(const std::vector<LinkRange> &a, const std::vector<LinkRange> &b)
 {
     std::vector<LinkRange> out;

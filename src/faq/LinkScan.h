@@ -29,6 +29,10 @@ LinkScan ScanLinks(const QTextDocument &doc, const QString &prefix);
 // positions of a document that holds just this text. The prefix holds no line
 // break.
 LinkScan ScanLinks(QStringView text, const QString &prefix);
+// The same for a piece of such a text that starts at position `base` and ends
+// after a space or a line break, or ends the text, added to `scan`: the pieces
+// of a text, one after the other, give what the whole text gives.
+void ScanLinks(QStringView piece, int base, const QString &prefix, LinkScan &scan);
 
 // The ranges that lie in `a` or in `b`, ascending and apart.
 std::vector<document::LinkRange> UniteRanges(const std::vector<document::LinkRange> &a,

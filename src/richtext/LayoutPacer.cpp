@@ -51,7 +51,7 @@ void LayoutPacer::watch(QTextDocument *doc)
     m_layout = doc ? doc->documentLayout() : nullptr;
     // What the last document's paragraphs cost says nothing about the next
     // one's: its first slice starts small again.
-    m_blocksPerSlice = kFirstSliceBlocks;
+    m_charsPerSlice = kFirstSliceChars;
     if (m_layout)
         m_layout->installEventFilter(this);
 }
@@ -83,22 +83,26 @@ void LayoutPacer::layOutSlice()
     if (!m_doc || !m_layout)
         return;
     const QTextBlock from = FirstNotLaidOut(*m_doc);
-    const int last = m_doc->blockCount() - 1;
-    const int to = from.isValid() ? qMin(last, from.blockNumber() + m_blocksPerSlice) : last;
+    const QTextBlock last = m_doc->lastBlock();
+    // The paragraph in which the slice's characters end; at least the first.
+    const QTextBlock to =
+        from.isValid() ? m_doc->findBlock(qMin(from.position() + m_charsPerSlice, last.position())) : last;
     QElapsedTimer took;
     took.start();
     // Asking where a paragraph lies lays the document out up to it; at the last
     // one that also ends the layout, which then stops its step timer.
-    m_layout->blockBoundingRect(m_doc->findBlockByNumber(to));
+    m_layout->blockBoundingRect(to);
     const qint64 ns = qMax<qint64>(took.nsecsElapsed(), 1);
-    // The next slice is sized by what this one cost per paragraph, but grows at
-    // most twofold: a slice of short or already laid-out paragraphs must not
+    // The next slice is sized by what this one cost per character, but grows
+    // at most twofold: a slice of short or already laid-out paragraphs must not
     // make the next one, over long paragraphs, hold the window for long.
-    const qint64 laidOut = from.isValid() ? to - from.blockNumber() + 1 : 1;
-    m_blocksPerSlice = int(qBound<qint64>(1, laidOut * kSliceNs / ns, qint64(2) * m_blocksPerSlice));
+    // Characters, not paragraphs: a paragraph may be one short line or a
+    // display block of thousands of characters.
+    const qint64 laidOut = from.isValid() ? to.position() + to.length() - from.position() : 1;
+    m_charsPerSlice = int(qBound<qint64>(1, laidOut * kSliceNs / ns, qint64(2) * m_charsPerSlice));
     // Without progress (a document without a page size is not laid out) the
     // next step timer asks again rather than this slice at once.
-    if (to < last && from.isValid() && FirstNotLaidOut(*m_doc).blockNumber() > from.blockNumber())
+    if (to != last && from.isValid() && FirstNotLaidOut(*m_doc).blockNumber() > from.blockNumber())
         m_next.start();
 }
 

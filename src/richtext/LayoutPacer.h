@@ -16,7 +16,7 @@ namespace veldra::richtext
 // characters: with many links that is well over 100 ms during which the window
 // does not respond. The pacer takes those steps over: it holds back the
 // layout's step timer and asks for the layout up to a paragraph a little
-// further on each time, as far as fits in a slice.
+// further on each time, as many characters as fit in a slice.
 class LayoutPacer : public QObject
 {
 public:
@@ -35,8 +35,8 @@ private:
     QPointer<QTextDocument> m_doc;
     QPointer<QAbstractTextDocumentLayout> m_layout;
     QTimer m_next;
-    static constexpr int kFirstSliceBlocks = 64;
-    int m_blocksPerSlice = kFirstSliceBlocks; // grown or shrunk to the slice's time
+    static constexpr int kFirstSliceChars = 8192;
+    int m_charsPerSlice = kFirstSliceChars; // grown or shrunk to the slice's time
 };
 
 } // namespace veldra::richtext

@@ -1,6 +1,7 @@
 #include "richtext/RichTextBox.h"
 
 #include "document/BoxDocument.h"
+#include "document/DisplayBlocks.h"
 #include "rtf/RtfReader.h"
 #include "text/CodePage.h"
 
@@ -160,7 +161,7 @@ int RichTextBox::find(const QString &what, int start, int end)
     int matchIndex = -1;
     int matchLen = 0;
     if (!what.contains(QLatin1Char('\r')) && !what.contains(QLatin1Char('\n'))) {
-        const QTextCursor hit = document()->find(what, indexToPosition(start));
+        const QTextCursor hit = findCursor(what, indexToPosition(start));
         if (!hit.isNull()) {
             matchIndex = positionToIndex(hit.selectionStart());
             matchLen = positionToIndex(hit.selectionEnd()) - matchIndex;
@@ -182,6 +183,11 @@ int RichTextBox::find(const QString &what, int start, int end)
     c.setPosition(indexToPosition(matchIndex + matchLen), QTextCursor::KeepAnchor);
     setTextCursor(c);
     return matchIndex;
+}
+
+QTextCursor RichTextBox::findCursor(const QString &what, int position) const
+{
+    return document::FindText(*document(), m_index.joins(), what, position);
 }
 
 void RichTextBox::setSelStart(int index)

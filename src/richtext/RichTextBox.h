@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QCursor>
 #include <QString>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTextFormat>
 
@@ -73,6 +74,11 @@ public:
     // the index of its first character, or -1.
     int find(const QString &what, int start, int end = -1);
 
+    // The first match of `what` from document position `position` on, letter
+    // case ignored, as the lines read: a match may run across the display
+    // blocks of a long paragraph. Null when there is none.
+    QTextCursor findCursor(const QString &what, int position) const;
+
     // Caret (selection start) and selection length.
     void setSelStart(int index);
     int selStart() const;
@@ -122,6 +128,9 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // A copy gives the lines as they read, without the separators between
+    // display blocks.
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     void showPlain(const QString &text);

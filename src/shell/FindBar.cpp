@@ -167,14 +167,17 @@ void FindBar::find(bool forward, int from)
 void FindBar::recount()
 {
     m_matches.clear();
+    m_matchEnds.clear();
     m_current = -1;
     const QString what = m_text->text();
-    m_matchLength = int(what.size());
     if (!what.isEmpty()) {
-        QTextDocument *doc = m_body->document();
-        for (QTextCursor hit = doc->find(what, 0); !hit.isNull() && m_matches.size() < kMaxCounted;
-             hit = doc->find(what, hit.selectionEnd()))
+        // A match may run across the display blocks of a long line, and then
+        // takes a position more than its length.
+        for (QTextCursor hit = m_body->findCursor(what, 0); !hit.isNull() && m_matches.size() < kMaxCounted;
+             hit = m_body->findCursor(what, hit.selectionEnd())) {
             m_matches.append(hit.selectionStart());
+            m_matchEnds.append(hit.selectionEnd());
+        }
     }
     markMatches();
     m_count->setText(countText());
@@ -186,7 +189,7 @@ void FindBar::showMatch(int index)
     if (index >= 0) {
         QTextCursor c(m_body->document());
         c.setPosition(m_matches[index]);
-        c.setPosition(m_matches[index] + m_matchLength, QTextCursor::KeepAnchor);
+        c.setPosition(m_matchEnds[index], QTextCursor::KeepAnchor);
         m_body->setTextCursor(c);
         m_body->ensureCursorVisible();
     }
@@ -199,10 +202,10 @@ void FindBar::markMatches()
     QTextCharFormat look;
     look.setBackground(QColor(255, 235, 120));
     look.setForeground(richtext::RichTextBox::InkColour());
-    for (int at : std::as_const(m_matches)) {
+    for (qsizetype i = 0; i < m_matches.size(); ++i) {
         QTextCursor c(m_body->document());
-        c.setPosition(at);
-        c.setPosition(at + m_matchLength, QTextCursor::KeepAnchor);
+        c.setPosition(m_matches[i]);
+        c.setPosition(m_matchEnds[i], QTextCursor::KeepAnchor);
         marks.append({c, look});
     }
     m_body->setExtraSelections(marks);

@@ -59,8 +59,8 @@ private:
     QPushButton *m_previous, *m_next, *m_close;
     QLabel *m_count;
     QVector<int> m_matches;
-    int m_current = -1; // index into m_matches
-    int m_matchLength = 0;
+    int m_current = -1;       // index into m_matches
+    QVector<int> m_matchEnds; // where each match ends
     QTimer m_recount;
 };
 

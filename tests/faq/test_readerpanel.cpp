@@ -1,3 +1,4 @@
+#include "document/DisplayBlocks.h"
 #include "faq/BodyDocument.h"
 #include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
@@ -99,14 +100,14 @@ static QString LinkMask(const richtext::RichTextBox &box)
 
 // The same mask read from the document itself, fragment by fragment: fast
 // enough for bodies of hundreds of kilobytes. Each block separator stands for
-// the CR LF of the box's text.
+// the CR LF of the box's text, but those inside a line for nothing.
 static QString FastLinkMask(const richtext::RichTextBox &box)
 {
     const QColor blue(0, 0, 255);
     QString mask;
     mask.reserve(box.textLength());
     for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next()) {
-        if (b != box.document()->begin())
+        if (b != box.document()->begin() && !document::ContinuesLine(b))
             mask += QLatin1String("..");
         for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
