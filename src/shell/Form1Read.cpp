@@ -2,6 +2,7 @@
 
 #include "desktop/Reporter.h"
 #include "faq/DownloadFaq.h"
+#include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 #include "shell/DesktopReporter.h"
 #include "shell/FullTextList.h"
