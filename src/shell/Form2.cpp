@@ -51,7 +51,7 @@ Form2::Form2(QWidget *owner)
     Prog->setValue(0);
     Prog->setTextVisible(false);
 
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setEnabled(false);
     connect(cmdCancel, &QPushButton::clicked, this, &Form2::cancelClicked);

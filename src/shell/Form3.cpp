@@ -13,14 +13,14 @@ Form3::Form3()
 {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
-    mnuFunctions = new QMenu(QStringLiteral("Functions"), this);
+    mnuFunctions = new QMenu(tr("Functions"), this);
     mnuFunctions->setObjectName(QStringLiteral("mnuFunctions"));
-    mnuExport = mnuFunctions->addMenu(QStringLiteral("Export to"));
+    mnuExport = mnuFunctions->addMenu(tr("Export to"));
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
     // Neither export is carried out: choosing an entry only closes the menu.
-    mnuExportText = mnuExport->addAction(QStringLiteral("&Text"));
+    mnuExportText = mnuExport->addAction(tr("&Text"));
     mnuExportText->setObjectName(QStringLiteral("mnuExportText"));
-    mnuExportHTML = mnuExport->addAction(QStringLiteral("&HTML"));
+    mnuExportHTML = mnuExport->addAction(tr("&HTML"));
     mnuExportHTML->setObjectName(QStringLiteral("mnuExportHTML"));
     mnuExportHTML->setEnabled(false);
     ScriptHolder = new richtext::RichTextBox(this);
