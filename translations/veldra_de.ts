@@ -5,407 +5,508 @@
     <name>FindBar</name>
     <message>
         <source>Find in document</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Dokument suchen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Text to find in the document; Enter finds the next match, Shift+Enter the previous one, Escape closes the bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Text, der im Dokument gesucht wird; Eingabe findet den nächsten Treffer, Umschalt+Eingabe den vorherigen, Escape schließt die Leiste</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorheriger</translation>
     </message>
     <message>
         <source>Goes to the previous match</source>
-        <translation type="unfinished"></translation>
+        <translation>Springt zum vorherigen Treffer</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster</translation>
     </message>
     <message>
         <source>Goes to the next match</source>
-        <translation type="unfinished"></translation>
+        <translation>Springt zum nächsten Treffer</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Closes the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt die Suchleiste</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Treffer</translation>
     </message>
     <message>
         <source>%1 matches</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Treffer</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
+        <source>Error while connecting to server using HTTP protocol: %1<byte value="xd"/>
+Please check your proxy settings...</source>
+        <translation>Fehler bei der Verbindung zum Server über das HTTP-Protokoll: %1<byte value="xd"/>
+Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
+    </message>
+    <message>
+        <source>%1 - Error</source>
+        <translation>%1 – Fehler</translation>
+    </message>
+    <message>
         <source>Veldra v%1.%2 - written by the Veldra contributors</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldra v%1.%2 – geschrieben von den Veldra-Mitwirkenden</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <source>Connecting to the server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zum Server wird hergestellt...</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 the Veldra contributors. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 die Veldra-Mitwirkenden. Freie Software unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>Comments are welcome by e-mail to the authors: veldra@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungen sind per E-Mail an die Autoren willkommen: veldra@example.org</translation>
     </message>
     <message>
         <source>Read the Community News for what is new, or visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Was es Neues gibt, steht in den Neuigkeiten, oder besuchen Sie %1</translation>
     </message>
     <message>
         <source>Thanks to all the Veldra contributors for their help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dank an alle Veldra-Mitwirkenden für ihre Hilfe.</translation>
     </message>
     <message>
         <source>No text to search for!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Suchtext angegeben!</translation>
     </message>
     <message>
         <source> - the download of %1 was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation> – der Download von %1 wurde abgebrochen</translation>
     </message>
     <message>
         <source>Could not load %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>Error while connecting to server using HTTP protocol: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Verbindung zum Server über das HTTP-Protokoll: </translation>
     </message>
     <message>
         <source>Error while connecting to server using FTP protocol: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Verbindung zum Server über das FTP-Protokoll: </translation>
     </message>
     <message>
         <source>Search on server for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Server suchen nach:</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betreff:</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite:</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version:</translation>
     </message>
     <message>
         <source>&amp;Extra functions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitere Funktionen</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Moving the selection switches between the news, the search and the reader; Enter or Space on Proxy settings or About opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl wechselt zwischen Neuigkeiten, Suche und Leser; Eingabe oder Leertaste auf Proxy-Einstellungen oder Über öffnet den Eintrag</translation>
     </message>
     <message>
         <source>Icon of the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol des ausgewählten Eintrags</translation>
     </message>
     <message>
         <source>The selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Eintrag</translation>
     </message>
     <message>
         <source>What the selected item is for</source>
-        <translation type="unfinished"></translation>
+        <translation>Wozu der ausgewählte Eintrag dient</translation>
     </message>
     <message>
         <source>Community news</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten</translation>
     </message>
     <message>
         <source>Today&apos;s news from the server; links open in the browser or mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Die heutigen Neuigkeiten vom Server; Links öffnen sich im Browser oder im E-Mail-Programm</translation>
     </message>
     <message>
         <source>Search on server for</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Server suchen nach</translation>
     </message>
     <message>
         <source>Subject to look for in the library&apos;s index; Enter searches</source>
-        <translation type="unfinished"></translation>
+        <translation>Betreff, der im Verzeichnis der Bibliothek gesucht wird; Eingabe startet die Suche</translation>
     </message>
     <message>
         <source>Searches the library&apos;s index for the subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsucht das Verzeichnis der Bibliothek nach dem Betreff</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchergebnisse</translation>
     </message>
     <message>
         <source>Documents whose entry matches; Enter or a double-click reads the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumente, deren Eintrag passt; Eingabe oder ein Doppelklick liest das ausgewählte</translation>
     </message>
     <message>
         <source>Number of matches found</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der gefundenen Treffer</translation>
     </message>
     <message>
         <source>Downloads the selected document and shows it in the reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Lädt das ausgewählte Dokument herunter und zeigt es im Leser</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Betreff</translation>
     </message>
     <message>
         <source>Subject of the document in the reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Betreff des Dokuments im Leser</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <source>Author of the document in the reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor des Dokuments im Leser</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite</translation>
     </message>
     <message>
         <source>Website of the document&apos;s author; a click opens it in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite des Autors; ein Klick öffnet sie im Browser</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Version of the document in the reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Version des Dokuments im Leser</translation>
     </message>
     <message>
         <source>Further functions for the document in the reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Funktionen für das Dokument im Leser</translation>
     </message>
     <message>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument</translation>
     </message>
     <message>
         <source>Text of the document in the reader; links open in the browser or mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Text des Dokuments im Leser; Links öffnen sich im Browser oder im E-Mail-Programm</translation>
     </message>
     <message>
         <source>News panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich Neuigkeiten</translation>
     </message>
     <message>
         <source>Search panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich Suche</translation>
     </message>
     <message>
         <source>Reader panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich Leser</translation>
     </message>
     <message>
         <source>Navigation column</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigationsspalte</translation>
     </message>
     <message>
         <source>Selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählter Eintrag</translation>
+    </message>
+    <message>
+        <source>Veldra</source>
+        <translation>Veldra</translation>
+    </message>
+    <message>
+        <source>Community News</source>
+        <translation>Neuigkeiten</translation>
+    </message>
+    <message>
+        <source>Search Solution</source>
+        <translation>Lösung suchen</translation>
+    </message>
+    <message>
+        <source>FAQ-Reader</source>
+        <translation>FAQ-Leser</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Proxy settings</source>
+        <translation>Proxy-Einstellungen</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>Explore the world of Veldra!</source>
+        <translation>Entdecken Sie die Welt von Veldra!</translation>
+    </message>
+    <message>
+        <source>Read todays community news</source>
+        <translation>Die heutigen Neuigkeiten lesen</translation>
+    </message>
+    <message>
+        <source>Search for solutions on server</source>
+        <translation>Auf dem Server nach Lösungen suchen</translation>
+    </message>
+    <message>
+        <source>Configure Veldra</source>
+        <translation>Veldra einrichten</translation>
+    </message>
+    <message>
+        <source>Configure Veldra for use with a proxy server</source>
+        <translation>Veldra für einen Proxy-Server einrichten</translation>
+    </message>
+    <message>
+        <source>Read your downloaded FAQ here</source>
+        <translation>Hier lesen Sie Ihre heruntergeladene FAQ</translation>
+    </message>
+    <message>
+        <source>About Veldra and the author</source>
+        <translation>Über Veldra und den Autor</translation>
+    </message>
+    <message>
+        <source>Various options</source>
+        <translation>Verschiedene Optionen</translation>
+    </message>
+    <message>
+        <source>No file downloaded</source>
+        <translation>Keine Datei heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Found at character</source>
+        <translation>Gefunden bei Zeichen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Please wait, searching...</source>
+        <translation>Bitte warten, es wird gesucht...</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionen</translation>
     </message>
     <message>
         <source>Export to</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren als</translation>
     </message>
     <message>
         <source>&amp;Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Text</translation>
     </message>
     <message>
         <source>&amp;HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;HTML</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>Edit Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Einstellungen bearbeiten</translation>
     </message>
     <message>
         <source>Please fill in the proxy servers to use for each protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte tragen Sie für jedes Protokoll den Proxy-Server ein.</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Name or address of the proxy server for web downloads; empty for none</source>
-        <translation type="unfinished"></translation>
+        <translation>Name oder Adresse des Proxy-Servers für Downloads aus dem Web; leer für keinen</translation>
     </message>
     <message>
         <source>Port of the HTTP proxy server; 0 for no proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Port des HTTP-Proxy-Servers; 0 für keinen Proxy</translation>
     </message>
     <message>
         <source>Name or address of the proxy server for FTP; empty for none</source>
-        <translation type="unfinished"></translation>
+        <translation>Name oder Adresse des Proxy-Servers für FTP; leer für keinen</translation>
     </message>
     <message>
         <source>Port of the FTP proxy server; 0 for no proxy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 proxy %2</source>
-        <extracomment>The name of a proxy box, such as &quot;HTTP proxy server&quot;: the protocol, then the column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Port des FTP-Proxy-Servers; 0 für keinen Proxy</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Einstellungen</translation>
+    </message>
+    <message>
+        <source>HTTP proxy server</source>
+        <translation>HTTP-Proxy-Server</translation>
+    </message>
+    <message>
+        <source>HTTP proxy port</source>
+        <translation>HTTP-Proxy-Port</translation>
+    </message>
+    <message>
+        <source>FTP proxy server</source>
+        <translation>FTP-Proxy-Server</translation>
+    </message>
+    <message>
+        <source>FTP proxy port</source>
+        <translation>FTP-Proxy-Port</translation>
     </message>
 </context>
 <context>
     <name>desktop</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation type="unfinished"></translation>
+        <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
     <message>
         <source>the platform &quot;%1&quot; needs %2, which is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>die Plattform „%1“ braucht %2, das nicht gesetzt ist</translation>
     </message>
 </context>
 <context>
     <name>faq</name>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <source>Downloading FAQ...</source>
-        <translation type="unfinished"></translation>
+        <translation>FAQ wird heruntergeladen...</translation>
     </message>
     <message>
         <source>Error, no file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler, keine Datei!</translation>
     </message>
     <message>
         <source>the file name %1 is not a plain file name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateiname %1 ist kein einfacher Dateiname</translation>
     </message>
     <message>
         <source>the file name %1 is one of the program&apos;s own files</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateiname %1 gehört zu den eigenen Dateien des Programms</translation>
     </message>
     <message>
         <source>the file name %1 belongs to a file that is not a FAQ document</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateiname %1 gehört zu einer Datei, die kein FAQ-Dokument ist</translation>
     </message>
 </context>
 <context>
     <name>index</name>
     <message>
         <source>Downloading script...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis wird heruntergeladen...</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
         <source>Offline index of </source>
-        <translation type="unfinished"></translation>
+        <translation>Offline-Verzeichnis vom </translation>
     </message>
     <message>
         <source>Checking server&apos;s filename for subject: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen auf dem Server werden nach dem Betreff durchsucht: %1</translation>
     </message>
     <message numerus="yes">
         <source>Found: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gefunden: %n</numerusform>
+            <numerusform>Gefunden: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -413,18 +514,22 @@
     <name>links</name>
     <message>
         <source>Click here to navigate at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, um %1 zu öffnen</translation>
     </message>
     <message>
         <source>Click here to send mail to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, um eine E-Mail an %1 zu schreiben</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>veldra: cannot start without a display: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>veldra: Start ohne Bildschirm nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>veldra: cannot start without a display: the window system cannot be reached</source>
+        <translation>veldra: Start ohne Bildschirm nicht möglich: das Fenstersystem ist nicht erreichbar</translation>
     </message>
 </context>
 <context>
@@ -432,557 +537,462 @@
     <message>
         <source>No news to show , because you are offline.<byte value="xd"/>
 Select &apos;Get News&apos; in the &apos;On-line&apos; menu if you are online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Neuigkeiten, weil Sie offline sind.<byte value="xd"/>
+Wählen Sie „Neuigkeiten abrufen“ im Menü „Online“, sobald Sie online sind.</translation>
     </message>
     <message>
         <source>Unable to receive news: </source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten konnten nicht empfangen werden: </translation>
     </message>
     <message>
         <source>Could not retrieve news, please check you proxy settings!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten konnten nicht abgerufen werden, bitte prüfen Sie Ihre Proxy-Einstellungen!</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <source>Download news from server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten werden vom Server geladen...</translation>
     </message>
     <message>
         <source>Offline: news of </source>
-        <translation type="unfinished"></translation>
+        <translation>Offline: Neuigkeiten vom </translation>
     </message>
 </context>
 <context>
     <name>richtext</name>
     <message>
         <source>The box was closed while the document was loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld wurde geschlossen, während das Dokument geladen wurde.</translation>
     </message>
     <message>
         <source>The document load was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laden des Dokuments wurde angehalten.</translation>
     </message>
     <message>
         <source>Newer text replaced the document while it was loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuerer Text hat das Dokument während des Ladens ersetzt.</translation>
     </message>
 </context>
 <context>
     <name>settings</name>
     <message>
         <source>Searches and reads the FAQ library that a web server publishes in /software/corvane/.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsucht und liest die FAQ-Bibliothek, die ein Webserver unter /software/corvane/ veröffentlicht.</translation>
     </message>
     <message>
         <source>Print this summary of the options and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Übersicht der Optionen ausgeben und beenden.</translation>
     </message>
     <message>
         <source>Print the program&apos;s name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name und Version des Programms ausgeben und beenden.</translation>
     </message>
     <message>
         <source>Use the library on the server at &lt;URL&gt; (http or https, for example https://faq.example.org/) instead of the one the program was built for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bibliothek auf dem Server unter &lt;URL&gt; verwenden (http oder https, zum Beispiel https://faq.example.org/) statt der, für die das Programm gebaut wurde.</translation>
     </message>
     <message>
         <source>%1: %2 (%1 --help lists the options)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%1 --help zeigt die Optionen)</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen]</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>Cannot copy %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht nach %2 kopiert werden: %3</translation>
     </message>
     <message>
         <source>No folder for offline copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ordner für Offline-Kopien</translation>
     </message>
     <message>
         <source>Cannot make the folder </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner kann nicht angelegt werden: </translation>
     </message>
     <message>
         <source>No offline copy of </source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Offline-Kopie von </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a server address Veldra can use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Serveradresse, die Veldra verwenden kann: %2</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist leer</translation>
     </message>
     <message>
         <source>only http and https addresses are supported</source>
-        <translation type="unfinished"></translation>
+        <translation>nur http- und https-Adressen werden unterstützt</translation>
     </message>
     <message>
         <source>it names no host</source>
-        <translation type="unfinished"></translation>
+        <translation>sie nennt keinen Host</translation>
     </message>
     <message>
         <source>port 0 is no port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port 0 ist kein Port</translation>
     </message>
     <message>
         <source>a user name or password is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Benutzername oder Passwort wird nicht unterstützt</translation>
     </message>
     <message>
         <source>it must name a folder, without &quot;?&quot; or &quot;#&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>sie muss einen Ordner nennen, ohne „?“ oder „#“</translation>
     </message>
     <message>
         <source>cannot write </source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht geschrieben werden: </translation>
     </message>
 </context>
 <context>
     <name>store</name>
     <message>
         <source>The library store %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bibliotheksspeicher %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
         <source>The library store takes no document named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bibliotheksspeicher nimmt kein Dokument namens „%1“ auf.</translation>
     </message>
     <message>
         <source>The path of %1 is too long for the library store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad von %1 ist zu lang für den Bibliotheksspeicher.</translation>
     </message>
     <message>
         <source>No more than %1 bookmarks can be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als %1 Lesezeichen können nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The library store %1 cannot be searched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bibliotheksspeicher %1 kann nicht durchsucht werden: %2</translation>
     </message>
     <message>
         <source>The damaged library store %1 cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der beschädigte Bibliotheksspeicher %1 kann nicht entfernt werden.</translation>
     </message>
     <message>
         <source>The damaged library store&apos;s log %1 cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll %1 des beschädigten Bibliotheksspeichers kann nicht entfernt werden.</translation>
     </message>
     <message>
         <source>The folder %1 for the library store cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 für den Bibliotheksspeicher kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
     <name>text</name>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner</translation>
     </message>
     <message>
         <source>a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Pipe</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät</translation>
     </message>
     <message>
         <source>no ordinary file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>%1 is a link, which is not read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Link und wird nicht gelesen</translation>
     </message>
     <message>
         <source>%1 is %2, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2, keine Datei</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>no new file name could be found in its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>in seinem Ordner fand sich kein neuer Dateiname</translation>
     </message>
     <message>
         <source>the file is not open</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist nicht geöffnet</translation>
     </message>
     <message>
         <source>it is a link, a folder or a program file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Link, ein Ordner oder eine Programmdatei</translation>
     </message>
 </context>
 <context>
     <name>transfer</name>
     <message>
         <source>its certificate is for another host than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Zertifikat gilt für einen anderen Host als %1</translation>
     </message>
     <message>
         <source>its certificate has expired</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Zertifikat ist abgelaufen</translation>
     </message>
     <message>
         <source>its certificate is not valid yet</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Zertifikat ist noch nicht gültig</translation>
     </message>
     <message>
         <source>its certificate is self-signed, and not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Zertifikat ist selbst signiert und nicht vertrauenswürdig</translation>
     </message>
     <message>
         <source>its certificate was issued by an authority that is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Zertifikat stammt von einer nicht vertrauenswürdigen Zertifizierungsstelle</translation>
     </message>
     <message>
         <source>its certificate has been revoked</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Zertifikat wurde widerrufen</translation>
     </message>
     <message>
         <source>its certificate is not meant for a server</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Zertifikat ist nicht für einen Server bestimmt</translation>
     </message>
     <message>
         <source>its certificate is not accepted (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Zertifikat wird nicht angenommen (%1)</translation>
     </message>
     <message>
         <source>The document arrived incomplete: the server %1 after %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument kam unvollständig an: der Server schickte nach %2 Bytes %1</translation>
     </message>
     <message>
         <source>%1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Bytes</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes</translation>
     </message>
     <message>
         <source>sent an invalid chunk size</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ungültige Chunk-Größe</translation>
     </message>
     <message>
         <source>sent a malformed chunk</source>
-        <translation type="unfinished"></translation>
+        <translation>einen fehlerhaften Chunk</translation>
     </message>
     <message>
         <source>The connection to %1 was reset before an answer arrived</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zu %1 wurde zurückgesetzt, bevor eine Antwort kam</translation>
     </message>
     <message>
         <source>The connection to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zu %1 ist fehlgeschlagen: %2</translation>
     </message>
     <message>
         <source>The document arrived incomplete: the connection was reset after </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument kam unvollständig an: die Verbindung wurde zurückgesetzt nach </translation>
     </message>
     <message>
         <source>The document arrived incomplete after %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument kam nach %1 unvollständig an: %2</translation>
     </message>
     <message>
         <source>The proxy server refused to connect to %1 (HTTP %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Proxy-Server hat die Verbindung zu %1 verweigert (HTTP %2)</translation>
     </message>
     <message>
         <source>The proxy server %1 refused to connect to %2 (HTTP %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Proxy-Server %1 hat die Verbindung zu %2 verweigert (HTTP %3)</translation>
     </message>
     <message>
         <source>Host not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Host nicht gefunden: </translation>
     </message>
     <message>
         <source>Proxy server not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Server nicht gefunden: </translation>
     </message>
     <message>
         <source>Connection refused by </source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung abgelehnt von </translation>
     </message>
     <message>
         <source>Cannot connect to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zu %1 möglich: %2</translation>
     </message>
     <message>
         <source>Time-out: </source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung: </translation>
     </message>
     <message>
         <source>The server closed the connection in the middle of its answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Verbindung mitten in seiner Antwort geschlossen</translation>
     </message>
     <message>
         <source>The document arrived incomplete: the server closed the connection after </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument kam unvollständig an: der Server hat die Verbindung geschlossen nach </translation>
     </message>
     <message>
         <source>The document cannot be used: the server sent it in an encoding that cannot be decoded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument ist nicht verwendbar: der Server schickte es in einer Kodierung, die sich nicht dekodieren lässt (%1)</translation>
     </message>
     <message>
         <source>More than %1 redirects from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als %1 Weiterleitungen von %2</translation>
     </message>
     <message>
         <source>Not an http or https address: </source>
-        <translation type="unfinished"></translation>
+        <translation>Keine http- oder https-Adresse: </translation>
     </message>
     <message>
         <source>The server %1 could not be verified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 konnte nicht überprüft werden: %2</translation>
     </message>
     <message>
         <source>The certificate authorities in %1 (SSL_CERT_FILE) cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zertifizierungsstellen in %1 (SSL_CERT_FILE) können nicht gelesen werden</translation>
     </message>
     <message>
         <source>The system&apos;s certificate authorities cannot be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zertifizierungsstellen des Systems können nicht gelesen werden: </translation>
     </message>
     <message>
         <source>The secure connection to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die sichere Verbindung zu %1 ist fehlgeschlagen: %2</translation>
     </message>
     <message>
         <source>The transfer was cancelled because its window was closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übertragung wurde abgebrochen, weil ihr Fenster geschlossen wurde</translation>
     </message>
     <message>
         <source>The network library could not be set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzwerkbibliothek konnte nicht eingerichtet werden</translation>
     </message>
     <message>
         <source>Invalid proxy setting &quot;%1&quot;: &quot;%2&quot; is no host name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Proxy-Einstellung „%1“: „%2“ ist kein Hostname</translation>
     </message>
     <message>
         <source>The %1 of the stored copy cannot be sent to the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert %1 der gespeicherten Kopie kann nicht an den Server geschickt werden</translation>
     </message>
     <message>
         <source>The network library cannot be used: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzwerkbibliothek ist nicht verwendbar: </translation>
     </message>
     <message numerus="yes">
         <source>%n second</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n byte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>the proxy server</source>
-        <translation type="unfinished"></translation>
+        <translation>der Proxy-Server</translation>
     </message>
     <message>
         <source>the proxy server %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Proxy-Server %1</translation>
     </message>
     <message>
         <source>The proxy server requires a user name and password (HTTP 407)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Proxy-Server verlangt Benutzername und Passwort (HTTP 407)</translation>
     </message>
     <message>
         <source>The proxy server %1 requires a user name and password (HTTP 407)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Proxy-Server %1 verlangt Benutzername und Passwort (HTTP 407)</translation>
     </message>
     <message>
         <source>The proxy server %1 closed the connection without answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Proxy-Server %1 hat die Verbindung ohne Antwort geschlossen</translation>
     </message>
     <message>
         <source>The server %1 closed the connection without answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat die Verbindung ohne Antwort geschlossen</translation>
     </message>
     <message>
         <source>Time-out: no answer from %1 within %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung: keine Antwort von %1 innerhalb von %2</translation>
     </message>
     <message>
         <source>Time-out: the document from %1 did not arrive within %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung: das Dokument von %1 kam nicht innerhalb von %2 an</translation>
     </message>
     <message>
         <source>Time-out: the document from %1 arrived at less than %2 a second for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung: das Dokument von %1 kam %3 lang mit weniger als %2 pro Sekunde an</translation>
     </message>
     <message>
         <source>The document exceeds the size limit of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument überschreitet die Größengrenze von %1</translation>
     </message>
     <message>
         <source>Redirect to %1 refused: </source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleitung nach %1 abgelehnt: </translation>
     </message>
     <message>
         <source>a secure https address is never left for a plain http one</source>
-        <translation type="unfinished"></translation>
+        <translation>eine sichere https-Adresse wird nie für eine einfache http-Adresse verlassen</translation>
     </message>
     <message>
         <source>only http and https addresses are followed</source>
-        <translation type="unfinished"></translation>
+        <translation>nur http- und https-Adressen wird gefolgt</translation>
     </message>
     <message>
         <source>The transfer was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übertragung wurde abgebrochen</translation>
     </message>
     <message>
         <source>Invalid proxy setting &quot;%1&quot;: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Proxy-Einstellung „%1“: </translation>
     </message>
     <message>
         <source>no proxy server is named</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Proxy-Server angegeben</translation>
     </message>
     <message>
         <source>the port must be a whole number from 1 to 65535</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>veldra::shell::Form1</name>
-    <message>
-        <source>Error while connecting to server using HTTP protocol: %1<byte value="xd"/>
-Please check your proxy settings...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 - Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Veldra</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Community News</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search Solution</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>FAQ-Reader</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>More</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Explore the world of Veldra!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read todays community news</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search for solutions on server</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Configure Veldra</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Configure Veldra for use with a proxy server</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read your downloaded FAQ here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Veldra and the author</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Various options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No file downloaded</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Found at character</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please wait, searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>der Port muss eine ganze Zahl von 1 bis 65535 sein</translation>
     </message>
 </context>
 </TS>

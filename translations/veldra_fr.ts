@@ -5,407 +5,508 @@
     <name>FindBar</name>
     <message>
         <source>Find in document</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans le document</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Text to find in the document; Enter finds the next match, Shift+Enter the previous one, Escape closes the bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte à rechercher dans le document ; Entrée trouve l’occurrence suivante, Maj+Entrée la précédente, Échap ferme la barre</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>Goes to the previous match</source>
-        <translation type="unfinished"></translation>
+        <translation>Va à l’occurrence précédente</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>Goes to the next match</source>
-        <translation type="unfinished"></translation>
+        <translation>Va à l’occurrence suivante</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Occurrences</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Closes the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la barre de recherche</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune occurrence</translation>
     </message>
     <message>
         <source>%1 matches</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 occurrences</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
+        <source>Error while connecting to server using HTTP protocol: %1<byte value="xd"/>
+Please check your proxy settings...</source>
+        <translation>Erreur lors de la connexion au serveur avec le protocole HTTP : %1<byte value="xd"/>
+Veuillez vérifier vos paramètres de proxy...</translation>
+    </message>
+    <message>
+        <source>%1 - Error</source>
+        <translation>%1 – Erreur</translation>
+    </message>
+    <message>
         <source>Veldra v%1.%2 - written by the Veldra contributors</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldra v%1.%2 – écrit par les contributeurs de Veldra</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter...</translation>
     </message>
     <message>
         <source>Connecting to the server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au serveur...</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 the Veldra contributors. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 les contributeurs de Veldra. Logiciel libre sous licence MIT.</translation>
     </message>
     <message>
         <source>Comments are welcome by e-mail to the authors: veldra@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos remarques sont les bienvenues par courriel aux auteurs : veldra@example.org</translation>
     </message>
     <message>
         <source>Read the Community News for what is new, or visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisez les Actualités pour découvrir les nouveautés, ou rendez-vous sur %1</translation>
     </message>
     <message>
         <source>Thanks to all the Veldra contributors for their help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci à tous les contributeurs de Veldra pour leur aide.</translation>
     </message>
     <message>
         <source>No text to search for!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun texte à rechercher !</translation>
     </message>
     <message>
         <source> - the download of %1 was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation> – le téléchargement de %1 a été annulé</translation>
     </message>
     <message>
         <source>Could not load %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger %1</translation>
     </message>
     <message>
         <source>Error while connecting to server using HTTP protocol: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la connexion au serveur avec le protocole HTTP : </translation>
     </message>
     <message>
         <source>Error while connecting to server using FTP protocol: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la connexion au serveur avec le protocole FTP : </translation>
     </message>
     <message>
         <source>Search on server for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher sur le serveur :</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet :</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur :</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web :</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version :</translation>
     </message>
     <message>
         <source>&amp;Extra functions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autres fonctions</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Moving the selection switches between the news, the search and the reader; Enter or Space on Proxy settings or About opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la sélection passe des actualités à la recherche et au lecteur ; Entrée ou Espace sur Paramètres du proxy ou À propos l’ouvre</translation>
     </message>
     <message>
         <source>Icon of the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de l’élément sélectionné</translation>
     </message>
     <message>
         <source>The selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>L’élément sélectionné</translation>
     </message>
     <message>
         <source>What the selected item is for</source>
-        <translation type="unfinished"></translation>
+        <translation>À quoi sert l’élément sélectionné</translation>
     </message>
     <message>
         <source>Community news</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualités</translation>
     </message>
     <message>
         <source>Today&apos;s news from the server; links open in the browser or mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Les actualités du jour sur le serveur ; les liens s’ouvrent dans le navigateur ou le logiciel de messagerie</translation>
     </message>
     <message>
         <source>Search on server for</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher sur le serveur</translation>
     </message>
     <message>
         <source>Subject to look for in the library&apos;s index; Enter searches</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet à chercher dans l’index de la bibliothèque ; Entrée lance la recherche</translation>
     </message>
     <message>
         <source>Searches the library&apos;s index for the subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Cherche le sujet dans l’index de la bibliothèque</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de la recherche</translation>
     </message>
     <message>
         <source>Documents whose entry matches; Enter or a double-click reads the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents dont l’entrée correspond ; Entrée ou un double-clic lit celui qui est sélectionné</translation>
     </message>
     <message>
         <source>Number of matches found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de résultats trouvés</translation>
     </message>
     <message>
         <source>Downloads the selected document and shows it in the reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharge le document sélectionné et l’affiche dans le lecteur</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet</translation>
     </message>
     <message>
         <source>Subject of the document in the reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet du document dans le lecteur</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur</translation>
     </message>
     <message>
         <source>Author of the document in the reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur du document dans le lecteur</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web</translation>
     </message>
     <message>
         <source>Website of the document&apos;s author; a click opens it in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web de l’auteur du document ; un clic l’ouvre dans le navigateur</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Version of the document in the reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du document dans le lecteur</translation>
     </message>
     <message>
         <source>Further functions for the document in the reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fonctions pour le document dans le lecteur</translation>
     </message>
     <message>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document</translation>
     </message>
     <message>
         <source>Text of the document in the reader; links open in the browser or mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte du document dans le lecteur ; les liens s’ouvrent dans le navigateur ou le logiciel de messagerie</translation>
     </message>
     <message>
         <source>News panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau des actualités</translation>
     </message>
     <message>
         <source>Search panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau de recherche</translation>
     </message>
     <message>
         <source>Reader panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau du lecteur</translation>
     </message>
     <message>
         <source>Navigation column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de navigation</translation>
     </message>
     <message>
         <source>Selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément sélectionné</translation>
+    </message>
+    <message>
+        <source>Veldra</source>
+        <translation>Veldra</translation>
+    </message>
+    <message>
+        <source>Community News</source>
+        <translation>Actualités</translation>
+    </message>
+    <message>
+        <source>Search Solution</source>
+        <translation>Chercher une solution</translation>
+    </message>
+    <message>
+        <source>FAQ-Reader</source>
+        <translation>Lecteur de FAQ</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Proxy settings</source>
+        <translation>Paramètres du proxy</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>Explore the world of Veldra!</source>
+        <translation>Découvrez l’univers de Veldra !</translation>
+    </message>
+    <message>
+        <source>Read todays community news</source>
+        <translation>Lire les actualités du jour</translation>
+    </message>
+    <message>
+        <source>Search for solutions on server</source>
+        <translation>Chercher des solutions sur le serveur</translation>
+    </message>
+    <message>
+        <source>Configure Veldra</source>
+        <translation>Configurer Veldra</translation>
+    </message>
+    <message>
+        <source>Configure Veldra for use with a proxy server</source>
+        <translation>Configurer Veldra pour un serveur proxy</translation>
+    </message>
+    <message>
+        <source>Read your downloaded FAQ here</source>
+        <translation>Lisez ici la FAQ téléchargée</translation>
+    </message>
+    <message>
+        <source>About Veldra and the author</source>
+        <translation>À propos de Veldra et de l’auteur</translation>
+    </message>
+    <message>
+        <source>Various options</source>
+        <translation>Options diverses</translation>
+    </message>
+    <message>
+        <source>No file downloaded</source>
+        <translation>Aucun fichier téléchargé</translation>
+    </message>
+    <message>
+        <source>Found at character</source>
+        <translation>Trouvé au caractère</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Please wait, searching...</source>
+        <translation>Veuillez patienter, recherche en cours...</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions</translation>
     </message>
     <message>
         <source>Export to</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en</translation>
     </message>
     <message>
         <source>&amp;Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texte</translation>
     </message>
     <message>
         <source>&amp;HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;HTML</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>Edit Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les paramètres du proxy</translation>
     </message>
     <message>
         <source>Please fill in the proxy servers to use for each protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez le serveur proxy à utiliser pour chaque protocole.</translation>
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocole</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Name or address of the proxy server for web downloads; empty for none</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom ou adresse du serveur proxy pour les téléchargements web ; vide pour aucun</translation>
     </message>
     <message>
         <source>Port of the HTTP proxy server; 0 for no proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Port du serveur proxy HTTP ; 0 pour aucun proxy</translation>
     </message>
     <message>
         <source>Name or address of the proxy server for FTP; empty for none</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom ou adresse du serveur proxy pour FTP ; vide pour aucun</translation>
     </message>
     <message>
         <source>Port of the FTP proxy server; 0 for no proxy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 proxy %2</source>
-        <extracomment>The name of a proxy box, such as &quot;HTTP proxy server&quot;: the protocol, then the column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Port du serveur proxy FTP ; 0 pour aucun proxy</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du proxy</translation>
+    </message>
+    <message>
+        <source>HTTP proxy server</source>
+        <translation>Serveur proxy HTTP</translation>
+    </message>
+    <message>
+        <source>HTTP proxy port</source>
+        <translation>Port du proxy HTTP</translation>
+    </message>
+    <message>
+        <source>FTP proxy server</source>
+        <translation>Serveur proxy FTP</translation>
+    </message>
+    <message>
+        <source>FTP proxy port</source>
+        <translation>Port du proxy FTP</translation>
     </message>
 </context>
 <context>
     <name>desktop</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation type="unfinished"></translation>
+        <translation>ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
     </message>
     <message>
         <source>the platform &quot;%1&quot; needs %2, which is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>la plateforme « %1 » a besoin de %2, qui n’est pas défini</translation>
     </message>
 </context>
 <context>
     <name>faq</name>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter...</translation>
     </message>
     <message>
         <source>Downloading FAQ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de la FAQ...</translation>
     </message>
     <message>
         <source>Error, no file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur, aucun fichier !</translation>
     </message>
     <message>
         <source>the file name %1 is not a plain file name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom %1 n’est pas un simple nom de fichier</translation>
     </message>
     <message>
         <source>the file name %1 is one of the program&apos;s own files</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom %1 est celui d’un fichier du programme</translation>
     </message>
     <message>
         <source>the file name %1 belongs to a file that is not a FAQ document</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom %1 désigne un fichier qui n’est pas un document FAQ</translation>
     </message>
 </context>
 <context>
     <name>index</name>
     <message>
         <source>Downloading script...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de l’index...</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
     <message>
         <source>Offline index of </source>
-        <translation type="unfinished"></translation>
+        <translation>Index hors ligne du </translation>
     </message>
     <message>
         <source>Checking server&apos;s filename for subject: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche du sujet dans les noms de fichiers du serveur : %1</translation>
     </message>
     <message numerus="yes">
         <source>Found: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Trouvé : %n</numerusform>
+            <numerusform>Trouvés : %n</numerusform>
         </translation>
     </message>
 </context>
@@ -413,18 +514,22 @@
     <name>links</name>
     <message>
         <source>Click here to navigate at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour ouvrir %1</translation>
     </message>
     <message>
         <source>Click here to send mail to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour écrire à %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>veldra: cannot start without a display: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>veldra : impossible de démarrer sans écran : %1</translation>
+    </message>
+    <message>
+        <source>veldra: cannot start without a display: the window system cannot be reached</source>
+        <translation>veldra : impossible de démarrer sans écran : le système de fenêtres est injoignable</translation>
     </message>
 </context>
 <context>
@@ -432,557 +537,462 @@
     <message>
         <source>No news to show , because you are offline.<byte value="xd"/>
 Select &apos;Get News&apos; in the &apos;On-line&apos; menu if you are online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune actualité à afficher, car vous êtes hors ligne.<byte value="xd"/>
+Choisissez « Obtenir les actualités » dans le menu « En ligne » une fois connecté.</translation>
     </message>
     <message>
         <source>Unable to receive news: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de recevoir les actualités : </translation>
     </message>
     <message>
         <source>Could not retrieve news, please check you proxy settings!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de récupérer les actualités, veuillez vérifier vos paramètres de proxy !</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter...</translation>
     </message>
     <message>
         <source>Download news from server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement des actualités depuis le serveur...</translation>
     </message>
     <message>
         <source>Offline: news of </source>
-        <translation type="unfinished"></translation>
+        <translation>Hors ligne : actualités du </translation>
     </message>
 </context>
 <context>
     <name>richtext</name>
     <message>
         <source>The box was closed while the document was loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zone a été fermée pendant le chargement du document.</translation>
     </message>
     <message>
         <source>The document load was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chargement du document a été interrompu.</translation>
     </message>
     <message>
         <source>Newer text replaced the document while it was loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un texte plus récent a remplacé le document pendant son chargement.</translation>
     </message>
 </context>
 <context>
     <name>settings</name>
     <message>
         <source>Searches and reads the FAQ library that a web server publishes in /software/corvane/.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche et lit la bibliothèque de FAQ qu’un serveur web publie dans /software/corvane/.</translation>
     </message>
     <message>
         <source>Print this summary of the options and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche ce résumé des options et quitte.</translation>
     </message>
     <message>
         <source>Print the program&apos;s name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le nom et la version du programme et quitte.</translation>
     </message>
     <message>
         <source>Use the library on the server at &lt;URL&gt; (http or https, for example https://faq.example.org/) instead of the one the program was built for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilise la bibliothèque du serveur à l’adresse &lt;URL&gt; (http ou https, par exemple https://faq.example.org/) au lieu de celle pour laquelle le programme a été compilé.</translation>
     </message>
     <message>
         <source>%1: %2 (%1 --help lists the options)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 (%1 --help affiche les options)</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1 [options]</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
         <source>Cannot copy %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier %1 vers %2 : %3</translation>
     </message>
     <message>
         <source>No folder for offline copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier pour les copies hors ligne</translation>
     </message>
     <message>
         <source>Cannot make the folder </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier </translation>
     </message>
     <message>
         <source>No offline copy of </source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune copie hors ligne de </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a server address Veldra can use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas une adresse de serveur utilisable par Veldra : %2</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est vide</translation>
     </message>
     <message>
         <source>only http and https addresses are supported</source>
-        <translation type="unfinished"></translation>
+        <translation>seules les adresses http et https sont prises en charge</translation>
     </message>
     <message>
         <source>it names no host</source>
-        <translation type="unfinished"></translation>
+        <translation>elle ne nomme aucun hôte</translation>
     </message>
     <message>
         <source>port 0 is no port</source>
-        <translation type="unfinished"></translation>
+        <translation>le port 0 n’est pas un port</translation>
     </message>
     <message>
         <source>a user name or password is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom d’utilisateur ou un mot de passe n’est pas pris en charge</translation>
     </message>
     <message>
         <source>it must name a folder, without &quot;?&quot; or &quot;#&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>elle doit désigner un dossier, sans « ? » ni « # »</translation>
     </message>
     <message>
         <source>cannot write </source>
-        <translation type="unfinished"></translation>
+        <translation>écriture impossible : </translation>
     </message>
 </context>
 <context>
     <name>store</name>
     <message>
         <source>The library store %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de la bibliothèque %1 est inutilisable : %2</translation>
     </message>
     <message>
         <source>The library store takes no document named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de la bibliothèque n’accepte aucun document nommé « %1 ».</translation>
     </message>
     <message>
         <source>The path of %1 is too long for the library store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin de %1 est trop long pour la base de la bibliothèque.</translation>
     </message>
     <message>
         <source>No more than %1 bookmarks can be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’est pas possible de garder plus de %1 signets.</translation>
     </message>
     <message>
         <source>The library store %1 cannot be searched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de chercher dans la base de la bibliothèque %1 : %2</translation>
     </message>
     <message>
         <source>The damaged library store %1 cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base endommagée de la bibliothèque %1 ne peut pas être supprimée.</translation>
     </message>
     <message>
         <source>The damaged library store&apos;s log %1 cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 de la base endommagée de la bibliothèque ne peut pas être supprimé.</translation>
     </message>
     <message>
         <source>The folder %1 for the library store cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 de la base de la bibliothèque ne peut pas être créé.</translation>
     </message>
 </context>
 <context>
     <name>text</name>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>une socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>no ordinary file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1 is a link, which is not read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien, qui n’est pas lu</translation>
     </message>
     <message>
         <source>%1 is %2, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2, pas un fichier</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1 : %2</translation>
     </message>
     <message>
         <source>no new file name could be found in its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nouveau nom de fichier n’a pu être trouvé dans son dossier</translation>
     </message>
     <message>
         <source>the file is not open</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n’est pas ouvert</translation>
     </message>
     <message>
         <source>it is a link, a folder or a program file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien, un dossier ou un fichier de programme</translation>
     </message>
 </context>
 <context>
     <name>transfer</name>
     <message>
         <source>its certificate is for another host than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>son certificat concerne un autre hôte que %1</translation>
     </message>
     <message>
         <source>its certificate has expired</source>
-        <translation type="unfinished"></translation>
+        <translation>son certificat a expiré</translation>
     </message>
     <message>
         <source>its certificate is not valid yet</source>
-        <translation type="unfinished"></translation>
+        <translation>son certificat n’est pas encore valide</translation>
     </message>
     <message>
         <source>its certificate is self-signed, and not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>son certificat est auto-signé et non reconnu</translation>
     </message>
     <message>
         <source>its certificate was issued by an authority that is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>son certificat a été émis par une autorité non reconnue</translation>
     </message>
     <message>
         <source>its certificate has been revoked</source>
-        <translation type="unfinished"></translation>
+        <translation>son certificat a été révoqué</translation>
     </message>
     <message>
         <source>its certificate is not meant for a server</source>
-        <translation type="unfinished"></translation>
+        <translation>son certificat n’est pas destiné à un serveur</translation>
     </message>
     <message>
         <source>its certificate is not accepted (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>son certificat n’est pas accepté (%1)</translation>
     </message>
     <message>
         <source>The document arrived incomplete: the server %1 after %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document est arrivé incomplet : après %2 octets, le serveur a %1</translation>
     </message>
     <message>
         <source>%1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets sur %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>sent an invalid chunk size</source>
-        <translation type="unfinished"></translation>
+        <translation>envoyé une taille de bloc invalide</translation>
     </message>
     <message>
         <source>sent a malformed chunk</source>
-        <translation type="unfinished"></translation>
+        <translation>envoyé un bloc mal formé</translation>
     </message>
     <message>
         <source>The connection to %1 was reset before an answer arrived</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à %1 a été réinitialisée avant toute réponse</translation>
     </message>
     <message>
         <source>The connection to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à %1 a échoué : %2</translation>
     </message>
     <message>
         <source>The document arrived incomplete: the connection was reset after </source>
-        <translation type="unfinished"></translation>
+        <translation>Le document est arrivé incomplet : la connexion a été réinitialisée après </translation>
     </message>
     <message>
         <source>The document arrived incomplete after %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document est arrivé incomplet après %1 : %2</translation>
     </message>
     <message>
         <source>The proxy server refused to connect to %1 (HTTP %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur proxy a refusé de se connecter à %1 (HTTP %2)</translation>
     </message>
     <message>
         <source>The proxy server %1 refused to connect to %2 (HTTP %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur proxy %1 a refusé de se connecter à %2 (HTTP %3)</translation>
     </message>
     <message>
         <source>Host not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte introuvable : </translation>
     </message>
     <message>
         <source>Proxy server not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur proxy introuvable : </translation>
     </message>
     <message>
         <source>Connection refused by </source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion refusée par </translation>
     </message>
     <message>
         <source>Cannot connect to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter à %1 : %2</translation>
     </message>
     <message>
         <source>Time-out: </source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé : </translation>
     </message>
     <message>
         <source>The server closed the connection in the middle of its answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a fermé la connexion au milieu de sa réponse</translation>
     </message>
     <message>
         <source>The document arrived incomplete: the server closed the connection after </source>
-        <translation type="unfinished"></translation>
+        <translation>Le document est arrivé incomplet : le serveur a fermé la connexion après </translation>
     </message>
     <message>
         <source>The document cannot be used: the server sent it in an encoding that cannot be decoded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document est inutilisable : le serveur l’a envoyé dans un encodage impossible à décoder (%1)</translation>
     </message>
     <message>
         <source>More than %1 redirects from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de %1 redirections depuis %2</translation>
     </message>
     <message>
         <source>Not an http or https address: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas une adresse http ou https : </translation>
     </message>
     <message>
         <source>The server %1 could not be verified: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 n’a pas pu être vérifié : %2</translation>
     </message>
     <message>
         <source>The certificate authorities in %1 (SSL_CERT_FILE) cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Les autorités de certification de %1 (SSL_CERT_FILE) sont illisibles</translation>
     </message>
     <message>
         <source>The system&apos;s certificate authorities cannot be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les autorités de certification du système sont illisibles : </translation>
     </message>
     <message>
         <source>The secure connection to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion sécurisée à %1 a échoué : %2</translation>
     </message>
     <message>
         <source>The transfer was cancelled because its window was closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le transfert a été annulé car sa fenêtre a été fermée</translation>
     </message>
     <message>
         <source>The network library could not be set up</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque réseau n’a pas pu être initialisée</translation>
     </message>
     <message>
         <source>Invalid proxy setting &quot;%1&quot;: &quot;%2&quot; is no host name</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètre de proxy invalide « %1 » : « %2 » n’est pas un nom d’hôte</translation>
     </message>
     <message>
         <source>The %1 of the stored copy cannot be sent to the server</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur %1 de la copie enregistrée ne peut pas être envoyée au serveur</translation>
     </message>
     <message>
         <source>The network library cannot be used: </source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque réseau est inutilisable : </translation>
     </message>
     <message numerus="yes">
         <source>%n second</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n byte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>the proxy server</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur proxy</translation>
     </message>
     <message>
         <source>the proxy server %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur proxy %1</translation>
     </message>
     <message>
         <source>The proxy server requires a user name and password (HTTP 407)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur proxy demande un nom d’utilisateur et un mot de passe (HTTP 407)</translation>
     </message>
     <message>
         <source>The proxy server %1 requires a user name and password (HTTP 407)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur proxy %1 demande un nom d’utilisateur et un mot de passe (HTTP 407)</translation>
     </message>
     <message>
         <source>The proxy server %1 closed the connection without answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur proxy %1 a fermé la connexion sans répondre</translation>
     </message>
     <message>
         <source>The server %1 closed the connection without answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 a fermé la connexion sans répondre</translation>
     </message>
     <message>
         <source>Time-out: no answer from %1 within %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé : aucune réponse de %1 en %2</translation>
     </message>
     <message>
         <source>Time-out: the document from %1 did not arrive within %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé : le document de %1 n’est pas arrivé en %2</translation>
     </message>
     <message>
         <source>Time-out: the document from %1 arrived at less than %2 a second for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé : le document de %1 est arrivé à moins de %2 par seconde pendant %3</translation>
     </message>
     <message>
         <source>The document exceeds the size limit of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document dépasse la taille maximale de %1</translation>
     </message>
     <message>
         <source>Redirect to %1 refused: </source>
-        <translation type="unfinished"></translation>
+        <translation>Redirection vers %1 refusée : </translation>
     </message>
     <message>
         <source>a secure https address is never left for a plain http one</source>
-        <translation type="unfinished"></translation>
+        <translation>une adresse https sécurisée n’est jamais quittée pour une simple adresse http</translation>
     </message>
     <message>
         <source>only http and https addresses are followed</source>
-        <translation type="unfinished"></translation>
+        <translation>seules les adresses http et https sont suivies</translation>
     </message>
     <message>
         <source>The transfer was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Le transfert a été annulé</translation>
     </message>
     <message>
         <source>Invalid proxy setting &quot;%1&quot;: </source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètre de proxy invalide « %1 » : </translation>
     </message>
     <message>
         <source>no proxy server is named</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun serveur proxy n’est indiqué</translation>
     </message>
     <message>
         <source>the port must be a whole number from 1 to 65535</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>veldra::shell::Form1</name>
-    <message>
-        <source>Error while connecting to server using HTTP protocol: %1<byte value="xd"/>
-Please check your proxy settings...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 - Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Veldra</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Community News</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search Solution</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>FAQ-Reader</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>More</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Explore the world of Veldra!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read todays community news</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search for solutions on server</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Configure Veldra</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Configure Veldra for use with a proxy server</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read your downloaded FAQ here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Veldra and the author</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Various options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No file downloaded</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Found at character</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please wait, searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>le port doit être un nombre entier de 1 à 65535</translation>
     </message>
 </context>
 </TS>

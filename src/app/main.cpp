@@ -38,7 +38,8 @@ void ConnectingHandler(QtMsgType type, const QMessageLogContext &context, const 
     if (type == QtFatalMsg) {
         // The application object is still being made and has no catalogue yet.
         PrintLine(stderr, veldra::desktop::Translations::now(
-                              "main", "veldra: cannot start without a display: the window system cannot be reached"));
+                              "main", QT_TRANSLATE_NOOP("main", "veldra: cannot start without a display: the "
+                                                                "window system cannot be reached")));
         std::exit(1);
     }
     PrintLine(stderr, qFormatLogMessage(type, context, message));

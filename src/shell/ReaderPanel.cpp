@@ -23,7 +23,7 @@ namespace veldra::shell
 Status FillReaderPanel(ReaderPanel &ui, settings::Module1 &state)
 {
     if (state.FaqFile.isEmpty()) {
-        ui.txtFAQ->setText(QCoreApplication::translate("veldra::shell::Form1", "No file downloaded"));
+        ui.txtFAQ->setText(QCoreApplication::translate("Form1", "No file downloaded"));
         return {};
     }
 
