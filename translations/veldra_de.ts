@@ -154,7 +154,7 @@ Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
     </message>
     <message>
         <source>Moving the selection switches between the news, the search and the reader; Enter or Space on Proxy settings or About opens it</source>
-        <translation>Die Auswahl wechselt zwischen Neuigkeiten, Suche und Leser; Eingabe oder Leertaste auf Proxy-Einstellungen oder Über öffnet den Eintrag</translation>
+        <translation>Die Auswahl wechselt zwischen Neuigkeiten, Suche und Leser; Eingabe oder Leertaste auf Proxy-Server oder Über... öffnet den Eintrag</translation>
     </message>
     <message>
         <source>Icon of the selected item</source>
@@ -290,7 +290,7 @@ Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation>Proxy-Einstellungen</translation>
+        <translation>Proxy-Server</translation>
     </message>
     <message>
         <source>More</source>
@@ -427,7 +427,7 @@ Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation>Proxy-Einstellungen</translation>
+        <translation>Proxy-Server</translation>
     </message>
     <message>
         <source>HTTP proxy server</source>
@@ -444,6 +444,10 @@ Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
     <message>
         <source>FTP proxy port</source>
         <translation>FTP-Proxy-Port</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
     </message>
 </context>
 <context>

@@ -154,7 +154,7 @@ Veuillez vérifier vos paramètres de proxy...</translation>
     </message>
     <message>
         <source>Moving the selection switches between the news, the search and the reader; Enter or Space on Proxy settings or About opens it</source>
-        <translation>Déplacer la sélection passe des actualités à la recherche et au lecteur ; Entrée ou Espace sur Paramètres du proxy ou À propos l’ouvre</translation>
+        <translation>Déplacer la sélection passe des actualités à la recherche et au lecteur ; Entrée ou Espace sur Serveur proxy ou À propos... l’ouvre</translation>
     </message>
     <message>
         <source>Icon of the selected item</source>
@@ -278,7 +278,7 @@ Veuillez vérifier vos paramètres de proxy...</translation>
     </message>
     <message>
         <source>Search Solution</source>
-        <translation>Chercher une solution</translation>
+        <translation>Recherche</translation>
     </message>
     <message>
         <source>FAQ-Reader</source>
@@ -290,7 +290,7 @@ Veuillez vérifier vos paramètres de proxy...</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation>Paramètres du proxy</translation>
+        <translation>Serveur proxy</translation>
     </message>
     <message>
         <source>More</source>
@@ -427,7 +427,7 @@ Veuillez vérifier vos paramètres de proxy...</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation>Paramètres du proxy</translation>
+        <translation>Serveur proxy</translation>
     </message>
     <message>
         <source>HTTP proxy server</source>
@@ -444,6 +444,10 @@ Veuillez vérifier vos paramètres de proxy...</translation>
     <message>
         <source>FTP proxy port</source>
         <translation>Port du proxy FTP</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Serveur</translation>
     </message>
 </context>
 <context>

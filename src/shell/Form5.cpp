@@ -66,7 +66,7 @@ Form5::Form5(settings::Module1 &state, QWidget *owner)
     Label2 = MakeLabel(this, "Label2", QCoreApplication::translate("Form5", "HTTP"), 600, 1440, 435, 195);
     HTTP = MakeBox(this, "HTTP", 1440, 1440, 2895, 285);
     Label3 = MakeLabel(this, "Label3", QCoreApplication::translate("Form5", "Protocol"), 480, 960, 585, 195);
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("Server"), 1440, 960, 1095, 255);
+    Label4 = MakeLabel(this, "Label4", QCoreApplication::translate("Form5", "Server"), 1440, 960, 1095, 255);
     Label5 = MakeLabel(this, "Label5", QCoreApplication::translate("Form5", "Port"), 4440, 960, 285, 195);
     HTTP_Port = MakeBox(this, "HTTP_Port", 4440, 1440, 1095, 285);
     Label6 = MakeLabel(this, "Label6", QCoreApplication::translate("Form5", "FTP"), 600, 1920, 300, 195);
