@@ -998,5 +998,17 @@ Wählen Sie „Neuigkeiten abrufen“ im Menü „Online“, sobald Sie online s
         <source>the port must be a whole number from 1 to 65535</source>
         <translation>der Port muss eine ganze Zahl von 1 bis 65535 sein</translation>
     </message>
+    <message>
+        <source>%1 lacks a function the program needs</source>
+        <translation>%1 fehlt eine Funktion, die das Programm braucht</translation>
+    </message>
+    <message>
+        <source>%1 could not be initialised</source>
+        <translation>%1 konnte nicht initialisiert werden</translation>
+    </message>
+    <message>
+        <source>The network library cannot be loaded: </source>
+        <translation>Die Netzwerkbibliothek kann nicht geladen werden: </translation>
+    </message>
 </context>
 </TS>

@@ -998,5 +998,17 @@ Choisissez « Obtenir les actualités » dans le menu « En ligne » une foi
         <source>the port must be a whole number from 1 to 65535</source>
         <translation>le port doit être un nombre entier de 1 à 65535</translation>
     </message>
+    <message>
+        <source>%1 lacks a function the program needs</source>
+        <translation>il manque à %1 une fonction dont le programme a besoin</translation>
+    </message>
+    <message>
+        <source>%1 could not be initialised</source>
+        <translation>%1 n’a pas pu être initialisée</translation>
+    </message>
+    <message>
+        <source>The network library cannot be loaded: </source>
+        <translation>Impossible de charger la bibliothèque réseau : </translation>
+    </message>
 </context>
 </TS>

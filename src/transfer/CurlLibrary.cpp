@@ -3,6 +3,7 @@
 #include "transfer/Log.h"
 
 #include <QCoreApplication>
+
 #include <dlfcn.h>
 
 #include <future>
