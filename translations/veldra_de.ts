@@ -55,6 +55,13 @@
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n Treffer</numerusform>
+            <numerusform>%n Treffer</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -657,6 +664,16 @@ Wählen Sie „Neuigkeiten abrufen“ im Menü „Online“, sobald Sie online s
     <message>
         <source>cannot write </source>
         <translation>kann nicht geschrieben werden: </translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>the locale the dates are written in</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <translation>d. MMMM yyyy</translation>
     </message>
 </context>
 <context>

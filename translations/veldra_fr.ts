@@ -55,6 +55,13 @@
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n occurrence</numerusform>
+            <numerusform>%n occurrences</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -509,8 +516,8 @@ Veuillez vérifier vos paramètres de proxy...</translation>
     <message numerus="yes">
         <source>Found: %n</source>
         <translation>
-            <numerusform>Trouvé : %n</numerusform>
-            <numerusform>Trouvés : %n</numerusform>
+            <numerusform>Résultat : %n</numerusform>
+            <numerusform>Résultats : %n</numerusform>
         </translation>
     </message>
 </context>
@@ -657,6 +664,16 @@ Choisissez « Obtenir les actualités » dans le menu « En ligne » une foi
     <message>
         <source>cannot write </source>
         <translation>écriture impossible : </translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>the locale the dates are written in</comment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>

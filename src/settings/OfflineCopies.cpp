@@ -98,8 +98,10 @@ Status CopyFileSafely(const QString &from, const QString &to)
 
 QString OfflineDate(const QDateTime &when)
 {
-    // The program speaks English; the day is written as its texts write it.
-    return QLocale::c().toString(when.date(), QStringLiteral("d MMMM yyyy"));
+    // The day is written in the language of the program's texts, which need
+    // not be the locale's: each catalogue names its own language and format.
+    const QLocale language(QCoreApplication::translate("settings", "C", "the locale the dates are written in"));
+    return language.toString(when.date(), QCoreApplication::translate("settings", "d MMMM yyyy", "date format"));
 }
 
 } // namespace veldra::settings

@@ -224,6 +224,8 @@ QString FindBar::countText() const
         return QCoreApplication::translate("FindBar", "No matches");
     const QString total =
         m_matches.size() >= kMaxCounted ? QStringLiteral("%1+").arg(kMaxCounted) : QString::number(m_matches.size());
+    if (m_current < 0 && m_matches.size() < kMaxCounted)
+        return QCoreApplication::translate("FindBar", "%n matches", nullptr, int(m_matches.size()));
     if (m_current < 0)
         return QCoreApplication::translate("FindBar", "%1 matches").arg(total);
     return QCoreApplication::translate("FindBar", "%1 of %2").arg(m_current + 1).arg(total);

@@ -27,7 +27,7 @@ TEXTS = {
         "search labels": ["Rechercher sur le serveur\u00a0:"], "search buttons": ["Rechercher", "Lire"],
         "reader labels": ["Sujet\u00a0:", "Auteur\u00a0:", "Site web\u00a0:", "Version\u00a0:"],
         "reader buttons": ["Autres fonctions"],
-        "found": "Trouvés\u00a0: ", "results": "Résultats de la recherche",
+        "found": "Résultats\u00a0: ", "results": "Résultats de la recherche",
         "dialog": "Modifier les paramètres du proxy", "dialog labels": ["Protocole", "Serveur", "Port"],
         "dialog boxes": ["Serveur proxy HTTP", "Port du proxy HTTP"], "dialog buttons": ["OK", "Annuler"],
         "cancel key": "alt+a",
