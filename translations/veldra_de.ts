@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BookmarksWindow</name>
+    <message>
+        <source>Subject</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <source>Bookmarks and history</source>
+        <translation>Lesezeichen und Verlauf</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Bookmarked documents, the latest first; Enter or a double-click reads one, Delete removes its bookmark</source>
+        <translation>Dokumente mit Lesezeichen, das neueste zuerst; Eingabe oder ein Doppelklick liest eines, Entf entfernt sein Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Recently read</source>
+        <translation>Zuletzt gelesen</translation>
+    </message>
+    <message>
+        <source>Documents read lately, the latest first; Enter or a double-click reads one again, Delete removes it from the history</source>
+        <translation>Zuletzt gelesene Dokumente, das neueste zuerst; Eingabe oder ein Doppelklick liest eines erneut, Entf entfernt es aus dem Verlauf</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Gelesen</translation>
+    </message>
+    <message>
+        <source>Why the lists are empty, when they cannot be read</source>
+        <translation>Warum die Listen leer sind, wenn sie sich nicht lesen lassen</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Öffnen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Reads the chosen document, as Read does</source>
+        <translation>Liest das gewählte Dokument, wie Lesen es tut</translation>
+    </message>
+    <message>
+        <source>Removes the chosen document from its list</source>
+        <translation>Entfernt das gewählte Dokument aus seiner Liste</translation>
+    </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Schließt dieses Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmarks:</source>
+        <translation>&amp;Lesezeichen:</translation>
+    </message>
+    <message>
+        <source>Recently &amp;read:</source>
+        <translation>&amp;Zuletzt gelesen:</translation>
+    </message>
+    <message>
+        <source>The bookmarks and history cannot be shown: %1</source>
+        <translation>Lesezeichen und Verlauf können nicht angezeigt werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Find in document</source>
@@ -455,6 +526,125 @@ Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
     <message>
         <source>Server</source>
         <translation>Server</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderTools</name>
+    <message>
+        <source>There is no document to bookmark.</source>
+        <translation>Es gibt kein Dokument für ein Lesezeichen.</translation>
+    </message>
+    <message>
+        <source>The bookmark could not be changed: %1</source>
+        <translation>Das Lesezeichen konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>Bookmarked: %1</source>
+        <translation>Lesezeichen gesetzt: %1</translation>
+    </message>
+    <message>
+        <source>Bookmark removed: %1</source>
+        <translation>Lesezeichen entfernt: %1</translation>
+    </message>
+    <message>
+        <source>Community News</source>
+        <translation>Neuigkeiten</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Betreff:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Webseite:</translation>
+    </message>
+    <message>
+        <source>There is no document to print.</source>
+        <translation>Es gibt kein Dokument zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Print Document</source>
+        <translation>Dokument drucken</translation>
+    </message>
+    <message>
+        <source>There is no document to save.</source>
+        <translation>Es gibt kein Dokument zum Speichern.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Web page (*.html *.htm)</source>
+        <translation>Webseite (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Reiner Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Save Document As</source>
+        <translation>Dokument speichern unter</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>What the last action in the reader did</source>
+        <translation>Was die letzte Aktion im Leser bewirkt hat</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vorwärts</translation>
+    </message>
+    <message>
+        <source>Boo&amp;kmark This Document</source>
+        <translation>Als &amp;Lesezeichen merken</translation>
+    </message>
+    <message>
+        <source>Bookmarks and &amp;History...</source>
+        <translation>Lesezeichen und Verla&amp;uf...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern u&amp;nter...</translation>
+    </message>
+    <message>
+        <source>No document has been read yet.</source>
+        <translation>Es wurde noch kein Dokument gelesen.</translation>
+    </message>
+    <message>
+        <source>This is the first document read since the start.</source>
+        <translation>Das ist das erste Dokument, das seit dem Start gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>This is the last document read.</source>
+        <translation>Das ist das zuletzt gelesene Dokument.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 on disk is gone; read it again from the search.</source>
+        <translation>Die Kopie von %1 auf der Festplatte ist verschwunden; lesen Sie es erneut über die Suche.</translation>
     </message>
 </context>
 <context>

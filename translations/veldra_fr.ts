@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BookmarksWindow</name>
+    <message>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Bookmarks and history</source>
+        <translation>Signets et historique</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>Bookmarked documents, the latest first; Enter or a double-click reads one, Delete removes its bookmark</source>
+        <translation>Documents marqués d’un signet, le plus récent en premier ; Entrée ou un double-clic en lit un, Suppr retire son signet</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Ajouté</translation>
+    </message>
+    <message>
+        <source>Recently read</source>
+        <translation>Lus récemment</translation>
+    </message>
+    <message>
+        <source>Documents read lately, the latest first; Enter or a double-click reads one again, Delete removes it from the history</source>
+        <translation>Documents lus récemment, le plus récent en premier ; Entrée ou un double-clic en relit un, Suppr le retire de l’historique</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lu</translation>
+    </message>
+    <message>
+        <source>Why the lists are empty, when they cannot be read</source>
+        <translation>Pourquoi les listes sont vides, quand elles ne peuvent pas être lues</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Reads the chosen document, as Read does</source>
+        <translation>Lit le document choisi, comme Lire</translation>
+    </message>
+    <message>
+        <source>Removes the chosen document from its list</source>
+        <translation>Retire le document choisi de sa liste</translation>
+    </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Ferme cette fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmarks:</source>
+        <translation>Si&amp;gnets :</translation>
+    </message>
+    <message>
+        <source>Recently &amp;read:</source>
+        <translation>&amp;Lus récemment :</translation>
+    </message>
+    <message>
+        <source>The bookmarks and history cannot be shown: %1</source>
+        <translation>Impossible d’afficher les signets et l’historique : %1</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Find in document</source>
@@ -455,6 +526,125 @@ Veuillez vérifier vos paramètres de proxy...</translation>
     <message>
         <source>Server</source>
         <translation>Serveur</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderTools</name>
+    <message>
+        <source>There is no document to bookmark.</source>
+        <translation>Il n’y a aucun document à marquer d’un signet.</translation>
+    </message>
+    <message>
+        <source>The bookmark could not be changed: %1</source>
+        <translation>Le signet n’a pas pu être modifié : %1</translation>
+    </message>
+    <message>
+        <source>Bookmarked: %1</source>
+        <translation>Signet ajouté : %1</translation>
+    </message>
+    <message>
+        <source>Bookmark removed: %1</source>
+        <translation>Signet retiré : %1</translation>
+    </message>
+    <message>
+        <source>Community News</source>
+        <translation>Actualités</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Sujet :</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Auteur :</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version :</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Site web :</translation>
+    </message>
+    <message>
+        <source>There is no document to print.</source>
+        <translation>Il n’y a aucun document à imprimer.</translation>
+    </message>
+    <message>
+        <source>Print Document</source>
+        <translation>Imprimer le document</translation>
+    </message>
+    <message>
+        <source>There is no document to save.</source>
+        <translation>Il n’y a aucun document à enregistrer.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Web page (*.html *.htm)</source>
+        <translation>Page web (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Texte brut (*.txt)</translation>
+    </message>
+    <message>
+        <source>Save Document As</source>
+        <translation>Enregistrer le document sous</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Enregistré sous %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>What the last action in the reader did</source>
+        <translation>Ce qu’a fait la dernière action dans le lecteur</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Boo&amp;kmark This Document</source>
+        <translation>Marquer d’un si&amp;gnet</translation>
+    </message>
+    <message>
+        <source>Bookmarks and &amp;History...</source>
+        <translation>Signets et &amp;historique...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer s&amp;ous...</translation>
+    </message>
+    <message>
+        <source>No document has been read yet.</source>
+        <translation>Aucun document n’a encore été lu.</translation>
+    </message>
+    <message>
+        <source>This is the first document read since the start.</source>
+        <translation>C’est le premier document lu depuis le démarrage.</translation>
+    </message>
+    <message>
+        <source>This is the last document read.</source>
+        <translation>C’est le dernier document lu.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 on disk is gone; read it again from the search.</source>
+        <translation>La copie de %1 sur le disque a disparu ; relisez-le depuis la recherche.</translation>
     </message>
 </context>
 <context>

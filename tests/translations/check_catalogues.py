@@ -21,6 +21,8 @@ WINDOWS = {
     "progress window": {"Form2"},
     "Functions menu": {"Form3"},
     "proxy dialog": {"Form5"},
+    "reader's menu": {"ReaderTools"},
+    "bookmarks window": {"BookmarksWindow"},
 }
 
 
