@@ -426,6 +426,62 @@ Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
         <source>Please wait, searching...</source>
         <translation>Bitte warten, es wird gesucht...</translation>
     </message>
+    <message>
+        <source>Search in document text</source>
+        <translation>Im Dokumenttext suchen</translation>
+    </message>
+    <message>
+        <source>Search the words of the downloaded documents, not only the subjects; Ctrl+Shift+T</source>
+        <translation>Durchsucht die Wörter der heruntergeladenen Dokumente, nicht nur die Betreffs; Strg+Umschalt+T</translation>
+    </message>
+    <message>
+        <source>Make the library available offline</source>
+        <translation>Offline verfügbar machen</translation>
+    </message>
+    <message>
+        <source>Downloads every document of the index that is not stored yet or has changed on the server; Ctrl+Shift+O</source>
+        <translation>Lädt jedes Dokument des Verzeichnisses herunter, das noch nicht gespeichert ist oder sich auf dem Server geändert hat; Strg+Umschalt+O</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+T</source>
+        <translation>Strg+Umschalt+T</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Strg+Umschalt+O</translation>
+    </message>
+    <message>
+        <source>Offline copy</source>
+        <translation>Offline-Kopie</translation>
+    </message>
+    <message>
+        <source>Search in document text rebuilt from the stored documents: %1</source>
+        <translation>Suche im Dokumenttext aus den gespeicherten Dokumenten neu aufgebaut: %1</translation>
+    </message>
+    <message>
+        <source>Offline copy of %1</source>
+        <translation>Offline-Kopie vom %1</translation>
+    </message>
+    <message>
+        <source>Documents new on the server: %1</source>
+        <translation>Neue Dokumente auf dem Server: %1</translation>
+    </message>
+    <message>
+        <source>Documents changed on the server: %1</source>
+        <translation>Geänderte Dokumente auf dem Server: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 documents; the next time goes on from there.</source>
+        <translation>Nach %1 von %2 Dokumenten abgebrochen; beim nächsten Mal geht es dort weiter.</translation>
+    </message>
+    <message>
+        <source>Documents that could not be downloaded: %1</source>
+        <translation>Dokumente, die nicht heruntergeladen werden konnten: %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -526,6 +582,21 @@ Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
     <message>
         <source>Server</source>
         <translation>Server</translation>
+    </message>
+</context>
+<context>
+    <name>FullTextList</name>
+    <message>
+        <source>Subject</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <source>Found in the text</source>
+        <translation>Im Text gefunden</translation>
+    </message>
+    <message>
+        <source> (updated since you read it)</source>
+        <translation> (seit dem Lesen aktualisiert)</translation>
     </message>
 </context>
 <context>
@@ -645,6 +716,33 @@ Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
     <message>
         <source>The copy of %1 on disk is gone; read it again from the search.</source>
         <translation>Die Kopie von %1 auf der Festplatte ist verschwunden; lesen Sie es erneut über die Suche.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Make the library available offline</source>
+        <translation>Offline verfügbar machen</translation>
+    </message>
+    <message>
+        <source>Progress of the download</source>
+        <translation>Fortschritt des Downloads</translation>
+    </message>
+    <message>
+        <source>Documents done</source>
+        <translation>Erledigte Dokumente</translation>
+    </message>
+    <message>
+        <source>Documents: %1 of %2, %3 downloaded</source>
+        <translation>Dokumente: %1 von %2, %3 heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Wird angehalten...</translation>
     </message>
 </context>
 <context>

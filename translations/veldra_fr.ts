@@ -426,6 +426,62 @@ Veuillez vérifier vos paramètres de proxy...</translation>
         <source>Please wait, searching...</source>
         <translation>Veuillez patienter, recherche en cours...</translation>
     </message>
+    <message>
+        <source>Search in document text</source>
+        <translation>Chercher dans le texte</translation>
+    </message>
+    <message>
+        <source>Search the words of the downloaded documents, not only the subjects; Ctrl+Shift+T</source>
+        <translation>Cherche dans les mots des documents téléchargés, pas seulement dans les sujets ; Ctrl+Maj+T</translation>
+    </message>
+    <message>
+        <source>Make the library available offline</source>
+        <translation>Rendre disponible hors ligne</translation>
+    </message>
+    <message>
+        <source>Downloads every document of the index that is not stored yet or has changed on the server; Ctrl+Shift+O</source>
+        <translation>Télécharge chaque document de l’index qui n’est pas encore enregistré ou qui a changé sur le serveur ; Ctrl+Maj+O</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+T</source>
+        <translation>Ctrl+Maj+T</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Maj+O</translation>
+    </message>
+    <message>
+        <source>Offline copy</source>
+        <translation>Copie hors ligne</translation>
+    </message>
+    <message>
+        <source>Search in document text rebuilt from the stored documents: %1</source>
+        <translation>Recherche dans le texte reconstruite à partir des documents enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>Offline copy of %1</source>
+        <translation>Copie hors ligne du %1</translation>
+    </message>
+    <message>
+        <source>Documents new on the server: %1</source>
+        <translation>Nouveaux documents sur le serveur : %1</translation>
+    </message>
+    <message>
+        <source>Documents changed on the server: %1</source>
+        <translation>Documents modifiés sur le serveur : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 documents; the next time goes on from there.</source>
+        <translation>Annulé après %1 documents sur %2 ; la prochaine fois reprendra à partir de là.</translation>
+    </message>
+    <message>
+        <source>Documents that could not be downloaded: %1</source>
+        <translation>Documents qui n’ont pas pu être téléchargés : %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -526,6 +582,21 @@ Veuillez vérifier vos paramètres de proxy...</translation>
     <message>
         <source>Server</source>
         <translation>Serveur</translation>
+    </message>
+</context>
+<context>
+    <name>FullTextList</name>
+    <message>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Found in the text</source>
+        <translation>Trouvé dans le texte</translation>
+    </message>
+    <message>
+        <source> (updated since you read it)</source>
+        <translation> (mis à jour depuis votre lecture)</translation>
     </message>
 </context>
 <context>
@@ -645,6 +716,33 @@ Veuillez vérifier vos paramètres de proxy...</translation>
     <message>
         <source>The copy of %1 on disk is gone; read it again from the search.</source>
         <translation>La copie de %1 sur le disque a disparu ; relisez-le depuis la recherche.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Make the library available offline</source>
+        <translation>Rendre disponible hors ligne</translation>
+    </message>
+    <message>
+        <source>Progress of the download</source>
+        <translation>Progression du téléchargement</translation>
+    </message>
+    <message>
+        <source>Documents done</source>
+        <translation>Documents terminés</translation>
+    </message>
+    <message>
+        <source>Documents: %1 of %2, %3 downloaded</source>
+        <translation>Documents : %1 sur %2, %3 téléchargés</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Arrêt en cours...</translation>
     </message>
 </context>
 <context>
