@@ -819,6 +819,10 @@ Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
         <source>Click here to send mail to %1</source>
         <translation>Hier klicken, um eine E-Mail an %1 zu schreiben</translation>
     </message>
+    <message>
+        <source>Copy Link Address</source>
+        <translation>Link-Adresse kopieren</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

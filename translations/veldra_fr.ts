@@ -819,6 +819,10 @@ Veuillez vérifier vos paramètres de proxy...</translation>
         <source>Click here to send mail to %1</source>
         <translation>Cliquez ici pour écrire à %1</translation>
     </message>
+    <message>
+        <source>Copy Link Address</source>
+        <translation>Copier l’adresse du lien</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
