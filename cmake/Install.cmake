@@ -129,6 +129,8 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 find_package(CURL 7.85 REQUIRED)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= ${CURL_VERSION_STRING}), ca-certificates")
-# Web and mail links open through xdg-open; without it they do nothing.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Web and mail links open through xdg-open; without it they do nothing. The
+# program's own texts are built in; the buttons of Qt's standard dialogs come
+# translated from Qt's catalogues.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 include(CPack)

@@ -6,7 +6,8 @@ pkgs=(cmake g++ make qt6-base-dev libfontconfig-dev qt6-image-formats-plugins li
       python3 xvfb xauth x11-utils tinyproxy unrtf
       imagemagick xdotool clang libclang-rt-14-dev appstream dpkg-dev file desktop-file-utils
       fonts-dejavu-core librsvg2-bin lintian man-db
-      dbus at-spi2-core python3-pyatspi qt6ct libqt6sql6-sqlite sqlite3 poppler-utils openbox)
+      dbus at-spi2-core python3-pyatspi qt6ct libqt6sql6-sqlite sqlite3 poppler-utils openbox
+      qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots: Veldra on the sample library under Xvfb, one
 # picture per panel, the reader at twice the scale and the news in a dark theme,
+# and each panel, the proxy dialog and a failure box in German and French,
 # written to docs/screenshots/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,3 +18,5 @@ shots() {
 shots tour 1024x700
 shots scale_2 1920x1080
 shots dark_theme 1024x700
+shots language_de 1024x700
+shots language_fr 1024x700

@@ -1,5 +1,6 @@
 #include "desktop/Display.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -34,7 +35,7 @@ QString MissingDisplay(const QString &platformOption, const QString &displayOpti
     if (platforms.trimmed().isEmpty()) {
         if (HasX11(displayOption, environment) || HasWayland(environment))
             return QString();
-        return QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+        return QCoreApplication::translate("desktop", "neither DISPLAY nor WAYLAND_DISPLAY is set");
     }
     // A list such as "wayland;xcb" is tried in order; one that can work is enough.
     // Platforms that draw elsewhere (offscreen, minimal, vnc, eglfs...) need no
@@ -57,7 +58,7 @@ QString MissingDisplay(const QString &platformOption, const QString &displayOpti
     if (wanted.isEmpty())
         return QString();
     wanted.removeDuplicates();
-    return QStringLiteral("the platform \"%1\" needs %2, which is not set")
+    return QCoreApplication::translate("desktop", "the platform \"%1\" needs %2, which is not set")
         .arg(platforms, wanted.join(QStringLiteral(" or ")));
 }
 

@@ -36,7 +36,8 @@ Result<QString> DownloadFaq(transfer::Channels &net, const settings::Module1 &st
         return Error{replaceable.error()};
 
     net.ApplyHttpProxy(state.Proxies());
-    progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Downloading FAQ..."), true, true);
+    progress.ShowProgress(QCoreApplication::translate("faq", "Please wait..."),
+                          QCoreApplication::translate("faq", "Downloading FAQ..."), true, true);
     net.WaitForTransfer(HTTP, state.Proxies());
     HTTP.setProtocol(transfer::Protocol::HTTP);
     HTTP.setRequestTimeout(kFaqRequestTimeoutSeconds);

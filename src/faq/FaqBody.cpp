@@ -4,6 +4,8 @@
 #include "text/TextFile.h"
 #include "text/Trim.h"
 
+#include <QCoreApplication>
+
 namespace veldra::faq
 {
 
@@ -83,7 +85,7 @@ Result<FaqDocument> ReadFaqDocument(const QString &untrimmed)
     const QString path = text::TrimBlanks(untrimmed);
     FaqDocument read;
     if (path.isEmpty()) {
-        read.header.ErrorText = QStringLiteral("Error, no file!");
+        read.header.ErrorText = QCoreApplication::translate("faq", "Error, no file!");
         return read;
     }
     text::TextFileReader file;

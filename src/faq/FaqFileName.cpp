@@ -1,5 +1,6 @@
 #include "faq/FaqFileName.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <QUrl>
@@ -40,7 +41,7 @@ Status IsPlainFaqFileName(const QString &name)
     const bool plain =
         !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") && !HasUnsafeCharacter(name);
     if (!plain)
-        return Error{QStringLiteral("the file name %1 is not a plain file name").arg(Shown(name))};
+        return Error{QCoreApplication::translate("faq", "the file name %1 is not a plain file name").arg(Shown(name))};
     return {};
 }
 
@@ -52,7 +53,8 @@ Status IsNotProgramFileName(const QString &name, const QString &executableName)
                           name.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive) ||
                           (!executableName.isEmpty() && name.compare(executableName, Qt::CaseInsensitive) == 0);
     if (programs)
-        return Error{QStringLiteral("the file name %1 is one of the program's own files").arg(Shown(name))};
+        return Error{
+            QCoreApplication::translate("faq", "the file name %1 is one of the program's own files").arg(Shown(name))};
     return {};
 }
 
@@ -63,7 +65,8 @@ Status IsReplaceableLocalCopy(const QString &path, const QString &name)
     const bool replaceable =
         !info.isSymLink() && (!info.exists() || (info.isFile() && !(info.permissions() & runnable)));
     if (!replaceable)
-        return Error{QStringLiteral("the file name %1 belongs to a file that is not a FAQ document").arg(Shown(name))};
+        return Error{QCoreApplication::translate("faq", "the file name %1 belongs to a file that is not a FAQ document")
+                         .arg(Shown(name))};
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include "transfer/Progress.h"
 #include "transfer/TransferChannel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace veldra::index
@@ -62,7 +63,7 @@ Status DownloadIndex(transfer::Channels &net, const settings::Module1 &state, tr
     HTTP.setProtocol(transfer::Protocol::HTTP);
     net.WaitForTransfer(HTTP, state.Proxies());
     progress.setValue(75);
-    progress.setStatus(QStringLiteral("Downloading script..."));
+    progress.setStatus(QCoreApplication::translate("index", "Downloading script..."));
     progress.setValue(50);
     IndexBytes bytes(progress);
     const Status fetched =
@@ -74,7 +75,7 @@ Status DownloadIndex(transfer::Channels &net, const settings::Module1 &state, tr
     }
     net.WaitForTransfer(HTTP, state.Proxies());
     progress.setValue(99);
-    progress.setStatus(QStringLiteral("Loading..."));
+    progress.setStatus(QCoreApplication::translate("index", "Loading..."));
     HTTP.setUrl(QString());
     progress.setValue(100);
     return {};

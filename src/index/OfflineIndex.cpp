@@ -4,6 +4,8 @@
 #include "settings/Module1.h"
 #include "settings/OfflineCopies.h"
 
+#include <QCoreApplication>
+
 namespace veldra::index
 {
 
@@ -15,7 +17,8 @@ QString RestoreIndex(const settings::Module1 &state)
         qCDebug(lcIndex) << "no offline index:" << restored.error();
         return QString();
     }
-    const QString note = QStringLiteral("Offline index of ") + settings::OfflineDate(restored.value());
+    const QString note =
+        QCoreApplication::translate("index", "Offline index of ") + settings::OfflineDate(restored.value());
     qCDebug(lcIndex) << note;
     return note;
 }

@@ -4,6 +4,8 @@
 #include "index/Log.h"
 #include "text/Trim.h"
 
+#include <QCoreApplication>
+
 namespace veldra::index
 {
 
@@ -34,12 +36,13 @@ QString ShownSubject(const QString &subject)
 
 QString CheckingText(const QString &subject)
 {
-    return QStringLiteral("Checking server's filename for subject: ") + ShownSubject(subject);
+    return QCoreApplication::translate("index", "Checking server's filename for subject: %1")
+        .arg(ShownSubject(subject));
 }
 
 QString FoundText(qsizetype count)
 {
-    return QStringLiteral("Found: ") + QString::number(count);
+    return QCoreApplication::translate("index", "Found: %n", nullptr, int(count));
 }
 
 } // namespace veldra::index

@@ -3,6 +3,8 @@
 #include "links/LinkAddress.h"
 #include "text/Trim.h"
 
+#include <QCoreApplication>
+
 namespace veldra::links
 {
 
@@ -24,6 +26,16 @@ int PrefixLength(const QString &word)
         break;
     }
     return 0;
+}
+
+QString NavigateTip(const QString &target)
+{
+    return QCoreApplication::translate("links", "Click here to navigate at %1").arg(target);
+}
+
+QString MailTip(const QString &address)
+{
+    return QCoreApplication::translate("links", "Click here to send mail to %1").arg(address);
 }
 
 } // namespace
@@ -51,11 +63,11 @@ QString LinkToolTip(const QString &word)
     const QString address = LinkAddress(word);
     switch (ClassifyLink(word)) {
     case LinkClass::WebLink:
-        return QLatin1String("Click here to navigate at ") + address;
+        return NavigateTip(address);
     case LinkClass::PrefixedMailLink:
-        return QLatin1String("Click here to send mail to ") + address.mid(kMailPrefix.size());
+        return MailTip(address.mid(kMailPrefix.size()));
     case LinkClass::BareMailAddress:
-        return QLatin1String("Click here to send mail to ") + address;
+        return MailTip(address);
     case LinkClass::NotALink:
         break;
     }
@@ -79,8 +91,8 @@ QString LinkActivationTarget(const QString &word)
 QString HyperlinkToolTip(const QString &target)
 {
     if (target.startsWith(kMailPrefix, Qt::CaseInsensitive))
-        return QLatin1String("Click here to send mail to ") + target.mid(kMailPrefix.size());
-    return QLatin1String("Click here to navigate at ") + target;
+        return MailTip(target.mid(kMailPrefix.size()));
+    return NavigateTip(target);
 }
 
 bool HoldsWebsite(const QString &fieldText)

@@ -14,7 +14,7 @@ void AddCopyLinkAddress(QMenu *menu, const QString &address)
     if (!menu || address.isEmpty())
         return;
     QAction *first = menu->actions().value(0);
-    auto *copy = new QAction(QCoreApplication::translate("veldra::links::LinkMenu", "Copy Link Address"), menu);
+    auto *copy = new QAction(QCoreApplication::translate("links", "Copy Link Address"), menu);
     copy->setObjectName(QStringLiteral("copyLinkAddress"));
     QObject::connect(copy, &QAction::triggered, menu,
                      [address] { QGuiApplication::clipboard()->setText(address, QClipboard::Clipboard); });

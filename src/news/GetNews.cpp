@@ -7,6 +7,8 @@
 #include "transfer/Progress.h"
 #include "transfer/TransferChannel.h"
 
+#include <QCoreApplication>
+
 namespace veldra::news
 {
 
@@ -17,18 +19,18 @@ constexpr int kNewsRequestTimeoutSeconds = 120;
 
 QString OfflineNewsText()
 {
-    return QStringLiteral("No news to show , because you are offline.\r\n"
-                          "Select 'Get News' in the 'On-line' menu if you are online.");
+    return QCoreApplication::translate("news", "No news to show , because you are offline.\r\n"
+                                               "Select 'Get News' in the 'On-line' menu if you are online.");
 }
 
 QString NewsFailureText(const QString &description)
 {
-    return QStringLiteral("Unable to receive news: ") + description;
+    return QCoreApplication::translate("news", "Unable to receive news: ") + description;
 }
 
 QString BlankNewsText()
 {
-    return QStringLiteral("Could not retrieve news, please check you proxy settings!");
+    return QCoreApplication::translate("news", "Could not retrieve news, please check you proxy settings!");
 }
 
 QString NewsFile(const settings::Module1 &state)
@@ -38,8 +40,8 @@ QString NewsFile(const settings::Module1 &state)
 
 Status DownloadNews(transfer::Channels &net, const settings::Module1 &state, transfer::Progress &progress)
 {
-    progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Download news from server..."), true,
-                          false);
+    progress.ShowProgress(QCoreApplication::translate("news", "Please wait..."),
+                          QCoreApplication::translate("news", "Download news from server..."), true, false);
     transfer::TransferChannel &channel = net.HTTP();
     channel.setRequestTimeout(kNewsRequestTimeoutSeconds);
     net.ApplyHttpProxy(state.Proxies());

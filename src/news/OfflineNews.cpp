@@ -4,6 +4,7 @@
 #include "settings/Module1.h"
 #include "settings/OfflineCopies.h"
 
+#include <QCoreApplication>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -28,7 +29,8 @@ Result<QStringList> RestoreNews(NewsOutcome outcome, const settings::Module1 &st
         qCDebug(lcNews) << "no offline news:" << restored.error();
         return Error{restored.error()};
     }
-    QStringList lines{QStringLiteral("Offline: news of ") + settings::OfflineDate(restored.value())};
+    QStringList lines{QCoreApplication::translate("news", "Offline: news of ") +
+                      settings::OfflineDate(restored.value())};
     if (outcome == NewsOutcome::Failed && !whyFailed.isEmpty())
         lines << whyFailed;
     return lines;

@@ -6,6 +6,7 @@
 #include "text/CodePage.h"
 #include "text/OrdinaryFile.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QPointer>
@@ -74,12 +75,12 @@ Status RichTextBox::loadRtf(const QByteArray &data)
         slices.start(0);
         loop.exec();
         if (!self)
-            return Error{QStringLiteral("The box was closed while the document was loading.")};
+            return Error{QCoreApplication::translate("richtext", "The box was closed while the document was loading.")};
         if (!loader.done())
-            return Error{QStringLiteral("The document load was stopped.")};
+            return Error{QCoreApplication::translate("richtext", "The document load was stopped.")};
     }
     if (m_generation != generation)
-        return Error{QStringLiteral("Newer text replaced the document while it was loading.")};
+        return Error{QCoreApplication::translate("richtext", "Newer text replaced the document while it was loading.")};
     adopt(doc.release());
     return {};
 }

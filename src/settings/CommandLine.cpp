@@ -37,16 +37,19 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     // Qt's own options come with one dash ("-platform xcb"), as they always have.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Searches and reads the FAQ library that a web server publishes in /software/corvane/."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Print this summary of the options and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Print the program's name and version and exit."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "settings", "Searches and reads the FAQ library that a web server publishes in /software/corvane/."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("settings", "Print this summary of the options and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("settings", "Print the program's name and version and exit."));
     const QCommandLineOption server(
         QStringLiteral("server"),
-        QStringLiteral("Use the library on the server at <URL> (http or https, for example "
-                       "https://faq.example.org/) instead of the one the program was built for."),
+        QCoreApplication::translate("settings",
+                                    "Use the library on the server at <URL> (http or https, for example "
+                                    "https://faq.example.org/) instead of the one the program was built for."),
         QStringLiteral("URL"));
     parser.addOption(help);
     parser.addOption(version);
@@ -56,7 +59,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     CommandLine result;
     const auto refuse = [&](const QString &why) {
         result.action = CommandLine::Action::Refuse;
-        result.text = QStringLiteral("%1: %2 (%1 --help lists the options)").arg(program, why);
+        result.text = QCoreApplication::translate("settings", "%1: %2 (%1 --help lists the options)").arg(program, why);
         return result;
     };
     if (!parser.parse(arguments))
@@ -66,7 +69,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         // The parser names the program only once an application object exists,
         // and then by its full path; the usage line names it as it was called.
         const QString text = parser.helpText();
-        result.text = QStringLiteral("Usage: %1 [options]").arg(program) + text.mid(text.indexOf(QLatin1Char('\n')));
+        result.text = QCoreApplication::translate("settings", "Usage: %1 [options]").arg(program) +
+                      text.mid(text.indexOf(QLatin1Char('\n')));
         return result;
     }
     if (parser.isSet(version)) {
@@ -75,7 +79,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         return result;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return refuse(QCoreApplication::translate("settings", "Unexpected argument '%1'.")
+                          .arg(parser.positionalArguments().first()));
     if (parser.isSet(server))
         result.server = parser.value(server);
     result.platform = parser.value(QStringLiteral("platform"));

@@ -4,6 +4,7 @@
 #include "text/OrdinaryFile.h"
 #include "text/ReplacementFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,7 @@ constexpr qint64 kChunk = 64 * 1024;
 
 Error CannotCopy(const QString &from, const QString &to, const QString &reason)
 {
-    return Error{QStringLiteral("Cannot copy %1 to %2: %3").arg(from, to, reason)};
+    return Error{QCoreApplication::translate("settings", "Cannot copy %1 to %2: %3").arg(from, to, reason)};
 }
 
 } // namespace
@@ -46,9 +47,9 @@ Status OfflineCopies::keep(const QString &workFile) const
 {
     // No folder is no cache, never the current or the root folder.
     if (m_folder.isEmpty())
-        return Error{QStringLiteral("No folder for offline copies")};
+        return Error{QCoreApplication::translate("settings", "No folder for offline copies")};
     if (!QDir().mkpath(m_folder))
-        return Error{QStringLiteral("Cannot make the folder ") + m_folder};
+        return Error{QCoreApplication::translate("settings", "Cannot make the folder ") + m_folder};
     const Status copied = CopyFileSafely(workFile, copyOf(workFile));
     qCDebug(lcSettings) << "offline copy of" << workFile << (copied ? QStringLiteral("kept") : copied.error());
     return copied;
@@ -57,12 +58,12 @@ Status OfflineCopies::keep(const QString &workFile) const
 Result<QDateTime> OfflineCopies::restore(const QString &workFile) const
 {
     if (m_folder.isEmpty())
-        return Error{QStringLiteral("No folder for offline copies")};
+        return Error{QCoreApplication::translate("settings", "No folder for offline copies")};
     const QString copy = copyOf(workFile);
     const QFileInfo info(copy);
     // Only a plain file counts: a link or a folder in the cache is nothing we kept.
     if (info.isSymLink() || !info.isFile())
-        return Error{QStringLiteral("No offline copy of ") + info.fileName()};
+        return Error{QCoreApplication::translate("settings", "No offline copy of ") + info.fileName()};
     const QDateTime downloaded = info.lastModified();
     if (const Status copied = CopyFileSafely(copy, workFile); !copied)
         return Error{copied.error()};
@@ -97,8 +98,10 @@ Status CopyFileSafely(const QString &from, const QString &to)
 
 QString OfflineDate(const QDateTime &when)
 {
-    // The program speaks English; the day is written as its texts write it.
-    return QLocale::c().toString(when.date(), QStringLiteral("d MMMM yyyy"));
+    // The day is written in the language of the program's texts, which need
+    // not be the locale's: each catalogue names its own language and format.
+    const QLocale language(QCoreApplication::translate("settings", "C", "the locale the dates are written in"));
+    return language.toString(when.date(), QCoreApplication::translate("settings", "d MMMM yyyy", "date format"));
 }
 
 } // namespace veldra::settings

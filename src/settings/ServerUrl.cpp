@@ -4,6 +4,7 @@
 #include "settings/Module1.h"
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <algorithm>
@@ -44,25 +45,26 @@ Result<QString> LibraryUrlFor(const QString &server)
     const QString text = server.trimmed();
     const QUrl url(text);
     const auto refuse = [&text](const QString &why) -> Result<QString> {
-        return Error{QStringLiteral("\"%1\" is not a server address Veldra can use: %2").arg(MaskedAddress(text), why)};
+        return Error{QCoreApplication::translate("settings", "\"%1\" is not a server address Veldra can use: %2")
+                         .arg(MaskedAddress(text), why)};
     };
     if (text.isEmpty())
-        return refuse(QStringLiteral("it is empty"));
+        return refuse(QCoreApplication::translate("settings", "it is empty"));
     // Qt's reason goes on to repeat the whole address; the reason is enough.
     if (!url.isValid())
         return refuse(url.errorString().section(QStringLiteral("; source was"), 0, 0));
     // The transfer channels speak http and https and nothing else.
     if (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))
-        return refuse(QStringLiteral("only http and https addresses are supported"));
+        return refuse(QCoreApplication::translate("settings", "only http and https addresses are supported"));
     if (url.host().isEmpty())
-        return refuse(QStringLiteral("it names no host"));
+        return refuse(QCoreApplication::translate("settings", "it names no host"));
     if (url.port() == 0)
-        return refuse(QStringLiteral("port 0 is no port"));
+        return refuse(QCoreApplication::translate("settings", "port 0 is no port"));
     // A name and password would travel in the clear and show in every message.
     if (!url.userInfo().isEmpty())
-        return refuse(QStringLiteral("a user name or password is not supported"));
+        return refuse(QCoreApplication::translate("settings", "a user name or password is not supported"));
     if (url.hasQuery() || url.hasFragment())
-        return refuse(QStringLiteral("it must name a folder, without \"?\" or \"#\""));
+        return refuse(QCoreApplication::translate("settings", "it must name a folder, without \"?\" or \"#\""));
 
     QString path = url.path();
     if (!path.endsWith(QLatin1Char('/')))

@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 #include <QStringDecoder>
@@ -69,7 +70,7 @@ Status SaveSetting(const QString &appName, const QString &section, const QString
     store.sync();
     // A file QSettings could not parse is rewritten whole; only a failed write counts.
     if (store.status() == QSettings::AccessError)
-        return Error{QStringLiteral("cannot write ") + store.fileName()};
+        return Error{QCoreApplication::translate("settings", "cannot write ") + store.fileName()};
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "shell/StoreHandle.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,7 +29,7 @@ QTreeWidget *MakeList(QWidget *parent, const char *name, const QString &accessib
     list->setAccessibleDescription(description);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
-    list->setHeaderLabels({BookmarksWindow::tr("Subject"), whenHeading});
+    list->setHeaderLabels({QCoreApplication::translate("BookmarksWindow", "Subject"), whenHeading});
     list->header()->setStretchLastSection(false);
     list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -51,34 +52,43 @@ BookmarksWindow::BookmarksWindow(StoreHandle &store, std::function<void(const QS
 {
     setObjectName(QStringLiteral("BookmarksWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Bookmarks and history"));
-    m_bookmarks = MakeList(this, "lstBookmarks", tr("Bookmarks"),
-                           tr("Bookmarked documents, the latest first; Enter or a double-click reads one, "
-                              "Delete removes its bookmark"),
-                           tr("Added"));
-    m_history = MakeList(this, "lstHistory", tr("Recently read"),
-                         tr("Documents read lately, the latest first; Enter or a double-click reads one again, "
-                            "Delete removes it from the history"),
-                         tr("Read"));
+    setWindowTitle(QCoreApplication::translate("BookmarksWindow", "Bookmarks and history"));
+    m_bookmarks =
+        MakeList(this, "lstBookmarks", QCoreApplication::translate("BookmarksWindow", "Bookmarks"),
+                 QCoreApplication::translate(
+                     "BookmarksWindow", "Bookmarked documents, the latest first; Enter or a double-click reads one, "
+                                        "Delete removes its bookmark"),
+                 QCoreApplication::translate("BookmarksWindow", "Added"));
+    m_history = MakeList(
+        this, "lstHistory", QCoreApplication::translate("BookmarksWindow", "Recently read"),
+        QCoreApplication::translate("BookmarksWindow",
+                                    "Documents read lately, the latest first; Enter or a double-click reads one again, "
+                                    "Delete removes it from the history"),
+        QCoreApplication::translate("BookmarksWindow", "Read"));
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblNote"));
     m_note->setWordWrap(true);
-    m_note->setAccessibleDescription(tr("Why the lists are empty, when they cannot be read"));
+    m_note->setAccessibleDescription(
+        QCoreApplication::translate("BookmarksWindow", "Why the lists are empty, when they cannot be read"));
     auto *buttons = new QDialogButtonBox(this);
-    m_openButton = buttons->addButton(tr("&Open"), QDialogButtonBox::ActionRole);
-    m_removeButton = buttons->addButton(tr("Re&move"), QDialogButtonBox::ActionRole);
+    m_openButton =
+        buttons->addButton(QCoreApplication::translate("BookmarksWindow", "&Open"), QDialogButtonBox::ActionRole);
+    m_removeButton =
+        buttons->addButton(QCoreApplication::translate("BookmarksWindow", "Re&move"), QDialogButtonBox::ActionRole);
     m_closeButton = buttons->addButton(QDialogButtonBox::Close);
     m_openButton->setObjectName(QStringLiteral("cmdOpen"));
     m_removeButton->setObjectName(QStringLiteral("cmdRemove"));
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
-    m_openButton->setAccessibleDescription(tr("Reads the chosen document, as Read does"));
-    m_removeButton->setAccessibleDescription(tr("Removes the chosen document from its list"));
-    m_closeButton->setAccessibleDescription(tr("Closes this window"));
+    m_openButton->setAccessibleDescription(
+        QCoreApplication::translate("BookmarksWindow", "Reads the chosen document, as Read does"));
+    m_removeButton->setAccessibleDescription(
+        QCoreApplication::translate("BookmarksWindow", "Removes the chosen document from its list"));
+    m_closeButton->setAccessibleDescription(QCoreApplication::translate("BookmarksWindow", "Closes this window"));
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Caption(tr("&Bookmarks:"), m_bookmarks, this));
+    layout->addWidget(Caption(QCoreApplication::translate("BookmarksWindow", "&Bookmarks:"), m_bookmarks, this));
     layout->addWidget(m_bookmarks, 1);
-    layout->addWidget(Caption(tr("Recently &read:"), m_history, this));
+    layout->addWidget(Caption(QCoreApplication::translate("BookmarksWindow", "Recently &read:"), m_history, this));
     layout->addWidget(m_history, 2);
     layout->addWidget(m_note);
     layout->addWidget(buttons);
@@ -118,7 +128,8 @@ void BookmarksWindow::fill(QTreeWidget *list, const Result<QList<store::ReadingE
     list->clear();
     if (!entries) {
         qCWarning(lcShell) << "the bookmarks and history cannot be read:" << entries.error();
-        m_note->setText(tr("The bookmarks and history cannot be shown: %1").arg(entries.error()));
+        m_note->setText(QCoreApplication::translate("BookmarksWindow", "The bookmarks and history cannot be shown: %1")
+                            .arg(entries.error()));
         return;
     }
     const QLocale locale;

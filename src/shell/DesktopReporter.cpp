@@ -2,6 +2,8 @@
 
 #include "shell/Log.h"
 
+#include <QCoreApplication>
+
 namespace veldra::shell
 {
 
@@ -13,8 +15,14 @@ void DesktopReporter::MsgBox(const QString &text, desktop::MsgBoxStyle style, co
 
 QString ConnectionErrorText(const QString &description)
 {
-    return QStringLiteral("Error while connecting to server using HTTP protocol: ") + description +
-           QStringLiteral("\r\nPlease check your proxy settings...");
+    return QCoreApplication::translate("Form1", "Error while connecting to server using HTTP protocol: %1\r\n"
+                                                "Please check your proxy settings...")
+        .arg(description);
+}
+
+QString ErrorTitle(const QString &appName)
+{
+    return QCoreApplication::translate("Form1", "%1 - Error").arg(appName);
 }
 
 } // namespace veldra::shell

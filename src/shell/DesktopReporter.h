@@ -15,5 +15,7 @@ public:
 // The message of a failed download: the failure's description between the
 // program's fixed lines.
 QString ConnectionErrorText(const QString &description);
+// The title of a failure's box: "Veldra - Error".
+QString ErrorTitle(const QString &appName);
 
 } // namespace veldra::shell

@@ -3,6 +3,7 @@
 #include "desktop/Layout.h"
 #include "richtext/RichTextBox.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,20 +38,24 @@ FindBar::FindBar(richtext::RichTextBox *body, const char *name)
     , m_bodyTwips(desktop::TwipsGeometry(body))
 {
     setObjectName(QLatin1String(name));
-    setAccessibleName(QStringLiteral("Find in document"));
+    setAccessibleName(QCoreApplication::translate("FindBar", "Find in document"));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("findText"));
-    m_text->setAccessibleName(QStringLiteral("Find"));
-    m_text->setAccessibleDescription(QStringLiteral("Text to find in the document; Enter finds the next match, "
-                                                    "Shift+Enter the previous one, Escape closes the bar"));
-    m_previous = MakeButton(QStringLiteral("&Previous"), QStringLiteral("Goes to the previous match"), this);
+    m_text->setAccessibleName(QCoreApplication::translate("FindBar", "Find"));
+    m_text->setAccessibleDescription(
+        QCoreApplication::translate("FindBar", "Text to find in the document; Enter finds the next match, "
+                                               "Shift+Enter the previous one, Escape closes the bar"));
+    m_previous = MakeButton(QCoreApplication::translate("FindBar", "&Previous"),
+                            QCoreApplication::translate("FindBar", "Goes to the previous match"), this);
     m_previous->setObjectName(QStringLiteral("findPrevious"));
-    m_next = MakeButton(QStringLiteral("&Next"), QStringLiteral("Goes to the next match"), this);
+    m_next = MakeButton(QCoreApplication::translate("FindBar", "&Next"),
+                        QCoreApplication::translate("FindBar", "Goes to the next match"), this);
     m_next->setObjectName(QStringLiteral("findNext"));
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("findCount"));
-    m_count->setAccessibleName(QStringLiteral("Matches"));
-    m_close = MakeButton(QStringLiteral("Close"), QStringLiteral("Closes the find bar"), this);
+    m_count->setAccessibleName(QCoreApplication::translate("FindBar", "Matches"));
+    m_close = MakeButton(QCoreApplication::translate("FindBar", "Close"),
+                         QCoreApplication::translate("FindBar", "Closes the find bar"), this);
     m_close->setObjectName(QStringLiteral("findClose"));
 
     auto *row = new QHBoxLayout(this);
@@ -216,12 +221,14 @@ QString FindBar::countText() const
     if (m_text->text().isEmpty())
         return QString();
     if (m_matches.isEmpty())
-        return QStringLiteral("No matches");
+        return QCoreApplication::translate("FindBar", "No matches");
     const QString total =
         m_matches.size() >= kMaxCounted ? QStringLiteral("%1+").arg(kMaxCounted) : QString::number(m_matches.size());
+    if (m_current < 0 && m_matches.size() < kMaxCounted)
+        return QCoreApplication::translate("FindBar", "%n matches", nullptr, int(m_matches.size()));
     if (m_current < 0)
-        return QStringLiteral("%1 matches").arg(total);
-    return QStringLiteral("%1 of %2").arg(m_current + 1).arg(total);
+        return QCoreApplication::translate("FindBar", "%1 matches").arg(total);
+    return QCoreApplication::translate("FindBar", "%1 of %2").arg(m_current + 1).arg(total);
 }
 
 void FindBar::keyPressEvent(QKeyEvent *event)

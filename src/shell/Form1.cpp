@@ -60,7 +60,7 @@ Form1::Form1(settings::Module1 &state, desktop::Reporter &reporter, Controls con
     , m_canvas(new desktop::TwipsCanvas(QSize(10425, 6810), this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Veldra v%1.%2 - written by the Veldra contributors")
+    setWindowTitle(QCoreApplication::translate("Form1", "Veldra v%1.%2 - written by the Veldra contributors")
                        .arg(VELDRA_VERSION_MAJOR)
                        .arg(VELDRA_VERSION_MINOR));
     // The program sets the icon for all its windows; drawn again here only
@@ -107,8 +107,8 @@ Form1::~Form1()
 void Form1::Form_Load()
 {
     m_progress.load().setWindowIcon(windowIcon());
-    m_progress.ShowProgress(QStringLiteral("Please wait..."), QStringLiteral("Connecting to the server..."), true,
-                            true);
+    m_progress.ShowProgress(QCoreApplication::translate("Form1", "Please wait..."),
+                            QCoreApplication::translate("Form1", "Connecting to the server..."), true, true);
     if (!m_built) {
         // The progress window goes to the screen before the controls are made.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -134,8 +134,7 @@ void Form1::Form_Load()
     Label2->setText(m_offlineIndex);
     // A cancel is the user's own act: the news panel says so, no box does.
     if (!index && !m_closing && !cancelled)
-        m_reporter.MsgBox(ConnectionErrorText(index.error()), MsgBoxStyle::Critical,
-                          m_state.AppName + QStringLiteral(" - Error"));
+        m_reporter.MsgBox(ConnectionErrorText(index.error()), MsgBoxStyle::Critical, ErrorTitle(m_state.AppName));
     desktop::DoEvents();
     if (cancelled)
         ShowOfflineNews(ShowNewsFailure(*News, index.error()), m_state, *News);
@@ -182,7 +181,7 @@ void Form1::SetTVNodes()
             if (item->data(0, kNodeKeyRole).toString() == n.parentKey)
                 parent = item;
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(TV);
-        item->setText(0, n.text);
+        item->setText(0, QCoreApplication::translate("Form1", n.text));
         item->setIcon(0, desktop::ImageList2(n.icon));
         item->setData(0, kNodeKeyRole, n.key);
         item->setData(0, kNodeIconRole, n.icon);
@@ -232,7 +231,7 @@ void Form1::NodeAction(QTreeWidgetItem *Node, bool openDialogs)
     QWidget *panels[] = {frameSearchOnline, frameNews, frameReader};
     if (!action->infoFirst)
         ApplyPanels(*action, panels);
-    Info->setText(action->info);
+    Info->setText(QCoreApplication::translate("Form1", action->info));
     if (action->infoFirst)
         ApplyPanels(*action, panels);
 
@@ -254,11 +253,13 @@ QString Form1::AboutText() const
     const QStringList lines = {
         m_state.AppName + QStringLiteral(" v") + QString::number(VELDRA_VERSION_MAJOR) + QLatin1Char('.') +
             QString::number(VELDRA_VERSION_MINOR),
-        QStringLiteral("Copyright (C) 2026 the Veldra contributors. Free software under the MIT licence."),
+        QCoreApplication::translate("Form1",
+                                    "Copyright (C) 2026 the Veldra contributors. Free software under the MIT licence."),
         QString(),
-        QStringLiteral("Comments are welcome by e-mail to the authors: veldra@example.org"),
-        QStringLiteral("Read the Community News for what is new, or visit " VELDRA_HOMEPAGE_URL),
-        QStringLiteral("Thanks to all the Veldra contributors for their help."),
+        QCoreApplication::translate("Form1", "Comments are welcome by e-mail to the authors: veldra@example.org"),
+        QCoreApplication::translate("Form1", "Read the Community News for what is new, or visit %1")
+            .arg(QStringLiteral(VELDRA_HOMEPAGE_URL)),
+        QCoreApplication::translate("Form1", "Thanks to all the Veldra contributors for their help."),
     };
     QString text;
     for (const QString &line : lines)
@@ -273,7 +274,8 @@ void Form1::cmdSearch_Click()
     const SearchPanel ui{txtSearchText, cmdSearch, cmdRead, lstResults, Label2};
     const SearchOutcome outcome = m_search.run(ui, m_state.IndexFile);
     if (outcome == SearchOutcome::NoText)
-        m_reporter.MsgBox(QStringLiteral("No text to search for!"), MsgBoxStyle::Exclamation, m_state.AppName);
+        m_reporter.MsgBox(QCoreApplication::translate("Form1", "No text to search for!"), MsgBoxStyle::Exclamation,
+                          m_state.AppName);
     // The hits come from an old copy of the index; the count says so.
     if (outcome == SearchOutcome::Listed && !m_offlineIndex.isEmpty())
         Label2->setText(Label2->text() + QStringLiteral(" (") + m_offlineIndex + QLatin1Char(')'));
@@ -284,8 +286,8 @@ void Form1::FillInFAQ()
 {
     ReaderPanel ui{txtSubject, txtAuthor, txtVersion, txtWebsite, txtFAQ};
     if (const Status filled = FillReaderPanel(ui, m_state); !filled) {
-        m_reporter.MsgBox(QStringLiteral("Could not load ") + m_state.FaqFile, MsgBoxStyle::Critical,
-                          m_state.AppName + QStringLiteral(" - Error"));
+        m_reporter.MsgBox(QCoreApplication::translate("Form1", "Could not load %1").arg(m_state.FaqFile),
+                          MsgBoxStyle::Critical, ErrorTitle(m_state.AppName));
         m_reporter.MsgBox(filled.error(), MsgBoxStyle::Plain);
     }
     // Show the beginnings of the fields and of the body: the link colouring leaves
@@ -307,8 +309,9 @@ void Form1::HTTP_StateChanged(transfer::TransferState State)
 {
     m_progress.setCancelEnabled(State == transfer::TransferState::Requesting);
     if (State == transfer::TransferState::Error && !m_closing)
-        m_reporter.MsgBox(QStringLiteral("Error while connecting to server using HTTP protocol: "),
-                          MsgBoxStyle::Critical, m_state.AppName + QStringLiteral(" - Error"));
+        m_reporter.MsgBox(
+            QCoreApplication::translate("Form1", "Error while connecting to server using HTTP protocol: "),
+            MsgBoxStyle::Critical, ErrorTitle(m_state.AppName));
 }
 
 void Form1::CancelDownload()
@@ -323,8 +326,8 @@ void Form1::CancelDownload()
 void Form1::FTP_StateChanged(transfer::TransferState State)
 {
     if (State == transfer::TransferState::Error && !m_closing)
-        m_reporter.MsgBox(QStringLiteral("Error while connecting to server using FTP protocol: "),
-                          MsgBoxStyle::Critical, m_state.AppName + QStringLiteral(" - Error"));
+        m_reporter.MsgBox(QCoreApplication::translate("Form1", "Error while connecting to server using FTP protocol: "),
+                          MsgBoxStyle::Critical, ErrorTitle(m_state.AppName));
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

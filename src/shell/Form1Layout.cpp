@@ -13,6 +13,7 @@
 #include "transfer/TransferChannel.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,9 +71,11 @@ void Form1::BuildLayout()
 
     // Search panel.
     frameSearchOnline = MakeFrame(client, "frameSearchOnline", 2760, 120, 7575, 6615);
-    Label1 = MakeLabel(frameSearchOnline, "Label1", QStringLiteral("Search on server for:"), 120, 360, 1485, 195);
+    Label1 = MakeLabel(frameSearchOnline, "Label1", QCoreApplication::translate("Form1", "Search on server for:"), 120,
+                       360, 1485, 195);
     txtSearchText = Place(new QLineEdit(frameSearchOnline), "txtSearchText", 120, 600, 3615, 285);
-    cmdSearch = Place(new QPushButton(QStringLiteral("&Search"), frameSearchOnline), "cmdSearch", 3840, 600, 1095, 255);
+    cmdSearch = Place(new QPushButton(QCoreApplication::translate("Form1", "&Search"), frameSearchOnline), "cmdSearch",
+                      3840, 600, 1095, 255);
     lstResults = Place(new QTreeWidget(frameSearchOnline), "lstResults", 120, 960, 7455, 5055);
     lstResults->setRootIsDecorated(false);
     lstResults->setIconSize(desktop::ImageListSize());
@@ -80,15 +83,16 @@ void Form1::BuildLayout()
     // The hit count's place in the old layout lies inside the result list, where
     // the list would hide it; it stands beside the Read button instead.
     Label2 = MakeLabel(frameSearchOnline, "Label2", QString(), 2400, 6180, 3975, 255);
-    cmdRead = Place(new QPushButton(QStringLiteral("&Read"), frameSearchOnline), "cmdRead", 240, 6120, 1935, 375);
+    cmdRead = Place(new QPushButton(QCoreApplication::translate("Form1", "&Read"), frameSearchOnline), "cmdRead", 240,
+                    6120, 1935, 375);
     cmdRead->setEnabled(false);
 
     // Reader panel.
     frameReader = MakeFrame(client, "frameReader", 2760, 120, 7575, 6615);
-    Label5 = MakeLabel(frameReader, "Label5", QStringLiteral("Subject:"), 240, 360, 585, 195);
-    Label4 = MakeLabel(frameReader, "Label4", QStringLiteral("Author:"), 240, 720, 510, 195);
-    Label6 = MakeLabel(frameReader, "Label6", QStringLiteral("Website:"), 240, 1080, 630, 195);
-    Label7 = MakeLabel(frameReader, "Label7", QStringLiteral("Version:"), 240, 1440, 570, 195);
+    Label5 = MakeLabel(frameReader, "Label5", QCoreApplication::translate("Form1", "Subject:"), 240, 360, 585, 195);
+    Label4 = MakeLabel(frameReader, "Label4", QCoreApplication::translate("Form1", "Author:"), 240, 720, 510, 195);
+    Label6 = MakeLabel(frameReader, "Label6", QCoreApplication::translate("Form1", "Website:"), 240, 1080, 630, 195);
+    Label7 = MakeLabel(frameReader, "Label7", QCoreApplication::translate("Form1", "Version:"), 240, 1440, 570, 195);
     txtSubject = Place(new QLineEdit(frameReader), "txtSubject", 960, 360, 4095, 285);
     txtAuthor = Place(new QLineEdit(frameReader), "txtAuthor", 960, 720, 2895, 285);
     txtWebsite = Place(new QLineEdit(frameReader), "txtWebsite", 960, 1080, 2895, 285);
@@ -107,8 +111,8 @@ void Form1::BuildLayout()
     Label6->setBuddy(txtWebsite);
     Label7->setBuddy(txtVersion);
     Label1->setBuddy(txtSearchText);
-    cmdExtraFunctions = Place(new QPushButton(QStringLiteral("&Extra functions"), frameReader), "cmdExtraFunctions",
-                              4080, 1440, 1455, 375);
+    cmdExtraFunctions = Place(new QPushButton(QCoreApplication::translate("Form1", "&Extra functions"), frameReader),
+                              "cmdExtraFunctions", 4080, 1440, 1455, 375);
     cmdExtraFunctions->setEnabled(false);
     txtFAQ = Place(new richtext::RichTextBox(frameReader), "txtFAQ", 240, 1920, 7095, 4575);
 
@@ -136,34 +140,44 @@ void Form1::BuildLayout()
 // buttons and labels they read anyway.
 void Form1::DescribeControls()
 {
-    Describe(TV, QStringLiteral("Navigation"),
-             QStringLiteral("Moving the selection switches between the news, the search and the reader; "
-                            "Enter or Space on Proxy settings or About opens it"));
-    Describe(Picture1, QStringLiteral("Icon of the selected item"), QString());
-    Describe(Label3, QString(), QStringLiteral("The selected item"));
-    Describe(Info, QString(), QStringLiteral("What the selected item is for"));
-    Describe(News, QStringLiteral("Community news"),
-             QStringLiteral("Today's news from the server; links open in the browser or mail program"));
-    Describe(txtSearchText, QStringLiteral("Search on server for"),
-             QStringLiteral("Subject to look for in the library's index; Enter searches"));
-    Describe(cmdSearch, QString(), QStringLiteral("Searches the library's index for the subject"));
-    Describe(lstResults, QStringLiteral("Search results"),
-             QStringLiteral("Documents whose entry matches; Enter or a double-click reads the selected one"));
-    Describe(Label2, QString(), QStringLiteral("Number of matches found"));
-    Describe(cmdRead, QString(), QStringLiteral("Downloads the selected document and shows it in the reader"));
-    Describe(txtSubject, QStringLiteral("Subject"), QStringLiteral("Subject of the document in the reader"));
-    Describe(txtAuthor, QStringLiteral("Author"), QStringLiteral("Author of the document in the reader"));
-    Describe(txtWebsite, QStringLiteral("Website"),
-             QStringLiteral("Website of the document's author; a click opens it in the browser"));
-    Describe(txtVersion, QStringLiteral("Version"), QStringLiteral("Version of the document in the reader"));
-    Describe(cmdExtraFunctions, QString(), QStringLiteral("Further functions for the document in the reader"));
-    Describe(txtFAQ, QStringLiteral("Document"),
-             QStringLiteral("Text of the document in the reader; links open in the browser or mail program"));
-    frameNews->setAccessibleName(QStringLiteral("News panel"));
-    frameSearchOnline->setAccessibleName(QStringLiteral("Search panel"));
-    frameReader->setAccessibleName(QStringLiteral("Reader panel"));
-    Frame2->setAccessibleName(QStringLiteral("Navigation column"));
-    Frame1->setAccessibleName(QStringLiteral("Selected item"));
+    Describe(TV, QCoreApplication::translate("Form1", "Navigation"),
+             QCoreApplication::translate("Form1",
+                                         "Moving the selection switches between the news, the search and the reader; "
+                                         "Enter or Space on Proxy settings or About opens it"));
+    Describe(Picture1, QCoreApplication::translate("Form1", "Icon of the selected item"), QString());
+    Describe(Label3, QString(), QCoreApplication::translate("Form1", "The selected item"));
+    Describe(Info, QString(), QCoreApplication::translate("Form1", "What the selected item is for"));
+    Describe(News, QCoreApplication::translate("Form1", "Community news"),
+             QCoreApplication::translate("Form1",
+                                         "Today's news from the server; links open in the browser or mail program"));
+    Describe(txtSearchText, QCoreApplication::translate("Form1", "Search on server for"),
+             QCoreApplication::translate("Form1", "Subject to look for in the library's index; Enter searches"));
+    Describe(cmdSearch, QString(),
+             QCoreApplication::translate("Form1", "Searches the library's index for the subject"));
+    Describe(lstResults, QCoreApplication::translate("Form1", "Search results"),
+             QCoreApplication::translate(
+                 "Form1", "Documents whose entry matches; Enter or a double-click reads the selected one"));
+    Describe(Label2, QString(), QCoreApplication::translate("Form1", "Number of matches found"));
+    Describe(cmdRead, QString(),
+             QCoreApplication::translate("Form1", "Downloads the selected document and shows it in the reader"));
+    Describe(txtSubject, QCoreApplication::translate("Form1", "Subject"),
+             QCoreApplication::translate("Form1", "Subject of the document in the reader"));
+    Describe(txtAuthor, QCoreApplication::translate("Form1", "Author"),
+             QCoreApplication::translate("Form1", "Author of the document in the reader"));
+    Describe(txtWebsite, QCoreApplication::translate("Form1", "Website"),
+             QCoreApplication::translate("Form1", "Website of the document's author; a click opens it in the browser"));
+    Describe(txtVersion, QCoreApplication::translate("Form1", "Version"),
+             QCoreApplication::translate("Form1", "Version of the document in the reader"));
+    Describe(cmdExtraFunctions, QString(),
+             QCoreApplication::translate("Form1", "Further functions for the document in the reader"));
+    Describe(txtFAQ, QCoreApplication::translate("Form1", "Document"),
+             QCoreApplication::translate(
+                 "Form1", "Text of the document in the reader; links open in the browser or mail program"));
+    frameNews->setAccessibleName(QCoreApplication::translate("Form1", "News panel"));
+    frameSearchOnline->setAccessibleName(QCoreApplication::translate("Form1", "Search panel"));
+    frameReader->setAccessibleName(QCoreApplication::translate("Form1", "Reader panel"));
+    Frame2->setAccessibleName(QCoreApplication::translate("Form1", "Navigation column"));
+    Frame1->setAccessibleName(QCoreApplication::translate("Form1", "Selected item"));
 }
 
 void Form1::ConnectHandlers()

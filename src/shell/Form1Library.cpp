@@ -18,6 +18,7 @@
 #include "store/LibraryStore.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,17 +44,19 @@ constexpr int kTypingPauseMs = 300;
 void Form1::BuildLibraryControls()
 {
     // Right of the search button and above it: nothing specified moves.
-    chkFullText = desktop::Place(new QCheckBox(tr("Search in document text"), frameSearchOnline), "chkFullText", 5040,
-                                 600, 2475, 285);
-    chkFullText->setAccessibleName(tr("Search in document text"));
-    chkFullText->setAccessibleDescription(
-        tr("Search the words of the downloaded documents, not only the subjects; Ctrl+Shift+T"));
-    cmdOffline = desktop::Place(new QPushButton(tr("Make the library available offline"), frameSearchOnline),
-                                "cmdOffline", 3840, 180, 3675, 375);
-    cmdOffline->setAccessibleName(tr("Make the library available offline"));
-    cmdOffline->setAccessibleDescription(
-        tr("Downloads every document of the index that is not stored yet or has changed on the server; "
-           "Ctrl+Shift+O"));
+    chkFullText = desktop::Place(
+        new QCheckBox(QCoreApplication::translate("Form1", "Search in document text"), frameSearchOnline),
+        "chkFullText", 5040, 600, 2475, 285);
+    chkFullText->setAccessibleName(QCoreApplication::translate("Form1", "Search in document text"));
+    chkFullText->setAccessibleDescription(QCoreApplication::translate(
+        "Form1", "Search the words of the downloaded documents, not only the subjects; Ctrl+Shift+T"));
+    cmdOffline = desktop::Place(
+        new QPushButton(QCoreApplication::translate("Form1", "Make the library available offline"), frameSearchOnline),
+        "cmdOffline", 3840, 180, 3675, 375);
+    cmdOffline->setAccessibleName(QCoreApplication::translate("Form1", "Make the library available offline"));
+    cmdOffline->setAccessibleDescription(QCoreApplication::translate(
+        "Form1", "Downloads every document of the index that is not stored yet or has changed on the server; "
+                 "Ctrl+Shift+O"));
     // Tab keeps the panels' own order; the keyboard reaches these two by
     // shortcuts of their own while the search panel is shown.
     for (QWidget *w : {static_cast<QWidget *>(chkFullText), static_cast<QWidget *>(cmdOffline)})
@@ -67,12 +70,12 @@ void Form1::BuildLibraryControls()
     };
     onSearchPanel(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), [this] { chkFullText->toggle(); });
     onSearchPanel(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] { cmdOffline->click(); });
-    chkFullText->setToolTip(tr("Ctrl+Shift+T"));
-    cmdOffline->setToolTip(tr("Ctrl+Shift+O"));
+    chkFullText->setToolTip(QCoreApplication::translate("Form1", "Ctrl+Shift+T"));
+    cmdOffline->setToolTip(QCoreApplication::translate("Form1", "Ctrl+Shift+O"));
     // In the reader, beside the subject: what the body shows when it is a stored copy.
     lblOfflineCopy = desktop::MakeLabel(frameReader, "lblOfflineCopy", QString(), 5160, 360, 2175, 1000);
     lblOfflineCopy->setWordWrap(true);
-    lblOfflineCopy->setAccessibleName(tr("Offline copy"));
+    lblOfflineCopy->setAccessibleName(QCoreApplication::translate("Form1", "Offline copy"));
     lblOfflineCopy->hide();
 
     m_typingPause = new QTimer(this);
@@ -156,7 +159,8 @@ void Form1::RebuildStoreIfNeeded()
                 return;
             // Said once, under the search box, where the next search replaces it.
             const QString note =
-                tr("Search in document text rebuilt from the stored documents: %1").arg(rebuilt.value());
+                QCoreApplication::translate("Form1", "Search in document text rebuilt from the stored documents: %1")
+                    .arg(rebuilt.value());
             Label2->setText(Label2->text().isEmpty() ? note : Label2->text() + QStringLiteral(" - ") + note);
         }),
         this);
@@ -170,8 +174,8 @@ void Form1::RunFullTextSearch(bool typed)
         txtSearchText->setText(text);
     if (text.isEmpty()) {
         if (!typed)
-            m_reporter.MsgBox(QStringLiteral("No text to search for!"), desktop::MsgBoxStyle::Exclamation,
-                              m_state.AppName);
+            m_reporter.MsgBox(QCoreApplication::translate("Form1", "No text to search for!"),
+                              desktop::MsgBoxStyle::Exclamation, m_state.AppName);
         return;
     }
     const int search = ++m_fullTextSearches;
@@ -216,7 +220,8 @@ bool Form1::ShowOfflineCopy(const QString &fileName)
         return false;
     m_state.FaqFile = path;
     SelectNode(TVNode(4));
-    const QString note = tr("Offline copy of %1").arg(settings::OfflineDate(copy.lastModified()));
+    const QString note =
+        QCoreApplication::translate("Form1", "Offline copy of %1").arg(settings::OfflineDate(copy.lastModified()));
     lblOfflineCopy->setText(note);
     lblOfflineCopy->setAccessibleName(note);
     lblOfflineCopy->show();

@@ -5,6 +5,7 @@
 #include "offline/LibrarySync.h"
 #include "offline/StoredDocument.h"
 #include "settings/Module1.h"
+#include "shell/DesktopReporter.h"
 #include "shell/Form1.h"
 #include "shell/Log.h"
 #include "shell/SyncWindow.h"
@@ -65,8 +66,7 @@ void Form1::cmdOffline_Click()
         StoreHandle::Done<Result<QList<offline::SyncItem>>>([this](Result<QList<offline::SyncItem>> plan) {
             cmdOffline->setEnabled(true);
             if (!plan) {
-                m_reporter.MsgBox(plan.error(), desktop::MsgBoxStyle::Critical,
-                                  m_state.AppName + QStringLiteral(" - Error"));
+                m_reporter.MsgBox(plan.error(), desktop::MsgBoxStyle::Critical, ErrorTitle(m_state.AppName));
                 return;
             }
             StartSync(std::move(plan).value());
@@ -120,16 +120,20 @@ void Form1::SyncFinished()
         return;
     const offline::SyncSummary &sum = m_sync->summary();
     QStringList lines;
-    lines << tr("Documents new on the server: %1").arg(sum.newDocuments)
-          << tr("Documents changed on the server: %1").arg(sum.changedDocuments);
+    lines << QCoreApplication::translate("Form1", "Documents new on the server: %1").arg(sum.newDocuments)
+          << QCoreApplication::translate("Form1", "Documents changed on the server: %1").arg(sum.changedDocuments);
     if (sum.cancelled)
-        lines
-            << tr("Cancelled after %1 of %2 documents; the next time goes on from there.").arg(sum.done).arg(sum.total);
+        lines << QCoreApplication::translate("Form1",
+                                             "Cancelled after %1 of %2 documents; the next time goes on from there.")
+                     .arg(sum.done)
+                     .arg(sum.total);
     if (!sum.failures.isEmpty()) {
-        lines << QString() << tr("Documents that could not be downloaded: %1").arg(sum.failures.size());
+        lines << QString()
+              << QCoreApplication::translate("Form1", "Documents that could not be downloaded: %1")
+                     .arg(sum.failures.size());
         lines << sum.failures.mid(0, kFailuresNamed);
         if (sum.failures.size() > kFailuresNamed)
-            lines << tr("and %1 more").arg(sum.failures.size() - kFailuresNamed);
+            lines << QCoreApplication::translate("Form1", "and %1 more").arg(sum.failures.size() - kFailuresNamed);
     }
     m_reporter.MsgBox(lines.join(QLatin1Char('\n')),
                       sum.failures.isEmpty() ? desktop::MsgBoxStyle::Plain : desktop::MsgBoxStyle::Exclamation,

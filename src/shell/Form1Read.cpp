@@ -10,6 +10,7 @@
 #include "shell/SearchAction.h"
 #include "transfer/Channels.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -41,12 +42,12 @@ void Form1::ReadDocument(const QString &fileName, const QStringList &hitWords)
         return;
     if (!localCopy && m_cancelled) {
         // The user's own act: the count under the search box says so, no box does.
-        Label2->setText(m_searchCount + QStringLiteral(" - the download of %1 was cancelled").arg(fileName));
+        Label2->setText(m_searchCount +
+                        QCoreApplication::translate("Form1", " - the download of %1 was cancelled").arg(fileName));
         return;
     }
     if (!localCopy) {
-        m_reporter.MsgBox(ConnectionErrorText(localCopy.error()), MsgBoxStyle::Critical,
-                          m_state.AppName + QStringLiteral(" - Error"));
+        m_reporter.MsgBox(ConnectionErrorText(localCopy.error()), MsgBoxStyle::Critical, ErrorTitle(m_state.AppName));
         if (ShowOfflineCopy(fileName))
             OpenFindWithHitWords(hitWords);
         return;

@@ -3,6 +3,7 @@
 #include "desktop/Twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,7 +52,7 @@ Form2::Form2(QWidget *owner)
     Prog->setValue(0);
     Prog->setTextVisible(false);
 
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(QCoreApplication::translate("Form2", "&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setEnabled(false);
     connect(cmdCancel, &QPushButton::clicked, this, &Form2::cancelClicked);

@@ -4,6 +4,7 @@
 #include "richtext/RichTextBox.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace veldra::shell
@@ -13,14 +14,14 @@ Form3::Form3()
 {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
-    mnuFunctions = new QMenu(QStringLiteral("Functions"), this);
+    mnuFunctions = new QMenu(QCoreApplication::translate("Form3", "Functions"), this);
     mnuFunctions->setObjectName(QStringLiteral("mnuFunctions"));
-    mnuExport = mnuFunctions->addMenu(QStringLiteral("Export to"));
+    mnuExport = mnuFunctions->addMenu(QCoreApplication::translate("Form3", "Export to"));
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
     // Neither export is carried out: choosing an entry only closes the menu.
-    mnuExportText = mnuExport->addAction(QStringLiteral("&Text"));
+    mnuExportText = mnuExport->addAction(QCoreApplication::translate("Form3", "&Text"));
     mnuExportText->setObjectName(QStringLiteral("mnuExportText"));
-    mnuExportHTML = mnuExport->addAction(QStringLiteral("&HTML"));
+    mnuExportHTML = mnuExport->addAction(QCoreApplication::translate("Form3", "&HTML"));
     mnuExportHTML->setObjectName(QStringLiteral("mnuExportHTML"));
     mnuExportHTML->setEnabled(false);
     ScriptHolder = new richtext::RichTextBox(this);

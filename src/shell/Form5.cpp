@@ -9,6 +9,7 @@
 #include "text/PortText.h"
 #include "text/Trim.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -54,42 +55,49 @@ Form5::Form5(settings::Module1 &state, QWidget *owner)
 {
     setObjectName(QStringLiteral("Form5"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Edit Proxy Settings"));
+    setWindowTitle(QCoreApplication::translate("Form5", "Edit Proxy Settings"));
     setFixedSize(TwipsToPixels(6165), TwipsToPixels(2835));
 
     // Created in tab order, so the focus chain follows it.
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Please fill in the proxy servers to use for each protocol."),
-                       120, 240, 4815, 255);
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("HTTP"), 600, 1440, 435, 195);
+    Label1 =
+        MakeLabel(this, "Label1",
+                  QCoreApplication::translate("Form5", "Please fill in the proxy servers to use for each protocol."),
+                  120, 240, 4815, 255);
+    Label2 = MakeLabel(this, "Label2", QCoreApplication::translate("Form5", "HTTP"), 600, 1440, 435, 195);
     HTTP = MakeBox(this, "HTTP", 1440, 1440, 2895, 285);
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Protocol"), 480, 960, 585, 195);
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("Server"), 1440, 960, 1095, 255);
-    Label5 = MakeLabel(this, "Label5", QStringLiteral("Port"), 4440, 960, 285, 195);
+    Label3 = MakeLabel(this, "Label3", QCoreApplication::translate("Form5", "Protocol"), 480, 960, 585, 195);
+    Label4 = MakeLabel(this, "Label4", QCoreApplication::translate("Form5", "Server"), 1440, 960, 1095, 255);
+    Label5 = MakeLabel(this, "Label5", QCoreApplication::translate("Form5", "Port"), 4440, 960, 285, 195);
     HTTP_Port = MakeBox(this, "HTTP_Port", 4440, 1440, 1095, 285);
-    Label6 = MakeLabel(this, "Label6", QStringLiteral("FTP"), 600, 1920, 300, 195);
+    Label6 = MakeLabel(this, "Label6", QCoreApplication::translate("Form5", "FTP"), 600, 1920, 300, 195);
     FTP = MakeBox(this, "FTP", 1440, 1920, 2895, 285);
     FTP_PORT = MakeBox(this, "FTP_PORT", 4440, 1920, 1095, 285);
-    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("&OK"), 3360, 2400, 1335, 375);
-    cmdCancel = MakeButton(this, "cmdCancel", QStringLiteral("&Cancel"), 4800, 2400, 1335, 375);
+    cmdOK = MakeButton(this, "cmdOK", QCoreApplication::translate("Form5", "&OK"), 3360, 2400, 1335, 375);
+    cmdCancel = MakeButton(this, "cmdCancel", QCoreApplication::translate("Form5", "&Cancel"), 4800, 2400, 1335, 375);
     Picture1 = Place(new QLabel(this), "Picture1", 360, 2280, 615, 495);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    // What screen readers announce: the grid's row and column headings.
+    // What screen readers announce: the grid's row and column headings, as
+    // one name each, so that a language can word them its own way.
     const struct {
         QLineEdit *box;
-        QLabel *row, *column;
+        const char *name;
         const char *description;
-    } boxes[] = {{HTTP, Label2, Label4, "Name or address of the proxy server for web downloads; empty for none"},
-                 {HTTP_Port, Label2, Label5, "Port of the HTTP proxy server; 0 for no proxy"},
-                 {FTP, Label6, Label4, "Name or address of the proxy server for FTP; empty for none"},
-                 {FTP_PORT, Label6, Label5, "Port of the FTP proxy server; 0 for no proxy"}};
+    } boxes[] = {{HTTP, QT_TRANSLATE_NOOP("Form5", "HTTP proxy server"),
+                  QT_TRANSLATE_NOOP("Form5", "Name or address of the proxy server for web downloads; empty for none")},
+                 {HTTP_Port, QT_TRANSLATE_NOOP("Form5", "HTTP proxy port"),
+                  QT_TRANSLATE_NOOP("Form5", "Port of the HTTP proxy server; 0 for no proxy")},
+                 {FTP, QT_TRANSLATE_NOOP("Form5", "FTP proxy server"),
+                  QT_TRANSLATE_NOOP("Form5", "Name or address of the proxy server for FTP; empty for none")},
+                 {FTP_PORT, QT_TRANSLATE_NOOP("Form5", "FTP proxy port"),
+                  QT_TRANSLATE_NOOP("Form5", "Port of the FTP proxy server; 0 for no proxy")}};
     for (const auto &b : boxes) {
-        b.box->setAccessibleName(b.row->text() + QLatin1String(" proxy ") + b.column->text().toLower());
-        b.box->setAccessibleDescription(QLatin1String(b.description));
+        b.box->setAccessibleName(QCoreApplication::translate("Form5", b.name));
+        b.box->setAccessibleDescription(QCoreApplication::translate("Form5", b.description));
     }
     Label2->setBuddy(HTTP);
     Label6->setBuddy(FTP);
-    Picture1->setAccessibleName(QStringLiteral("Proxy settings"));
+    Picture1->setAccessibleName(QCoreApplication::translate("Form5", "Proxy settings"));
 
     const QList<QWidget *> order = {HTTP, HTTP_Port, FTP, FTP_PORT, cmdOK, cmdCancel};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)

@@ -16,7 +16,7 @@ constexpr int kNodeIconRole = 0x0100 + 12;
 // One node of the navigation tree, in the order the nodes are added.
 struct NavNode {
     QString key;
-    QString text;
+    const char *text;  // source text; shown translated
     QString parentKey; // empty for a top-level node
     int icon;          // index into ImageList2, from 1
     QString tag;       // decides what a click does
@@ -27,8 +27,8 @@ const QVector<NavNode> &NavNodes();
 enum class PanelChange { Unchanged, Show, Hide };
 struct NavAction {
     QString tag;
-    QString info;
-    bool infoFirst; // info text set before the panels are switched
+    const char *info; // source text; shown translated
+    bool infoFirst;   // info text set before the panels are switched
     // In the order search, news, reader; `order` says in which order they change.
     PanelChange search, news, reader;
     int order[3];

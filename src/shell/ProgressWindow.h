@@ -1,8 +1,8 @@
 #pragma once
 
-#include "transfer/Progress.h"
 #include "shell/Form2.h"
 #include "shell/WindowSlot.h"
+#include "transfer/Progress.h"
 
 #include <functional>
 

@@ -4,6 +4,7 @@
 #include "shell/ReaderTools.h"
 #include "shell/StoreHandle.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -35,7 +36,7 @@ void ReaderTools::documentRead(const QString &path)
 void ReaderTools::toggleBookmark()
 {
     if (m_state.FaqFile.isEmpty()) {
-        showStatus(tr("There is no document to bookmark."));
+        showStatus(QCoreApplication::translate("ReaderTools", "There is no document to bookmark."));
         return;
     }
     const QString subject = m_ui.txtSubject->text();
@@ -44,9 +45,11 @@ void ReaderTools::toggleBookmark()
         storedName(m_state.FaqFile), subject, QDateTime::currentDateTimeUtc(),
         [this, shown, window = QPointer<BookmarksWindow>(bookmarksWindow())](const Result<bool> &now) {
             if (!now)
-                showStatus(tr("The bookmark could not be changed: %1").arg(now.error()));
+                showStatus(QCoreApplication::translate("ReaderTools", "The bookmark could not be changed: %1")
+                               .arg(now.error()));
             else
-                showStatus(now.value() ? tr("Bookmarked: %1").arg(shown) : tr("Bookmark removed: %1").arg(shown));
+                showStatus(now.value() ? QCoreApplication::translate("ReaderTools", "Bookmarked: %1").arg(shown)
+                                       : QCoreApplication::translate("ReaderTools", "Bookmark removed: %1").arg(shown));
             if (window)
                 window->refresh();
         });

@@ -4,9 +4,11 @@
 #include "links/LinkClass.h"
 #include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
+#include "shell/DesktopReporter.h"
 #include "shell/Log.h"
 #include "shell/ReaderTools.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,16 +45,18 @@ richtext::RichTextBox *ReaderTools::visibleBody() const
 std::unique_ptr<QTextDocument> ReaderTools::exportCopy(richtext::RichTextBox *body) const
 {
     if (body == m_ui.News)
-        return document::ExportDocument(tr("Community News"), {}, *body->document());
+        return document::ExportDocument(QCoreApplication::translate("ReaderTools", "Community News"), {},
+                                        *body->document());
     // Without a document the reader shows only a note.
     if (m_state.FaqFile.isEmpty())
         return nullptr;
     const QString website = m_ui.txtWebsite->text();
     const QList<document::ExportField> fields = {
-        {tr("Subject:"), m_ui.txtSubject->text(), QString()},
-        {tr("Author:"), m_ui.txtAuthor->text(), QString()},
-        {tr("Version:"), m_ui.txtVersion->text(), QString()},
-        {tr("Website:"), website, links::HoldsWebsite(website) ? website : QString()},
+        {QCoreApplication::translate("ReaderTools", "Subject:"), m_ui.txtSubject->text(), QString()},
+        {QCoreApplication::translate("ReaderTools", "Author:"), m_ui.txtAuthor->text(), QString()},
+        {QCoreApplication::translate("ReaderTools", "Version:"), m_ui.txtVersion->text(), QString()},
+        {QCoreApplication::translate("ReaderTools", "Website:"), website,
+         links::HoldsWebsite(website) ? website : QString()},
     };
     const QString title = m_ui.txtSubject->text().trimmed();
     return document::ExportDocument(title.isEmpty() ? QFileInfo(m_state.FaqFile).fileName() : title, fields,
@@ -63,14 +67,14 @@ void ReaderTools::print(richtext::RichTextBox *body)
 {
     const std::unique_ptr<QTextDocument> copy = exportCopy(body);
     if (!copy) {
-        showStatus(tr("There is no document to print."));
+        showStatus(QCoreApplication::translate("ReaderTools", "There is no document to print."));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(LocalPageSize())));
     printer.setDocName(copy->metaInformation(QTextDocument::DocumentTitle));
     QPrintDialog dialog(&printer, m_ui.window);
-    dialog.setWindowTitle(tr("Print Document"));
+    dialog.setWindowTitle(QCoreApplication::translate("ReaderTools", "Print Document"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     qCDebug(lcShell) << "printing" << copy->metaInformation(QTextDocument::DocumentTitle);
@@ -91,15 +95,16 @@ QString ReaderTools::suggestedName(richtext::RichTextBox *body) const
 void ReaderTools::save(richtext::RichTextBox *body)
 {
     if (body == m_ui.txtFAQ && m_state.FaqFile.isEmpty()) {
-        showStatus(tr("There is no document to save."));
+        showStatus(QCoreApplication::translate("ReaderTools", "There is no document to save."));
         return;
     }
-    const QString pdf = tr("PDF document (*.pdf)");
-    const QString html = tr("Web page (*.html *.htm)");
-    const QString plain = tr("Plain text (*.txt)");
+    const QString pdf = QCoreApplication::translate("ReaderTools", "PDF document (*.pdf)");
+    const QString html = QCoreApplication::translate("ReaderTools", "Web page (*.html *.htm)");
+    const QString plain = QCoreApplication::translate("ReaderTools", "Plain text (*.txt)");
     QString filter = pdf;
-    QString path = QFileDialog::getSaveFileName(m_ui.window, tr("Save Document As"), suggestedName(body),
-                                                QStringList{pdf, html, plain}.join(QStringLiteral(";;")), &filter);
+    QString path = QFileDialog::getSaveFileName(
+        m_ui.window, QCoreApplication::translate("ReaderTools", "Save Document As"), suggestedName(body),
+        QStringList{pdf, html, plain}.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty())
         return;
     // A name typed without its suffix takes the chosen format's.
@@ -109,7 +114,7 @@ void ReaderTools::save(richtext::RichTextBox *body)
                                   : QStringLiteral(".pdf");
     m_saveFolder = QFileInfo(path).absolutePath();
     if (saveTo(body, path) && body == m_ui.txtFAQ)
-        showStatus(tr("Saved as %1").arg(QFileInfo(path).fileName()));
+        showStatus(QCoreApplication::translate("ReaderTools", "Saved as %1").arg(QFileInfo(path).fileName()));
 }
 
 bool ReaderTools::saveTo(richtext::RichTextBox *body, const QString &path)
@@ -118,8 +123,8 @@ bool ReaderTools::saveTo(richtext::RichTextBox *body, const QString &path)
     if (!copy)
         return false;
     if (const Status saved = document::SaveExport(path, *copy, LocalPageSize()); !saved) {
-        m_reporter.MsgBox(tr("Could not save %1: %2").arg(path, saved.error()), desktop::MsgBoxStyle::Critical,
-                          m_state.AppName + QStringLiteral(" - Error"));
+        m_reporter.MsgBox(QCoreApplication::translate("ReaderTools", "Could not save %1: %2").arg(path, saved.error()),
+                          desktop::MsgBoxStyle::Critical, ErrorTitle(m_state.AppName));
         return false;
     }
     qCDebug(lcShell) << "saved" << path;

@@ -10,6 +10,7 @@
 #include "shell/Log.h"
 #include "text/OrdinaryFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
@@ -22,7 +23,7 @@ namespace veldra::shell
 Status FillReaderPanel(ReaderPanel &ui, settings::Module1 &state)
 {
     if (state.FaqFile.isEmpty()) {
-        ui.txtFAQ->setText(QStringLiteral("No file downloaded"));
+        ui.txtFAQ->setText(QCoreApplication::translate("Form1", "No file downloaded"));
         return {};
     }
 

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -51,7 +52,8 @@ ReaderTools::ReaderTools(const ReaderToolsUi &ui, settings::Module1 &state, desk
     m_status = desktop::MakeLabel(m_ui.frameReader, "Label8", QString(), 4080, 720, 3255, 615);
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_status->setAccessibleDescription(tr("What the last action in the reader did"));
+    m_status->setAccessibleDescription(
+        QCoreApplication::translate("ReaderTools", "What the last action in the reader did"));
     connectKeys();
     for (richtext::RichTextBox *body : {m_ui.txtFAQ, m_ui.News})
         connect(body, &richtext::RichTextBox::contextMenuShowing, this,
@@ -90,27 +92,34 @@ void ReaderTools::addMenuEntries(richtext::RichTextBox *body, QMenu *menu)
 {
     menu->addSeparator();
     if (body == m_ui.txtFAQ) {
-        QAction *back = menu->addAction(WithKey(tr("&Back"), kBack), this, [this] { goBack(); });
+        QAction *back = menu->addAction(WithKey(QCoreApplication::translate("ReaderTools", "&Back"), kBack), this,
+                                        [this] { goBack(); });
         back->setEnabled(m_trail.canGoBack());
-        QAction *forward = menu->addAction(WithKey(tr("&Forward"), kForward), this, [this] { goForward(); });
+        QAction *forward = menu->addAction(WithKey(QCoreApplication::translate("ReaderTools", "&Forward"), kForward),
+                                           this, [this] { goForward(); });
         forward->setEnabled(m_trail.canGoForward());
         QAction *bookmark =
-            menu->addAction(WithKey(tr("Boo&kmark This Document"), kBookmark), this, [this] { toggleBookmark(); });
+            menu->addAction(WithKey(QCoreApplication::translate("ReaderTools", "Boo&kmark This Document"), kBookmark),
+                            this, [this] { toggleBookmark(); });
         bookmark->setEnabled(!m_state.FaqFile.isEmpty());
     }
-    menu->addAction(WithKey(tr("Bookmarks and &History..."), kBookmarks), this, [this] { showBookmarks(); });
-    menu->addAction(WithKey(tr("&Print..."), QKeySequence(QKeySequence::Print)), this, [this, body] { print(body); });
-    menu->addAction(WithKey(tr("Save &As..."), QKeySequence(QKeySequence::Save)), this, [this, body] { save(body); });
+    menu->addAction(WithKey(QCoreApplication::translate("ReaderTools", "Bookmarks and &History..."), kBookmarks), this,
+                    [this] { showBookmarks(); });
+    menu->addAction(WithKey(QCoreApplication::translate("ReaderTools", "&Print..."), QKeySequence(QKeySequence::Print)),
+                    this, [this, body] { print(body); });
+    menu->addAction(
+        WithKey(QCoreApplication::translate("ReaderTools", "Save &As..."), QKeySequence(QKeySequence::Save)), this,
+        [this, body] { save(body); });
 }
 
 void ReaderTools::goBack()
 {
     if (m_trail.current().isEmpty()) {
-        showStatus(tr("No document has been read yet."));
+        showStatus(QCoreApplication::translate("ReaderTools", "No document has been read yet."));
         return;
     }
     if (!m_trail.canGoBack()) {
-        showStatus(tr("This is the first document read since the start."));
+        showStatus(QCoreApplication::translate("ReaderTools", "This is the first document read since the start."));
         return;
     }
     showStop(m_trail.back());
@@ -119,7 +128,7 @@ void ReaderTools::goBack()
 void ReaderTools::goForward()
 {
     if (!m_trail.canGoForward()) {
-        showStatus(tr("This is the last document read."));
+        showStatus(QCoreApplication::translate("ReaderTools", "This is the last document read."));
         return;
     }
     showStop(m_trail.forward());
@@ -135,8 +144,9 @@ void ReaderTools::showStop(const std::optional<QString> &path)
         QFile check;
         if (const Status readable = text::OpenOrdinaryFile(check, *path); !readable) {
             qCDebug(lcShell) << "the stored copy" << *path << "cannot be shown:" << readable.error();
-            showStatus(
-                tr("The copy of %1 on disk is gone; read it again from the search.").arg(QFileInfo(*path).fileName()));
+            showStatus(QCoreApplication::translate("ReaderTools",
+                                                   "The copy of %1 on disk is gone; read it again from the search.")
+                           .arg(QFileInfo(*path).fileName()));
             return;
         }
     }

@@ -8,6 +8,7 @@
 #include "text/Trim.h"
 #include "transfer/Progress.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,7 +35,8 @@ void SetResultColumns(QTreeWidget *list)
     const double pixelsPerTwip = widthTwips > 0 ? list->width() / widthTwips : 1.0 / desktop::kTwipsPerPixel;
     list->clear();
     list->setColumnCount(0);
-    list->setHeaderLabels({QStringLiteral("Subject"), QStringLiteral("Found at character")});
+    list->setHeaderLabels(
+        {QCoreApplication::translate("Form1", "Subject"), QCoreApplication::translate("Form1", "Found at character")});
     // Both columns keep their widths; the second is not stretched to the edge.
     list->header()->setStretchLastSection(false);
     list->setColumnWidth(0, qRound((widthTwips / 2 + 2000) * pixelsPerTwip));
@@ -74,7 +76,8 @@ SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
 
     cmdSearch->setEnabled(false);
     cmdRead->setEnabled(false);
-    m_progress.ShowProgress(QStringLiteral("Search"), QStringLiteral("Please wait, searching..."), true, true);
+    m_progress.ShowProgress(QCoreApplication::translate("Form1", "Search"),
+                            QCoreApplication::translate("Form1", "Please wait, searching..."), true, true);
     desktop::DoEvents();
     if (!alive()) {
         m_progress.close();

@@ -2,6 +2,8 @@
 
 #include "store/Log.h"
 
+#include <QCoreApplication>
+
 namespace veldra::store
 {
 
@@ -102,7 +104,7 @@ Error Connection::failure(const QString &sql, const QSqlError &error)
     m_lastFailureIsDamage = IsDamage(error);
     qCDebug(lcStore) << "failed:" << sql << error.nativeErrorCode() << error.text();
     const QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return Error{QStringLiteral("The library store %1 cannot be used: %2").arg(m_path, reason)};
+    return Error{QCoreApplication::translate("store", "The library store %1 cannot be used: %2").arg(m_path, reason)};
 }
 
 } // namespace veldra::store

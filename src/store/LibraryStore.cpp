@@ -6,6 +6,7 @@
 #include "store/StoredTime.h"
 #include "store/WriteTransaction.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -40,7 +41,7 @@ const QLatin1String kUpsertDocument(
 Status CheckStoreFileName(const QString &fileName)
 {
     if (fileName.isEmpty() || fileName.size() > Limits::kMaxFileNameChars)
-        return Error{QStringLiteral("The library store takes no document named \"%1\".")
+        return Error{QCoreApplication::translate("store", "The library store takes no document named \"%1\".")
                          .arg(fileName.left(Limits::kMaxFileNameChars))};
     return {};
 }
@@ -73,7 +74,8 @@ Status LibraryStore::indexDocument(const DocumentText &document)
     if (Status name = CheckStoreFileName(document.fileName); !name)
         return name;
     if (document.localPath.size() > Limits::kMaxPathChars)
-        return Error{QStringLiteral("The path of %1 is too long for the library store.").arg(document.fileName)};
+        return Error{QCoreApplication::translate("store", "The path of %1 is too long for the library store.")
+                         .arg(document.fileName)};
     const QDateTime fetched = document.fetchedAt.isValid() ? document.fetchedAt : QDateTime::currentDateTimeUtc();
     // One statement, so one transaction with the index entry its trigger writes.
     const Result<QSqlQuery> done = m_connection->run(

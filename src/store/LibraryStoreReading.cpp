@@ -5,6 +5,8 @@
 #include "store/StoredTime.h"
 #include "store/WriteTransaction.h"
 
+#include <QCoreApplication>
+
 namespace veldra::store
 {
 
@@ -95,7 +97,8 @@ Status LibraryStore::addBookmark(const QString &fileName, const QString &subject
     if (!added)
         return Error{added.error()};
     if (added.value().numRowsAffected() == 0)
-        return Error{QStringLiteral("No more than %1 bookmarks can be kept.").arg(Limits::kMaxBookmarks)};
+        return Error{
+            QCoreApplication::translate("store", "No more than %1 bookmarks can be kept.").arg(Limits::kMaxBookmarks)};
     return {};
 }
 

@@ -6,6 +6,7 @@
 #include "store/Snippet.h"
 #include "store/Words.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace veldra::store
@@ -100,7 +101,8 @@ Result<SearchResults> LibraryStore::search(const QString &query, int maxHits, in
         results.hits.append(hit);
     }
     if (q.lastError().isValid())
-        return Error{QStringLiteral("The library store %1 cannot be searched: %2").arg(path(), q.lastError().text())};
+        return Error{QCoreApplication::translate("store", "The library store %1 cannot be searched: %2")
+                         .arg(path(), q.lastError().text())};
     q.finish();
     if (Status snippets = fillSnippets(results, 0, snippetHits); !snippets)
         return Error{snippets.error()};
@@ -138,7 +140,8 @@ Status LibraryStore::fillSnippets(SearchResults &results, int first, int count)
         hit.words = DocumentWords(results, hit);
     }
     if (q.lastError().isValid())
-        return Error{QStringLiteral("The library store %1 cannot be searched: %2").arg(path(), q.lastError().text())};
+        return Error{QCoreApplication::translate("store", "The library store %1 cannot be searched: %2")
+                         .arg(path(), q.lastError().text())};
     return {};
 }
 

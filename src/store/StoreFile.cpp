@@ -4,6 +4,7 @@
 #include "store/Log.h"
 #include "store/Schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,10 +25,11 @@ Status MoveAside(const QString &path)
     QFile::remove(aside);
     QFile::remove(aside + kLogSuffix);
     if (!QFile::rename(path, aside) && !QFile::remove(path))
-        return Error{QStringLiteral("The damaged library store %1 cannot be removed.").arg(path)};
+        return Error{QCoreApplication::translate("store", "The damaged library store %1 cannot be removed.").arg(path)};
     if (QFile::exists(path + kLogSuffix) && !QFile::rename(path + kLogSuffix, aside + kLogSuffix) &&
         !QFile::remove(path + kLogSuffix))
-        return Error{QStringLiteral("The damaged library store's log %1 cannot be removed.").arg(path + kLogSuffix)};
+        return Error{QCoreApplication::translate("store", "The damaged library store's log %1 cannot be removed.")
+                         .arg(path + kLogSuffix)};
     QFile::remove(path + QLatin1String("-shm"));
     QFile::remove(path + QLatin1String("-journal"));
     return {};
@@ -57,7 +59,8 @@ Result<OpenOutcome> OpenStoreFile(Connection &connection, const QString &path)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return Error{QStringLiteral("The folder %1 for the library store cannot be made.").arg(folder)};
+        return Error{
+            QCoreApplication::translate("store", "The folder %1 for the library store cannot be made.").arg(folder)};
 
     if (Status opened = connection.open(path); !opened) {
         if (connection.lastFailureIsDamage())

@@ -2,6 +2,7 @@
 
 #include "text/ReplacementFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -18,14 +19,14 @@ namespace
 QString KindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("text", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a pipe");
+        return QCoreApplication::translate("text", "a pipe");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
+        return QCoreApplication::translate("text", "a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    return QStringLiteral("no ordinary file");
+        return QCoreApplication::translate("text", "a device");
+    return QCoreApplication::translate("text", "no ordinary file");
 }
 
 } // namespace
@@ -36,7 +37,7 @@ Status OpenOrdinaryFile(QFile &file, const QString &path)
     if (fd < 0) {
         // A link at the path: the system says "Too many levels of symbolic links".
         const int error = errno;
-        return Error{error == ELOOP ? QStringLiteral("%1 is a link, which is not read").arg(path)
+        return Error{error == ELOOP ? QCoreApplication::translate("text", "%1 is a link, which is not read").arg(path)
                                     : SystemErrorText(error)};
     }
     struct stat info {
@@ -48,7 +49,7 @@ Status OpenOrdinaryFile(QFile &file, const QString &path)
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
-        return Error{QStringLiteral("%1 is %2, not a file").arg(path, KindOf(info.st_mode))};
+        return Error{QCoreApplication::translate("text", "%1 is %2, not a file").arg(path, KindOf(info.st_mode))};
     }
     // An ordinary file never blocks; clearing the flag keeps reads plain.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);

@@ -1,5 +1,6 @@
 #include "text/ReplacementFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -50,7 +51,7 @@ ReplacementFile::~ReplacementFile()
 
 Error ReplacementFile::failure(const QString &reason) const
 {
-    return Error{QStringLiteral("Cannot write %1: %2").arg(m_target, reason)};
+    return Error{QCoreApplication::translate("text", "Cannot write %1: %2").arg(m_target, reason)};
 }
 
 QString ReplacementFile::temporaryPath() const
@@ -78,13 +79,13 @@ Status ReplacementFile::open()
         m_fd = fd;
         return {};
     }
-    return failure(QStringLiteral("no new file name could be found in its folder"));
+    return failure(QCoreApplication::translate("text", "no new file name could be found in its folder"));
 }
 
 Status ReplacementFile::write(QByteArrayView bytes)
 {
     if (m_fd < 0)
-        return failure(QStringLiteral("the file is not open"));
+        return failure(QCoreApplication::translate("text", "the file is not open"));
     // The system's calls directly: their error number is the reason the user
     // sees, where a buffered file object may only know "Unknown error".
     const char *data = bytes.data();
@@ -104,7 +105,7 @@ Status ReplacementFile::write(QByteArrayView bytes)
 Status ReplacementFile::clear()
 {
     if (m_fd < 0)
-        return failure(QStringLiteral("the file is not open"));
+        return failure(QCoreApplication::translate("text", "the file is not open"));
     if (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)
         return failure(SystemErrorText(errno));
     return {};
@@ -113,7 +114,7 @@ Status ReplacementFile::clear()
 Status ReplacementFile::commit(Replace what, Sync sync)
 {
     if (m_fd < 0)
-        return failure(QStringLiteral("the file is not open"));
+        return failure(QCoreApplication::translate("text", "the file is not open"));
     const QString path = m_path;
     // A write the system held back can still fail for lack of space; it
     // shows here, with its reason, before anything is replaced.
@@ -124,7 +125,7 @@ Status ReplacementFile::commit(Replace what, Sync sync)
     }
     if (what == Replace::OrdinaryFile && !IsReplaceable(QFileInfo(m_target))) {
         // Something was put there while the document was arriving.
-        const Error error = failure(QStringLiteral("it is a link, a folder or a program file"));
+        const Error error = failure(QCoreApplication::translate("text", "it is a link, a folder or a program file"));
         discard();
         return error;
     }

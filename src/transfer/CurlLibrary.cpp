@@ -2,6 +2,8 @@
 
 #include "transfer/Log.h"
 
+#include <QCoreApplication>
+
 #include <dlfcn.h>
 
 #include <future>
@@ -50,14 +52,16 @@ Loaded Load()
         Find(library, "curl_multi_strerror", c.multi_strerror) && Find(library, "curl_slist_append", c.slist_append) &&
         Find(library, "curl_slist_free_all", c.slist_free_all);
     if (!found) {
-        loaded.error = QStringLiteral("%1 lacks a function the program needs").arg(QLatin1String(kLibrary));
+        loaded.error = QCoreApplication::translate("transfer", "%1 lacks a function the program needs")
+                           .arg(QLatin1String(kLibrary));
         return loaded;
     }
     // Once per process, before the first handle; thread-safe in the curl the
     // program is built for. It reads the TLS library's configuration, which
     // is worth doing here too.
     if (c.global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
-        loaded.error = QStringLiteral("%1 could not be initialised").arg(QLatin1String(kLibrary));
+        loaded.error =
+            QCoreApplication::translate("transfer", "%1 could not be initialised").arg(QLatin1String(kLibrary));
         return loaded;
     }
     loaded.ok = true;

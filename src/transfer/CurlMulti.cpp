@@ -5,6 +5,7 @@
 #include "transfer/CurlTransfer.h"
 #include "transfer/Log.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 
@@ -57,7 +58,8 @@ CurlMulti::CurlMulti(QObject *parent)
 
 CurlMulti::~CurlMulti()
 {
-    cancelAll(QStringLiteral("The transfer was cancelled because its window was closed"), false);
+    cancelAll(QCoreApplication::translate("transfer", "The transfer was cancelled because its window was closed"),
+              false);
     if (m_multi)
         Curl()->multi_cleanup(m_multi);
     // Whatever curl still watched goes with the handle.
@@ -67,7 +69,7 @@ CurlMulti::~CurlMulti()
 void CurlMulti::add(CurlTransfer *transfer)
 {
     if (!m_multi) {
-        transfer->finishWith(QStringLiteral("The network library could not be set up"));
+        transfer->finishWith(QCoreApplication::translate("transfer", "The network library could not be set up"));
         transfer->notifyFinished();
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "transfer/ProxyText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QUrl>
 
@@ -40,7 +41,8 @@ Result<QByteArray> ProxyUrl(const QString &text)
     url.setHost(proxy->host);
     url.setPort(proxy->port);
     if (!url.isValid() || url.host().isEmpty())
-        return Error{QStringLiteral("Invalid proxy setting \"%1\": \"%2\" is no host name").arg(text, proxy->host)};
+        return Error{QCoreApplication::translate("transfer", "Invalid proxy setting \"%1\": \"%2\" is no host name")
+                         .arg(text, proxy->host)};
     return url.toEncoded();
 }
 
@@ -49,7 +51,8 @@ Status AddHeader(curl_slist **headers, const char *name, const QByteArray &value
     if (value.isEmpty())
         return {};
     if (!HeaderSafe(value))
-        return Error{QStringLiteral("The %1 of the stored copy cannot be sent to the server").arg(QLatin1String(name))};
+        return Error{QCoreApplication::translate("transfer", "The %1 of the stored copy cannot be sent to the server")
+                         .arg(QLatin1String(name))};
     *headers = Curl()->slist_append(*headers, QByteArray(name + QByteArrayLiteral(": ") + value).constData());
     return {};
 }
@@ -72,7 +75,7 @@ Result<EasyOptions> SetEasyOptions(CURL *easy, const FetchRequest &request, curl
     };
     for (const CURLcode set : essential)
         if (set != CURLE_OK)
-            return Error{QStringLiteral("The network library cannot be used: ") +
+            return Error{QCoreApplication::translate("transfer", "The network library cannot be used: ") +
                          QString::fromUtf8(Curl()->easy_strerror(set))};
     Curl()->easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
     Curl()->easy_setopt(easy, CURLOPT_MAXREDIRS, long(kMaxRedirects));

@@ -8,6 +8,7 @@
 #include "transfer/FetchError.h"
 #include "transfer/Log.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <algorithm>
@@ -66,12 +67,13 @@ Status CurlTransfer::prepare()
 {
     const QUrl url(m_request.url);
     if (!IsWebAddress(url))
-        return Error{QStringLiteral("Not an http or https address: ") + m_request.url};
+        return Error{QCoreApplication::translate("transfer", "Not an http or https address: ") + m_request.url};
     if (!Curl())
-        return Error{QStringLiteral("The network library cannot be loaded: ") + CurlLoadError()};
+        return Error{QCoreApplication::translate("transfer", "The network library cannot be loaded: ") +
+                     CurlLoadError()};
     m_easy = Curl()->easy_init();
     if (!m_easy)
-        return Error{QStringLiteral("The network library could not be set up")};
+        return Error{QCoreApplication::translate("transfer", "The network library could not be set up")};
     const Result<EasyOptions> options = SetEasyOptions(m_easy, m_request, &m_headers);
     if (!options)
         return Error{options.error()};

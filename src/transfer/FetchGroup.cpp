@@ -3,6 +3,7 @@
 #include "transfer/CurlMulti.h"
 #include "transfer/CurlTransfer.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <algorithm>
@@ -60,7 +61,7 @@ void FetchGroup::finished(CurlTransfer *transfer, const Done &done)
 
 void FetchGroup::abortAll()
 {
-    m_multi->cancelAll(QStringLiteral("The transfer was cancelled"), true);
+    m_multi->cancelAll(QCoreApplication::translate("transfer", "The transfer was cancelled"), true);
 }
 
 } // namespace veldra::transfer

@@ -1,5 +1,7 @@
 #include "transfer/ProxyText.h"
 
+#include <QCoreApplication>
+
 namespace veldra::transfer
 {
 
@@ -29,12 +31,13 @@ Result<ProxyAddress> ParseProxyText(const QString &text)
     const QString portText = colon < 0 ? QString() : text.mid(colon + 1).trimmed();
     if (host.startsWith(u'[') && host.endsWith(u']'))
         host = host.mid(1, host.size() - 2);
-    const QString prefix = QStringLiteral("Invalid proxy setting \"%1\": ").arg(text);
+    const QString prefix = QCoreApplication::translate("transfer", "Invalid proxy setting \"%1\": ").arg(text);
     if (host.isEmpty())
-        return Error{prefix + QStringLiteral("no proxy server is named")};
+        return Error{prefix + QCoreApplication::translate("transfer", "no proxy server is named")};
     quint16 port = 0;
     if (!IsPortNumber(portText, &port))
-        return Error{prefix + QStringLiteral("the port must be a whole number from 1 to 65535")};
+        return Error{prefix +
+                     QCoreApplication::translate("transfer", "the port must be a whole number from 1 to 65535")};
     return ProxyAddress{host, port};
 }
 

@@ -5,6 +5,7 @@
 #include "transfer/CurlTransfer.h"
 #include "transfer/Log.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QPointer>
 
@@ -18,7 +19,7 @@ static_assert(TransferChannel::kMaxRedirects == kMaxRedirects);
 namespace
 {
 
-const QString kCancelled = QStringLiteral("The transfer was cancelled");
+const QString kCancelled = QCoreApplication::translate("transfer", "The transfer was cancelled");
 
 } // namespace
 
@@ -137,7 +138,8 @@ Status TransferChannel::Fetch(const QString &url, const BodySink &sink, const Do
         emit StateChanged(TransferState::Error);
         return Error{description};
     };
-    const Error windowClosed{QStringLiteral("The transfer was cancelled because its window was closed")};
+    const Error windowClosed{
+        QCoreApplication::translate("transfer", "The transfer was cancelled because its window was closed")};
 
     d->aborted = false;
     FetchRequest request;

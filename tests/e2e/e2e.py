@@ -25,6 +25,7 @@ import cases_reader_tools
 import cases_offline
 import cases_window
 from cases_window import check_inside_screen
+import cases_language
 
 pyatspi = None  # imported once the session bus is up
 
@@ -1048,6 +1049,8 @@ CASES = {
     "https_untrusted": cases_https.case_https_untrusted,
     "reader_tools": cases_reader_tools.case_reader_tools,
     "offline_library": cases_offline.case_offline_library,
+    "language_de": cases_language.case_language_de,
+    "language_fr": cases_language.case_language_fr,
 }
 
 
