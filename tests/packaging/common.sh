@@ -136,13 +136,15 @@ check_about() {
   [ "$(metainfo license)" = MIT ] || fail "AppStream project_license is $(metainfo license), LICENSE is MIT"
   [ "$(metainfo release)" = "$version" ] ||
     fail "AppStream's newest release is $(metainfo release), the project is $version"
-  # The about box's lines are UTF-16 text in the program.
-  about=$(strings -el "$program")
+  # The about box's lines are source texts of its translations in the
+  # program (8-bit), or UTF-16 where a text is built in the program.
+  about=$({ strings -a "$program"; strings -el "$program"; })
   holder=$(sed -n 's/^Copyright (c) //p' "$source_dir/LICENSE")
   grep -qxF "Copyright (C) $holder. Free software under the MIT licence." <<<"$about" ||
     fail "the about box's rights line does not name \"$holder\" and the MIT licence"
   if grep -q 'All rights reserved' <<<"$about"; then fail 'the about box still says "All rights reserved"'; fi
-  grep -qxF "Read the Community News for what is new, or visit $homepage" <<<"$about" ||
+  { grep -qxF "Read the Community News for what is new, or visit %1" <<<"$about" &&
+    grep -qxF "$homepage" <<<"$about"; } ||
     fail "the about box does not send users to $homepage"
   grep -qxF "Comments are welcome by e-mail to the authors: veldra@example.org" <<<"$about" ||
     fail "the about box names another e-mail address than the package's"
