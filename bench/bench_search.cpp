@@ -1,6 +1,7 @@
 // Times the whole search action (read, scan, list fill, file-name lookups) with
 // the real main window offscreen. "generate DIR TERM" writes indexes of 10,000,
-// 100,000 and 1,000,000 records into DIR; "measure FILE TERM RUNS" searches one
+// 100,000 and 1,000,000 records into DIR, and one of 1,000,000 records that all
+// hold TERM; "measure FILE TERM RUNS" searches one
 // of them RUNS times and prints each time in milliseconds.
 #include "../tests/support/MainWindow.h"
 #include "text/CodePage.h"
@@ -43,8 +44,24 @@ QByteArray GenerateIndex(int records, const QString &term)
     return veldra::text::EncodeAnsi(text);
 }
 
+// Every record holds TERM with the same text on either side, as far as the
+// record number: the file names of 500 near-identical subjects are looked for
+// at every one of a million occurrences.
+QByteArray GenerateAlike(int records, const QString &term)
+{
+    QString text;
+    text.reserve(qsizetype(records) * 48);
+    for (int i = 0; i < records; ++i)
+        text += QStringLiteral("faq%1.txt=Printing with %2 fonts no. %1]\r\n").arg(i, 7, 10, QLatin1Char('0')).arg(term);
+    return veldra::text::EncodeAnsi(text);
+}
+
 int Generate(const QString &dir, const QString &term)
 {
+    QFile alike(dir + QStringLiteral("/index_alike_1m.dat"));
+    if (!alike.open(QIODevice::WriteOnly) || alike.write(GenerateAlike(1000000, term)) < 0)
+        return 1;
+
     const struct {
         int records;
         const char *label;
