@@ -2,12 +2,14 @@
 
 #include "desktop/Events.h"
 #include "desktop/ImageList.h"
+#include "desktop/InputHold.h"
 #include "desktop/Layout.h"
 #include "desktop/Twips.h"
 #include "shell/Log.h"
 #include "text/Trim.h"
 #include "transfer/Progress.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -84,7 +86,20 @@ SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
     m_count = 0;
     SetResultColumns(lstResults);
     m_progress.setMaximum(100);
-    const index::SearchResult found = index::SearchSubjects(indexFile, text);
+    index::SearchResult found;
+    {
+        m_stop = false;
+        if (m_offerCancel)
+            m_offerCancel(true);
+        const desktop::InputHold hold(lstResults);
+        desktop::RunOffThread([&] { found = index::SearchSubjects(indexFile, text, &m_stop); });
+        if (m_offerCancel)
+            m_offerCancel(false);
+    }
+    if (!alive()) {
+        m_progress.close();
+        return SearchOutcome::Skipped;
+    }
     for (const index::SearchHit &hit : found.hits)
         m_hits[m_count++] = hit;
     m_progress.setValue(100);
@@ -120,6 +135,9 @@ SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
         lstResults->addTopLevelItems(items);
     }
     Label2->setText(index::FoundText(m_count));
+    if (found.stopped)
+        Label2->setText(Label2->text() +
+                        QCoreApplication::translate("veldra::shell::SearchAction", " - the search was cancelled"));
 
     m_progress.close();
     desktop::DoEvents();
@@ -128,6 +146,12 @@ SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
         cmdRead->setEnabled(false);
     }
     return SearchOutcome::Listed;
+}
+
+void SearchAction::cancel()
+{
+    if (m_running)
+        m_stop = true;
 }
 
 } // namespace veldra::shell
