@@ -114,11 +114,9 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
         number[i] = automaton.add(subjects[i]);
         if (number[i] < 0)
             return InWindows(index, subjects, from, anchor, names);
-        starts.add(subjects[i]);
         anchored = anchored && subjects[i].contains(anchor->classes());
     }
     automaton.build();
-    starts.build();
 
     const char *data = index.data();
     const qsizetype size = index.size();
@@ -139,6 +137,10 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
             at = f.next < size ? anchor->find(data, f.next, size) : size;
         }
     } else {
+        for (const QByteArray &subject : subjects)
+            if (!subject.isEmpty())
+                starts.add(subject);
+        starts.build();
         const qsizetype shortest = starts.isEmpty() ? size + 1 : starts.minimumLength();
         for (qsizetype pos = from; pos < size;) {
             const FieldSpan f = NextField(data, size, pos);
