@@ -3,6 +3,7 @@
 #include "index/AnchoredSubjects.h"
 #include "index/AnsiFold.h"
 #include "index/IndexWindows.h"
+#include "index/ShortSubjects.h"
 #include "index/SubjectAutomaton.h"
 #include "index/SubjectMatcher.h"
 #include "index/TextFinder.h"
@@ -10,6 +11,7 @@
 
 #include <QBuffer>
 
+#include <algorithm>
 #include <cstring>
 
 namespace veldra::index
@@ -95,12 +97,39 @@ bool InWindows(QByteArrayView index, const std::vector<QByteArray> &subjects, qi
     return EveryFieldInWindows(buffer, subjects, from, names);
 }
 
+bool Stopped(const std::atomic<bool> *stop)
+{
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
+// Every anchor occurrence that lies wholly in its field is looked at: a subject
+// that occurs holds one where the anchor first occurs in it.
+bool FewShapes(QByteArrayView index, ShortSubjects &few, const std::vector<int> &number, qint64 from,
+               const TextFinder &anchor, const std::atomic<bool> *stop, std::vector<QString> *names)
+{
+    few.build();
+    const char *data = index.data();
+    const qsizetype size = index.size();
+    FieldLocator fields(data, size, from);
+    for (qsizetype at = anchor.find(data, from, size); at < size; at = anchor.find(data, at + 1, size)) {
+        if (Stopped(stop))
+            return false;
+        const FieldSpan &f = fields.fieldAt(at);
+        if (at >= f.begin && at + anchor.size() <= f.end)
+            few.occurrence(data, size, at, f);
+    }
+    names->clear();
+    for (const int n : number)
+        names->push_back(FileNameOf(index, few.lastField(n)));
+    return true;
+}
+
 } // namespace
 
 bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &subjects, qint64 from,
                            const TextFinder *anchor, const std::atomic<bool> *stop, std::vector<QString> *names)
 {
-    auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
+    auto stopped = [stop] { return Stopped(stop); };
     const uchar *fold = AnsiFold::instance().classes();
     SubjectAutomaton automaton(fold);
     SubjectMatcher starts(fold);
@@ -116,25 +145,50 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
             return InWindows(index, subjects, from, anchor, names);
         anchored = anchored && subjects[i].contains(anchor->classes());
     }
+    if (anchored) {
+        ShortSubjects few(fold, *anchor);
+        std::vector<int> shortNumber(subjects.size(), -1);
+        bool fit = true;
+        for (size_t i = 0; i < subjects.size() && fit; ++i)
+            fit = (shortNumber[i] = few.add(subjects[i])) >= 0;
+        if (fit)
+            return FewShapes(index, few, shortNumber, from, *anchor, stop, names);
+    }
     automaton.build();
 
     const char *data = index.data();
     const qsizetype size = index.size();
     FieldSpan lastOfAll{-1, -1, -1};
     if (anchored) {
-        // A subject that occurs holds an occurrence of the anchor in its field.
+        // A subject that occurs holds an occurrence of the anchor, where the
+        // anchor first occurs in it, so only the bytes that far around each
+        // occurrence in its field are fed, each once.
+        qsizetype before = 0;
+        qsizetype after = 0;
+        for (const QByteArray &subject : subjects) {
+            const qsizetype a = subject.indexOf(anchor->classes());
+            before = std::max(before, a);
+            after = std::max(after, subject.size() - a - anchor->size());
+        }
         FieldLocator fields(data, size, from);
-        qsizetype at = anchor->find(data, from, size);
-        while (at < size) {
+        qsizetype fed = -1; // where the bytes fed so far end
+        int state = 0;
+        for (qsizetype at = anchor->find(data, from, size); at < size; at = anchor->find(data, at + 1, size)) {
             const FieldSpan &f = fields.fieldAt(at);
-            if (at < f.begin || at + anchor->size() > f.end) {
-                at = anchor->find(data, at + 1, size);
+            if (at < f.begin || at + anchor->size() > f.end)
                 continue;
-            }
             if (stopped())
                 return false;
-            automaton.feed(data, f);
-            at = f.next < size ? anchor->find(data, f.next, size) : size;
+            qsizetype begin = std::max(f.begin, at - before);
+            if (begin <= fed && fed <= f.end && fed > f.begin)
+                begin = fed;
+            else
+                state = 0;
+            const qsizetype end = std::min(f.end, at + anchor->size() + after);
+            if (end > begin) {
+                state = automaton.feed(data, begin, end, f, state);
+                fed = end;
+            }
         }
     } else {
         for (const QByteArray &subject : subjects)

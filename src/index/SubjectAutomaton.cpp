@@ -123,29 +123,46 @@ void SubjectAutomaton::build()
     }
     for (int &r : m_rootNext)
         r = std::max(r, 0);
+    // Half the table's size keeps more of it in the cache.
+    m_small.clear();
+    if (table && count <= 0x10000) {
+        m_small.assign(m_next.begin(), m_next.end());
+        m_next.clear();
+        m_next.shrink_to_fit();
+    }
     m_seen.assign(count, text::FieldSpan{-1, -1, -1});
     m_settled = false;
 }
 
-void SubjectAutomaton::feed(const char *data, const text::FieldSpan &f)
+int SubjectAutomaton::feed(const char *data, qsizetype from, qsizetype to, const text::FieldSpan &f, int state)
 {
     const uchar *bytes = reinterpret_cast<const uchar *>(data);
     const uchar *symbol = m_symbol.data();
     text::FieldSpan *seen = m_seen.data();
-    int state = 0;
+    // A copy, which the stores into `seen` cannot change, stays in registers.
+    const text::FieldSpan field = f;
+    const size_t symbols = size_t(m_symbols);
+    if (!m_small.empty()) {
+        const quint16 *next = m_small.data();
+        for (qsizetype i = from; i < to; ++i) {
+            state = next[size_t(state) * symbols + symbol[bytes[i]]];
+            seen[state] = field;
+        }
+        return state;
+    }
     if (!m_next.empty()) {
         const int *next = m_next.data();
-        const size_t symbols = size_t(m_symbols);
-        for (qsizetype i = f.begin; i < f.end; ++i) {
+        for (qsizetype i = from; i < to; ++i) {
             state = next[size_t(state) * symbols + symbol[bytes[i]]];
-            seen[state] = f;
+            seen[state] = field;
         }
-        return;
+        return state;
     }
-    for (qsizetype i = f.begin; i < f.end; ++i) {
+    for (qsizetype i = from; i < to; ++i) {
         state = step(state, symbol[bytes[i]]);
-        seen[state] = f;
+        seen[state] = field;
     }
+    return state;
 }
 
 void SubjectAutomaton::settle()

@@ -37,7 +37,11 @@ public:
     void build();
 
     // Feeds the field [f.begin, f.end) of `data`; fields come in file order.
-    void feed(const char *data, const text::FieldSpan &f);
+    void feed(const char *data, const text::FieldSpan &f) { feed(data, f.begin, f.end, f, 0); }
+    // Feeds the bytes [from, to) of field `f`, from `state` (0 at the start of
+    // a run of bytes), and returns the state after them. Subjects that lie
+    // wholly in a run are found.
+    int feed(const char *data, qsizetype from, qsizetype to, const text::FieldSpan &f, int state);
 
     // The last field fed that contains subject `number`; begin is -1 when none
     // did. Call after the last feed().
@@ -64,6 +68,7 @@ private:
     std::vector<uchar> m_symbol; // of each raw byte; 0 for a byte no subject holds
     int m_symbols = 1;
     std::vector<int> m_next;             // every state's step for every symbol, when small enough
+    std::vector<quint16> m_small;        // the same in half the room, for few states
     std::vector<int> m_rootNext;         // the root's step for every symbol
     std::vector<text::FieldSpan> m_seen; // the last field that reached each state
     bool m_settled = false;
