@@ -52,7 +52,8 @@ QByteArray GenerateAlike(int records, const QString &term)
     QString text;
     text.reserve(qsizetype(records) * 48);
     for (int i = 0; i < records; ++i)
-        text += QStringLiteral("faq%1.txt=Printing with %2 fonts no. %1]\r\n").arg(i, 7, 10, QLatin1Char('0')).arg(term);
+        text +=
+            QStringLiteral("faq%1.txt=Printing with %2 fonts no. %1]\r\n").arg(i, 7, 10, QLatin1Char('0')).arg(term);
     return veldra::text::EncodeAnsi(text);
 }
 

@@ -28,6 +28,7 @@ private slots:
     void fileNamesSameAsReference();
     void alikeRecordsSameAsReference();
     void automatonWithAndWithoutTable();
+    void longSubjectsSameAsReference();
     void missingFileHasNoHits();
 
 private:
@@ -263,6 +264,23 @@ void TestIndexSearch::automatonWithAndWithoutTable()
             QCOMPARE(automaton.lastField(numbers[i]).begin, expected);
         }
     }
+}
+
+void TestIndexSearch::longSubjectsSameAsReference()
+{
+    // Subjects too long together for the automaton's tables take the other
+    // way; a later record holding an earlier subject still decides its name.
+    QByteArray index;
+    std::mt19937 rng(5);
+    QByteArray body(1200 * 1024, Qt::Uninitialized);
+    for (char &c : body)
+        c = char('a' + rng() % 26);
+    for (int i = 0; i < 4; ++i)
+        index += "f" + QByteArray::number(i) + ".faq=" + body + QByteArray(i, 'y') + "]\r\n";
+    index += "last.faq=" + body + "yy!]\r\n";
+    const QString path = write(index);
+    for (const QString &needle : {QStringLiteral("X"), QStringLiteral("faq")})
+        QCOMPARE(Describe(Fast(path, needle, 500)), Describe(ReferenceSearch(path, needle)));
 }
 
 void TestIndexSearch::missingFileHasNoHits()
