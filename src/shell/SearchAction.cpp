@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,7 +88,11 @@ SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
     SetResultColumns(lstResults);
     m_progress.setMaximum(100);
     index::SearchResult found;
-    {
+    if (QFileInfo(indexFile).size() < m_offThreadFrom) {
+        // Scanned in moments: a thread of its own would only make the search
+        // wait for the system to run it, which on a busy machine is longer.
+        found = index::SearchSubjects(indexFile, text);
+    } else {
         m_stop = false;
         if (m_offerCancel)
             m_offerCancel(true);

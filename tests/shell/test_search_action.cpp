@@ -444,6 +444,7 @@ void TestSearchAction::cancelEndsTheSearch()
 {
     writeIndex("a.faq=Proxy]\r\n");
     Panel p(m_indexFile);
+    p.action.setOffThreadFrom(0);
     QList<bool> offers;
     p.action.setCancelOffer([&](bool offer) {
         offers << offer;
@@ -478,6 +479,7 @@ void TestSearchAction::inputToTheWindowWaitsForTheScan()
 {
     writeIndex("a.faq=Proxy]\r\n");
     Panel p(m_indexFile);
+    p.action.setOffThreadFrom(0);
     p.owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&p.owner));
     QWindow *window = p.owner.windowHandle();
