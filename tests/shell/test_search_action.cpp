@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -17,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
-#include <QWindow>
 
 #include <algorithm>
 #include <functional>
@@ -110,8 +108,6 @@ private slots:
     void requestDuringSearchIsIgnored();
     void enterInSearchBoxSearches();
     void clickOnResultEnablesRead();
-    void cancelEndsTheSearch();
-    void inputToTheWindowWaitsForTheScan();
 
 private:
     void writeIndex(const QByteArray &bytes);
@@ -438,65 +434,6 @@ void TestSearchAction::clickOnResultEnablesRead()
     QTest::mouseClick(lstResults->viewport(), Qt::LeftButton, {}, rect.center());
     QVERIFY(cmdRead->isEnabled());
     QCOMPARE(lstResults->currentItem()->data(0, kResultTagRole).toString(), QStringLiteral("a.faq"));
-}
-
-void TestSearchAction::cancelEndsTheSearch()
-{
-    writeIndex("a.faq=Proxy]\r\n");
-    Panel p(m_indexFile);
-    p.action.setOffThreadFrom(0);
-    QList<bool> offers;
-    p.action.setCancelOffer([&](bool offer) {
-        offers << offer;
-        if (offer)
-            p.action.cancel();
-    });
-    QCOMPARE(p.run(QStringLiteral("proxy")), SearchOutcome::Listed);
-    QCOMPARE(offers, QList<bool>({true, false}));
-    QCOMPARE(p.list->topLevelItemCount(), 0);
-    QCOMPARE(p.label->text(), QStringLiteral("Found: 0 - the search was cancelled"));
-    QVERIFY(p.search->isEnabled());
-    // Cancel outside a search leaves the next one alone.
-    p.action.setCancelOffer({});
-    p.action.cancel();
-    QCOMPARE(p.run(QStringLiteral("proxy")), SearchOutcome::Listed);
-    QCOMPARE(p.label->text(), QStringLiteral("Found: 1"));
-}
-
-namespace
-{
-struct KeyCount : QObject {
-    int keys = 0;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        keys += e->type() == QEvent::KeyPress;
-        return false;
-    }
-};
-} // namespace
-
-void TestSearchAction::inputToTheWindowWaitsForTheScan()
-{
-    writeIndex("a.faq=Proxy]\r\n");
-    Panel p(m_indexFile);
-    p.action.setOffThreadFrom(0);
-    p.owner.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p.owner));
-    QWindow *window = p.owner.windowHandle();
-    KeyCount count;
-    window->installEventFilter(&count);
-    int keysDuringScan = -1;
-    p.action.setCancelOffer([&](bool offer) {
-        if (offer)
-            QCoreApplication::postEvent(
-                window, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
-        else
-            keysDuringScan = count.keys;
-    });
-    QCOMPARE(p.run(QStringLiteral("proxy")), SearchOutcome::Listed);
-    QCOMPARE(keysDuringScan, 0);
-    QCOMPARE(count.keys, 1);
-    QCOMPARE(p.label->text(), QStringLiteral("Found: 1"));
 }
 
 QTEST_MAIN(TestSearchAction)
