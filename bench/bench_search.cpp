@@ -1,6 +1,7 @@
 // Times the whole search action (read, scan, list fill, file-name lookups) with
 // the real main window offscreen. "generate DIR TERM" writes indexes of 10,000,
-// 100,000 and 1,000,000 records into DIR; "measure FILE TERM RUNS" searches one
+// 100,000 and 1,000,000 records into DIR, and one of 1,000,000 records that all
+// hold TERM; "measure FILE TERM RUNS" searches one
 // of them RUNS times and prints each time in milliseconds.
 #include "../tests/support/MainWindow.h"
 #include "text/CodePage.h"
@@ -11,7 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextStream>
+#include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 
@@ -43,8 +46,25 @@ QByteArray GenerateIndex(int records, const QString &term)
     return veldra::text::EncodeAnsi(text);
 }
 
+// Every record holds TERM with the same text on either side, as far as the
+// record number: the file names of 500 near-identical subjects are looked for
+// at every one of a million occurrences.
+QByteArray GenerateAlike(int records, const QString &term)
+{
+    QString text;
+    text.reserve(qsizetype(records) * 48);
+    for (int i = 0; i < records; ++i)
+        text +=
+            QStringLiteral("faq%1.txt=Printing with %2 fonts no. %1]\r\n").arg(i, 7, 10, QLatin1Char('0')).arg(term);
+    return veldra::text::EncodeAnsi(text);
+}
+
 int Generate(const QString &dir, const QString &term)
 {
+    QFile alike(dir + QStringLiteral("/index_alike_1m.dat"));
+    if (!alike.open(QIODevice::WriteOnly) || alike.write(GenerateAlike(1000000, term)) < 0)
+        return 1;
+
     const struct {
         int records;
         const char *label;
@@ -78,6 +98,37 @@ int Measure(const QString &path, const QString &term, int runs)
     return form->search().SearchHitCount() > 0 ? 0 : 1;
 }
 
+// Prints, for each run, the longest time the window thread went without
+// handling its events during the search, in milliseconds: a timer that fires
+// whenever the thread is free notes the gaps.
+int Stalls(const QString &path, const QString &term, int runs)
+{
+    testsupport::MainWindow w;
+    w.state.AppName = QStringLiteral("Veldra");
+    w.state.IndexFile = path;
+    veldra::shell::Form1 *form = w.form.get();
+    QLineEdit *box = w.child<QLineEdit>("txtSearchText");
+    QTextStream out(stdout);
+    QElapsedTimer since;
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setInterval(0);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest = std::max(longest, since.nsecsElapsed());
+        since.start();
+    });
+    tick.start();
+    for (int run = 0; run < runs; ++run) {
+        box->setText(term);
+        longest = 0;
+        since.start();
+        form->cmdSearch_Click();
+        longest = std::max(longest, since.nsecsElapsed());
+        out << QString::number(double(longest) / 1e6, 'f', 2) << '\n';
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -86,8 +137,10 @@ int main(int argc, char *argv[])
     const QStringList args = QCoreApplication::arguments();
     if (args.size() == 4 && args[1] == QLatin1String("generate"))
         return Generate(args[2], args[3]);
+    if (args.size() == 5 && args[1] == QLatin1String("stalls"))
+        return Stalls(args[2], args[3], args[4].toInt());
     if (args.size() == 5 && args[1] == QLatin1String("measure"))
         return Measure(args[2], args[3], args[4].toInt());
-    std::fprintf(stderr, "usage: bench_search generate DIR TERM | measure FILE TERM RUNS\n");
+    std::fprintf(stderr, "usage: bench_search generate DIR TERM | measure FILE TERM RUNS | stalls FILE TERM RUNS\n");
     return 2;
 }

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # The search action on generated indexes of 10k, 100k and 1M records and, on the
-# 1M file in the same run, `grep -ciF` for the same term as the anchor. The 1M
-# search and grep take turns, three rounds each, so that a change in the
-# machine's load falls on both; every figure is a median.
+# 1M file in the same run, `grep -ciF` for the same term as the anchor and
+# `wc -l` as the floor of reading the file at memory speed. The 1M search, grep
+# and wc take turns, three rounds each, so that a change in the machine's load
+# falls on all; every figure is a median. The same is done on a 1M index whose
+# every record holds the term with the same text around it, against grep.
+# grep writes to a file: with its output on /dev/null it stops at the first
+# match, which would make it look faster than it is.
 set -euo pipefail
 build=${VELDRA_BUILD_DIR:-$(cd "$(dirname "$0")/.." && pwd)/build}
 bench="$build/bench/bench_search"
@@ -16,19 +20,35 @@ median() { sort -n | awk '{ v[NR] = $1 } END { printf "%.1f", (NR % 2) ? v[(NR +
 echo "search_10k_ms=$("$bench" measure "$work/index_10k.dat" "$term" 15 2>/dev/null | median)"
 echo "search_100k_ms=$("$bench" measure "$work/index_100k.dat" "$term" 9 2>/dev/null | median)"
 
-# grep reads the single-byte file as single-byte text.
+# grep and wc read the single-byte file as single-byte text.
 TIMEFORMAT=%3R
-LC_ALL=C grep -ciF "$term" "$work/index_1m.dat" >/dev/null
-: >"$work/search.txt"
-: >"$work/grep.txt"
-for _ in 1 2 3; do
-  "$bench" measure "$work/index_1m.dat" "$term" 5 2>/dev/null >>"$work/search.txt"
-  for _ in 1 2 3 4 5; do
-    { time LC_ALL=C grep -ciF "$term" "$work/index_1m.dat" >/dev/null; } 2>&1 | awk '{ print $1 * 1000 }' >>"$work/grep.txt"
+timed() { { time "$@" >"$work/out.txt"; } 2>&1 | awk '{ print $1 * 1000 }'; }
+
+# Times FILE as the search's, grep's and wc's, in turns; prints the medians.
+race() {
+  local file=$1 runs=$2
+  : >"$work/search.txt"
+  : >"$work/grep.txt"
+  : >"$work/wc.txt"
+  LC_ALL=C grep -ciF "$term" "$file" >"$work/out.txt"
+  for _ in 1 2 3; do
+    "$bench" measure "$file" "$term" "$runs" 2>/dev/null >>"$work/search.txt"
+    for _ in $(seq "$runs"); do
+      timed env LC_ALL=C grep -ciF "$term" "$file" >>"$work/grep.txt"
+      timed env LC_ALL=C wc -l "$file" >>"$work/wc.txt"
+    done
   done
-done
-search_ms=$(median <"$work/search.txt")
-grep_ms=$(median <"$work/grep.txt")
+  echo "$(median <"$work/search.txt") $(median <"$work/grep.txt") $(median <"$work/wc.txt")"
+}
+
+read -r search_ms grep_ms wc_ms < <(race "$work/index_1m.dat" 5)
 echo "search_1m_ms=$search_ms"
 echo "grep_1m_ms=$grep_ms"
+echo "wc_1m_ms=$wc_ms"
 awk -v s="$search_ms" -v g="$grep_ms" 'BEGIN { printf "search_1m_ratio_vs_grep=%.2f\n", s / g }'
+awk -v s="$search_ms" -v w="$wc_ms" 'BEGIN { printf "search_1m_ratio_vs_wc=%.2f\n", s / w }'
+
+read -r worst_ms grep_worst_ms _ < <(race "$work/index_alike_1m.dat" "${VELDRA_BENCH_WORST_RUNS:-3}")
+echo "search_1m_worst_ms=$worst_ms"
+echo "grep_1m_worst_ms=$grep_worst_ms"
+awk -v s="$worst_ms" -v g="$grep_worst_ms" 'BEGIN { printf "search_worst_ratio_vs_grep=%.2f\n", s / g }'

@@ -1,12 +1,12 @@
 #include "index/IndexSearch.h"
 
-#include "index/AnchoredSubjects.h"
 #include "index/AnsiFold.h"
-#include "index/IndexWindows.h"
-#include "index/SubjectMatcher.h"
+#include "index/LastFields.h"
+#include "index/Log.h"
 #include "index/TextFinder.h"
 #include "text/FieldLocator.h"
 #include "text/IndexRecord.h"
+#include "text/OrdinaryFile.h"
 #include "text/Trim.h"
 
 #include <QFile>
@@ -19,65 +19,12 @@ namespace veldra::index
 namespace
 {
 
-// For each subject (fold classes; an empty one is contained in every field),
-// the file name that the last field from `from` on that contains it gives,
-// looking at every field.
-bool FileNamesOfLastFields(QIODevice &index, const std::vector<QByteArray> &subjects, qint64 from, qsizetype windowSize,
-                           std::vector<QString> *names)
-{
-    SubjectMatcher matcher(AnsiFold::instance().classes());
-    std::vector<int> number(subjects.size(), -1);
-    bool anyEmpty = false;
-    for (size_t i = 0; i < subjects.size(); ++i) {
-        if (subjects[i].isEmpty())
-            anyEmpty = true;
-        else
-            number[i] = matcher.add(subjects[i]);
-    }
-    matcher.build();
+using text::FieldLocator;
+using text::FieldSpan;
 
-    // One more entry after the subjects' for the last field of all.
-    const size_t everyField = matcher.count();
-    FoundFields found(everyField + 1);
-    IndexWindows window(index, from, windowSize);
-    while (window.read()) {
-        const char *data = window.data();
-        const qsizetype size = window.size();
-        const qsizetype shortest = matcher.isEmpty() ? size + 1 : matcher.minimumLength();
-        for (qsizetype pos = 0; pos < size;) {
-            const FieldSpan f = NextField(data, size, pos);
-            if (!window.complete(f)) {
-                window.resumeAt(pos);
-                break;
-            }
-            pos = f.next;
-            if (anyEmpty)
-                found.found(everyField, window, f);
-            if (f.end - f.begin >= shortest)
-                matcher.scan(reinterpret_cast<const uchar *>(data) + f.begin, f.end - f.begin,
-                             [&](int n) { found.found(size_t(n), window, f); });
-        }
-        found.capture(window);
-    }
-    names->clear();
-    for (size_t i = 0; i < subjects.size(); ++i)
-        names->push_back(found.fileName(number[i] < 0 ? everyField : size_t(number[i])));
-    return !window.failed();
-}
-
-// The same, looking only where `anchor` occurs when every subject contains it.
-bool FileNamesOfLastFields(QIODevice &index, const std::vector<QByteArray> &subjects, qint64 from, qsizetype windowSize,
-                           const TextFinder *anchor, std::vector<QString> *names)
+bool Stopped(const std::atomic<bool> *stop)
 {
-    if (anchor) {
-        AnchoredSubjects anchored(AnsiFold::instance().classes(), *anchor);
-        bool all = true;
-        for (size_t i = 0; i < subjects.size() && all; ++i)
-            all = !subjects[i].isEmpty() && anchored.add(subjects[i]);
-        if (all)
-            return anchored.fileNames(index, from, windowSize, names);
-    }
-    return FileNamesOfLastFields(index, subjects, from, windowSize, names);
+    return stop && stop->load(std::memory_order_relaxed);
 }
 
 struct HitScan {
@@ -89,51 +36,40 @@ struct HitScan {
 
 // Only the first occurrence in a field counts; it is the first one that lies
 // wholly inside the field.
-bool FindHits(QIODevice &index, const TextFinder &finder, int maxHits, qsizetype windowSize, HitScan *scan)
+bool FindHits(QByteArrayView index, const TextFinder &finder, int maxHits, const std::atomic<bool> *stop, HitScan *scan)
 {
     const AnsiFold &fold = AnsiFold::instance();
-    IndexWindows window(index, 0, windowSize);
-    while (scan->hits.size() < maxHits && window.read()) {
-        const char *data = window.data();
-        const qsizetype size = window.size();
-        FieldLocator fields(data, size, 0);
-        qsizetype at = finder.find(data, 0, size);
-        while (at < size && scan->hits.size() < maxHits) {
-            const FieldSpan &f = fields.fieldAt(at);
-            if (!window.complete(f)) {
-                window.resumeAt(fields.readStart());
-                break;
-            }
-            if (at < f.begin || at + finder.size() > f.end) {
-                at = finder.find(data, at + 1, size);
-                continue;
-            }
-            if (const auto record = text::LocateIndexRecord(data + f.begin, f.end - f.begin)) {
-                const QByteArrayView subject(data + f.begin + record->equals + 1, record->bracket - record->equals - 1);
-                scan->hits.append({fold.decode(subject), qint32(at - f.begin + 1), QString()});
-                const QByteArrayView trimmed = text::TrimSpaces(subject);
-                if (!trimmed.isEmpty()) {
-                    scan->subjects.push_back(fold.classesOf(trimmed));
-                    scan->listed.push_back(scan->hits.size() - 1);
-                }
-                if (scan->firstHitRead < 0)
-                    scan->firstHitRead = window.offset() + fields.readStart();
-            }
-            at = f.next < size ? finder.find(data, f.next, size) : size;
+    const char *data = index.data();
+    const qsizetype size = index.size();
+    FieldLocator fields(data, size, 0);
+    qsizetype at = finder.find(data, 0, size);
+    while (at < size && scan->hits.size() < maxHits) {
+        if (Stopped(stop))
+            return false;
+        const FieldSpan &f = fields.fieldAt(at);
+        if (at < f.begin || at + finder.size() > f.end) {
+            at = finder.find(data, at + 1, size);
+            continue;
         }
-        // An occurrence cut off by the window's end lies in the field that
-        // covers its last byte; the next window starts with that field.
-        if (at >= size && !window.reachesEnd()) {
-            fields.fieldAt(size - 1);
-            window.resumeAt(fields.readStart());
+        if (const auto record = text::LocateIndexRecord(data + f.begin, f.end - f.begin)) {
+            const QByteArrayView subject(data + f.begin + record->equals + 1, record->bracket - record->equals - 1);
+            scan->hits.append({fold.decode(subject), qint32(at - f.begin + 1), QString()});
+            const QByteArrayView trimmed = text::TrimSpaces(subject);
+            if (!trimmed.isEmpty()) {
+                scan->subjects.push_back(fold.classesOf(trimmed));
+                scan->listed.push_back(scan->hits.size() - 1);
+            }
+            if (scan->firstHitRead < 0)
+                scan->firstHitRead = fields.readStart();
         }
+        at = f.next < size ? finder.find(data, f.next, size) : size;
     }
-    return !window.failed();
+    return true;
 }
 
 } // namespace
 
-QVector<IndexHit> SearchIndex(QIODevice &index, QStringView text, int maxHits, qsizetype windowSize)
+QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHits, const std::atomic<bool> *stop)
 {
     const AnsiFold &fold = AnsiFold::instance();
     QByteArray classes;
@@ -141,7 +77,7 @@ QVector<IndexHit> SearchIndex(QIODevice &index, QStringView text, int maxHits, q
         return {};
     const TextFinder finder(fold.classes(), classes);
     HitScan scan;
-    if (!FindHits(index, finder, maxHits, windowSize, &scan))
+    if (!FindHits(index, finder, maxHits, stop, &scan))
         return {};
     if (scan.subjects.empty())
         return scan.hits;
@@ -149,23 +85,32 @@ QVector<IndexHit> SearchIndex(QIODevice &index, QStringView text, int maxHits, q
     // Each subject occurs in its own record, so earlier fields cannot decide
     // its file name.
     std::vector<QString> names;
-    if (!FileNamesOfLastFields(index, scan.subjects, scan.firstHitRead, windowSize, &finder, &names))
+    if (!FileNamesOfLastFields(index, scan.subjects, scan.firstHitRead, &finder, stop, &names))
         return {};
     for (size_t i = 0; i < scan.listed.size(); ++i)
         scan.hits[scan.listed[i]].FileName = names[i];
     return scan.hits;
 }
 
-QVector<IndexHit> SearchIndexFile(const QString &path, QStringView text, int maxHits, qsizetype windowSize)
+QVector<IndexHit> SearchIndexFile(const QString &path, QStringView text, int maxHits, const std::atomic<bool> *stop)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    QFile file;
+    if (const Status opened = text::OpenOrdinaryFile(file, path); !opened) {
+        qCDebug(lcIndex) << "index not searched:" << opened.error();
         return {};
-    return SearchIndex(file, text, maxHits, windowSize);
+    }
+    const qint64 size = file.size();
+    if (size <= 0)
+        return {};
+    // The mapping spares copying the index; where a file system cannot map,
+    // it is read whole instead.
+    if (const uchar *mapped = file.map(0, size))
+        return SearchIndex(QByteArrayView(mapped, size), text, maxHits, stop);
+    const QByteArray bytes = file.readAll();
+    return SearchIndex(bytes, text, maxHits, stop);
 }
 
-QStringList FindServerFileNames(QIODevice &index, const QStringList &subjects, qint64 from, QStringView anchor,
-                                qsizetype windowSize)
+QStringList FindServerFileNames(QByteArrayView index, const QStringList &subjects, qint64 from, QStringView anchor)
 {
     const AnsiFold &fold = AnsiFold::instance();
     std::vector<QByteArray> classes;
@@ -180,9 +125,9 @@ QStringList FindServerFileNames(QIODevice &index, const QStringList &subjects, q
     bool read = false;
     if (!anchor.isEmpty() && fold.classesOf(anchor, &anchorClasses)) {
         const TextFinder finder(fold.classes(), anchorClasses);
-        read = FileNamesOfLastFields(index, classes, from, windowSize, &finder, &found);
+        read = FileNamesOfLastFields(index, classes, from, &finder, nullptr, &found);
     } else {
-        read = FileNamesOfLastFields(index, classes, from, windowSize, &found);
+        read = FileNamesOfLastFields(index, classes, from, nullptr, nullptr, &found);
     }
     QStringList names;
     for (size_t i = 0; i < classes.size(); ++i)

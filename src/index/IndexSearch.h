@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <QVector>
 
-class QIODevice;
+#include <atomic>
 
 namespace veldra::index
 {
@@ -16,26 +17,25 @@ struct IndexHit {
     QString FileName; // FindServerFileName of the trimmed subject
 };
 
-// Bytes of the index read at a time.
-constexpr qsizetype kIndexWindow = 256 * 1024;
-
 // The records of an index whose field contains `text` (compared without case),
-// at most maxHits, in index order. `index` is the open file, Windows-1252 bytes.
-// The index is read once up to the last hit and once more from the first hit
-// on for all their file names together. An index that cannot be read has no
-// hits.
-QVector<IndexHit> SearchIndex(QIODevice &index, QStringView text, int maxHits, qsizetype windowSize = kIndexWindow);
+// at most maxHits, in index order. `index` is the whole file, Windows-1252
+// bytes. The bytes are looked at once up to the last hit and once more from the
+// first hit on for all their file names together, each pass in time linear in
+// the bytes. Setting `stop` (from any thread) ends the search early with no hits.
+QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHits,
+                              const std::atomic<bool> *stop = nullptr);
 
-// The same for the file at `path`; a missing file has no hits.
+// The same for the file at `path`, read through a mapping of it; a missing
+// file, or anything but an ordinary file, has no hits.
 QVector<IndexHit> SearchIndexFile(const QString &path, QStringView text, int maxHits,
-                                  qsizetype windowSize = kIndexWindow);
+                                  const std::atomic<bool> *stop = nullptr);
 
 // For each subject, the server file name that the last field containing it
 // (without case) gives: the untrimmed text before the field's first "=", or
 // empty text when that field has no "=" or no field contains the subject.
 // The fields read from position `from` on are looked at. When every subject
 // contains `anchor`, only the fields where the anchor occurs are.
-QStringList FindServerFileNames(QIODevice &index, const QStringList &subjects, qint64 from = 0, QStringView anchor = {},
-                                qsizetype windowSize = kIndexWindow);
+QStringList FindServerFileNames(QByteArrayView index, const QStringList &subjects, qint64 from = 0,
+                                QStringView anchor = {});
 
 } // namespace veldra::index

@@ -34,6 +34,9 @@ public:
     // Calls found(number) for each occurrence of a subject in the field (a
     // subject may be reported more than once).
     template <typename Found> void scan(const uchar *field, qsizetype size, Found &&found) const;
+    // Whether a subject may occur in the field: false only when none does. The
+    // subjects are not compared, so a long run of alike candidates costs no more.
+    bool mayOccur(const uchar *field, qsizetype size) const;
 
 private:
     bool matchesAt(const QByteArray &pattern, const uchar *text) const;
@@ -81,6 +84,23 @@ template <typename Found> void SubjectMatcher::scan(const uchar *field, qsizetyp
         }
         ++last;
     }
+}
+
+inline bool SubjectMatcher::mayOccur(const uchar *field, qsizetype size) const
+{
+    const qsizetype window = m_window;
+    if (window == 0 || size < window)
+        return false;
+    const uchar *fold = m_fold;
+    for (qsizetype last = window - 1; last < size;) {
+        const unsigned key =
+            window == 1 ? fold[field[last]] : (unsigned(fold[field[last - 1]]) << 8) | fold[field[last]];
+        const unsigned shift = m_shift[key];
+        if (!shift)
+            return true;
+        last += shift;
+    }
+    return false;
 }
 
 } // namespace veldra::index

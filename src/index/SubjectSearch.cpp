@@ -9,10 +9,14 @@
 namespace veldra::index
 {
 
-SearchResult SearchSubjects(const QString &indexFile, QStringView text)
+SearchResult SearchSubjects(const QString &indexFile, QStringView text, const std::atomic<bool> *stop)
 {
     SearchResult result;
-    const QVector<IndexHit> found = SearchIndexFile(indexFile, text, kMaxSearchHits);
+    const QVector<IndexHit> found = SearchIndexFile(indexFile, text, kMaxSearchHits, stop);
+    if (stop && stop->load()) {
+        result.stopped = true;
+        return result;
+    }
     result.hits.reserve(found.size());
     result.fileNames.reserve(found.size());
     for (const IndexHit &hit : found) {

@@ -51,15 +51,16 @@ __attribute__((target("avx2"))) inline __m256i Match32(const __m256i *v, __m256i
 // The same thirty-two bytes at a time, where the processor has AVX2. Returns
 // the first candidate start at or after `from` whose first and last bytes are
 // of the right classes, or the first position not looked at (> limit - 31).
+// `bytes` holds the four bytes of the first class, then those of the last,
+// each repeated 32 times.
 __attribute__((target("avx2"))) qsizetype Candidates32(const char *data, qsizetype from, qsizetype limit,
-                                                       qsizetype length, const std::vector<char> &first,
-                                                       const std::vector<char> &last, unsigned *maskOut)
+                                                       qsizetype length, const char *bytes, unsigned *maskOut)
 {
     __m256i f[4];
     __m256i l[4];
     for (size_t i = 0; i < 4; ++i) {
-        f[i] = _mm256_set1_epi8(first[i < first.size() ? i : 0]);
-        l[i] = _mm256_set1_epi8(last[i < last.size() ? i : 0]);
+        f[i] = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(bytes + 32 * i));
+        l[i] = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(bytes + 32 * (4 + i)));
     }
     for (; from + 31 <= limit; from += 32) {
         const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(data + from));
@@ -88,6 +89,16 @@ TextFinder::TextFinder(const uchar *foldClasses, QByteArray classes)
     , m_first(BytesOfClass(m_fold, uchar(m_classes.at(0))))
     , m_last(BytesOfClass(m_fold, uchar(m_classes.back())))
 {
+    // Set up once, not on every find: a search finds the text up to once a
+    // record.
+    if (m_first.size() <= 4 && m_last.size() <= 4) {
+        m_wide.resize(8 * 32);
+        for (size_t i = 0; i < 4; ++i)
+            for (size_t k = 0; k < 32; ++k) {
+                m_wide[32 * i + k] = m_first[i < m_first.size() ? i : 0];
+                m_wide[32 * (4 + i) + k] = m_last[i < m_last.size() ? i : 0];
+            }
+    }
 }
 
 bool TextFinder::matchesAt(const char *text) const
@@ -108,7 +119,7 @@ qsizetype TextFinder::find(const char *data, qsizetype from, qsizetype size) con
     if (m_first.size() <= 4 && m_last.size() <= 4 && HasAvx2()) {
         for (;;) {
             unsigned mask = 0;
-            from = Candidates32(data, from, lastStart, length, m_first, m_last, &mask);
+            from = Candidates32(data, from, lastStart, length, m_wide.data(), &mask);
             if (!mask)
                 break;
             for (; mask; mask &= mask - 1) {

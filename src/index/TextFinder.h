@@ -28,6 +28,7 @@ private:
     QByteArray m_classes;
     std::vector<char> m_first; // the bytes of the first character's class
     std::vector<char> m_last;  // and of the last's
+    std::vector<char> m_wide;  // both, each byte repeated to fill a vector
 };
 
 } // namespace veldra::index

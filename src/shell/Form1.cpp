@@ -76,6 +76,7 @@ Form1::Form1(settings::Module1 &state, desktop::Reporter &reporter, Controls con
     if (controls == Controls::Now)
         BuildControls();
     m_progress.setCancelHandler([this] { CancelDownload(); });
+    m_search.setCancelOffer([this](bool offer) { m_progress.setCancelEnabled(offer); });
 }
 
 void Form1::BuildControls()
@@ -316,6 +317,10 @@ void Form1::HTTP_StateChanged(transfer::TransferState State)
 
 void Form1::CancelDownload()
 {
+    if (m_search.running()) {
+        m_search.cancel();
+        return;
+    }
     if (!m_net->busy())
         return;
     qCDebug(lcShell) << "download cancelled";

@@ -2,6 +2,7 @@
 
 #include "desktop/Events.h"
 #include "desktop/ImageList.h"
+#include "desktop/InputHold.h"
 #include "desktop/Layout.h"
 #include "desktop/Twips.h"
 #include "shell/Log.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,7 +89,24 @@ SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
     m_count = 0;
     SetResultColumns(lstResults);
     m_progress.setMaximum(100);
-    const index::SearchResult found = index::SearchSubjects(indexFile, text);
+    index::SearchResult found;
+    if (QFileInfo(indexFile).size() < m_offThreadFrom) {
+        // Scanned in moments: a thread of its own would only make the search
+        // wait for the system to run it, which on a busy machine is longer.
+        found = index::SearchSubjects(indexFile, text);
+    } else {
+        m_stop = false;
+        if (m_offerCancel)
+            m_offerCancel(true);
+        const desktop::InputHold hold(lstResults);
+        desktop::RunOffThread([&] { found = index::SearchSubjects(indexFile, text, &m_stop); });
+        if (m_offerCancel)
+            m_offerCancel(false);
+    }
+    if (!alive()) {
+        m_progress.close();
+        return SearchOutcome::Skipped;
+    }
     for (const index::SearchHit &hit : found.hits)
         m_hits[m_count++] = hit;
     m_progress.setValue(100);
@@ -123,6 +142,9 @@ SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
         lstResults->addTopLevelItems(items);
     }
     Label2->setText(index::FoundText(m_count));
+    if (found.stopped)
+        Label2->setText(Label2->text() +
+                        QCoreApplication::translate("veldra::shell::SearchAction", " - the search was cancelled"));
 
     m_progress.close();
     desktop::DoEvents();
@@ -131,6 +153,12 @@ SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
         cmdRead->setEnabled(false);
     }
     return SearchOutcome::Listed;
+}
+
+void SearchAction::cancel()
+{
+    if (m_running)
+        m_stop = true;
 }
 
 } // namespace veldra::shell

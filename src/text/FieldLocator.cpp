@@ -5,6 +5,11 @@
 namespace veldra::text
 {
 
+namespace
+{
+constexpr qsizetype kNear = 256;
+} // namespace
+
 FieldLocator::FieldLocator(const char *data, qsizetype size, qsizetype start)
     : m_data(data)
     , m_size(size)
@@ -33,12 +38,19 @@ qsizetype FieldLocator::readStartFor(qsizetype pos) const
 const FieldSpan &FieldLocator::fieldAt(qsizetype pos)
 {
     while (pos >= m_cursor) {
-        if (m_quote < m_cursor) {
-            const void *q = std::memchr(m_data + m_cursor, '"', size_t(m_size - m_cursor));
-            m_quote = q ? static_cast<const char *>(q) - m_data : m_size;
+        // Near the cursor the fields are read one by one, which looks at each
+        // byte once, many at a time; further on, looking back from `pos` skips
+        // the fields between.
+        if (pos - m_cursor < kNear) {
+            m_lastStart = m_cursor;
+        } else {
+            if (m_quote < m_cursor) {
+                const void *q = std::memchr(m_data + m_cursor, '"', size_t(m_size - m_cursor));
+                m_quote = q ? static_cast<const char *>(q) - m_data : m_size;
+            }
+            // Up to the next quote, the fields are split by delimiters alone.
+            m_lastStart = readStartFor(pos < m_quote ? pos : m_quote);
         }
-        // Up to the next quote, the fields are split by delimiters alone.
-        m_lastStart = readStartFor(pos < m_quote ? pos : m_quote);
         m_last = NextField(m_data, m_size, m_lastStart);
         m_cursor = m_last.next;
     }

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "text/FieldScanner.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <vector>
+
+namespace veldra::index
+{
+
+// Finds, for many subjects at once, the last of a run of fields that contains
+// each, without case (subjects are fold classes, see AnsiFold). The fields are
+// fed in file order; each byte of a field moves one automaton of all the
+// subjects by one step, and each step only notes the field in the state it
+// reaches. Which subjects a state stands for is worked out once at the end, so
+// the work is the bytes fed, however many subjects occur where, and however
+// alike the text around them is.
+class SubjectAutomaton
+{
+public:
+    // The subjects together may hold this many bytes; more would make the
+    // tables larger than the index is worth.
+    static constexpr qsizetype kMaxBytes = qsizetype(4) * 1024 * 1024;
+
+    // Up to this many entries, every state's step for every byte is kept in a
+    // table, which is quick to walk; past it the steps go through the trie.
+    static constexpr size_t kMaxTable = size_t(1) << 22;
+
+    explicit SubjectAutomaton(const uchar *foldClasses, size_t maxTable = kMaxTable);
+
+    // Adds a non-empty subject and returns its number; equal subjects share
+    // one. Returns -1 once the subjects would hold more than kMaxBytes.
+    int add(QByteArrayView classes);
+    // Prepares the tables; call once after the last add().
+    void build();
+
+    // Feeds the field [f.begin, f.end) of `data`; fields come in file order.
+    void feed(const char *data, const text::FieldSpan &f) { feed(data, f.begin, f.end, f, 0); }
+    // Feeds the bytes [from, to) of field `f`, from `state` (0 at the start of
+    // a run of bytes), and returns the state after them. Subjects that lie
+    // wholly in a run are found.
+    int feed(const char *data, qsizetype from, qsizetype to, const text::FieldSpan &f, int state);
+
+    // The last field fed that contains subject `number`; begin is -1 when none
+    // did. Call after the last feed().
+    text::FieldSpan lastField(int number);
+
+private:
+    struct Node {
+        int fail = 0;
+        int firstChild = -1;
+        int nextSibling = -1;
+        int symbol = 0;
+    };
+    int child(int node, int symbol) const;
+    int step(int state, int symbol) const;
+    void settle();
+
+    const uchar *m_fold;
+    size_t m_maxTable;
+    std::vector<QByteArray> m_patterns;
+    qsizetype m_bytes = 0;
+    std::vector<int> m_end;      // the node each subject ends at
+    std::vector<Node> m_nodes;   // the trie, children in symbol order
+    std::vector<int> m_order;    // the nodes by depth
+    std::vector<uchar> m_symbol; // of each raw byte; 0 for a byte no subject holds
+    int m_symbols = 1;
+    std::vector<int> m_next;             // every state's step for every symbol, when small enough
+    std::vector<quint16> m_small;        // the same in half the room, for few states
+    std::vector<int> m_rootNext;         // the root's step for every symbol
+    std::vector<text::FieldSpan> m_seen; // the last field that reached each state
+    bool m_settled = false;
+};
+
+} // namespace veldra::index
