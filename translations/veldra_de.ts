@@ -183,6 +183,10 @@ Bitte prüfen Sie Ihre Proxy-Einstellungen...</translation>
         <translation> – der Download von %1 wurde abgebrochen</translation>
     </message>
     <message>
+        <source> - the search was cancelled</source>
+        <translation> – die Suche wurde abgebrochen</translation>
+    </message>
+    <message>
         <source>Could not load %1</source>
         <translation>%1 konnte nicht geladen werden</translation>
     </message>

@@ -183,6 +183,10 @@ Veuillez vérifier vos paramètres de proxy...</translation>
         <translation> – le téléchargement de %1 a été annulé</translation>
     </message>
     <message>
+        <source> - the search was cancelled</source>
+        <translation> – la recherche a été annulée</translation>
+    </message>
+    <message>
         <source>Could not load %1</source>
         <translation>Impossible de charger %1</translation>
     </message>

@@ -143,8 +143,7 @@ SearchOutcome SearchAction::run(const SearchPanel &ui, const QString &indexFile)
     }
     Label2->setText(index::FoundText(m_count));
     if (found.stopped)
-        Label2->setText(Label2->text() +
-                        QCoreApplication::translate("veldra::shell::SearchAction", " - the search was cancelled"));
+        Label2->setText(Label2->text() + QCoreApplication::translate("Form1", " - the search was cancelled"));
 
     m_progress.close();
     desktop::DoEvents();
