@@ -4,6 +4,7 @@
 #include "shell/ProgressWindow.h"
 #include "shell/SearchAction.h"
 #include "support/MainWindow.h"
+#include "support/SearchPanel.h"
 #include "text/CodePage.h"
 
 #include <QFile>
@@ -29,31 +30,7 @@ using testsupport::Child;
 namespace
 {
 
-// A search panel of its own, with the main window's progress window: the list
-// is as wide as the main window's.
-struct Panel {
-    explicit Panel(const QString &indexFile)
-        : indexFile(indexFile)
-    {
-        list->setGeometry(8, 64, 497, 337);
-    }
-    SearchOutcome run(const QString &text)
-    {
-        txt->setText(text);
-        return action.run(ui, indexFile);
-    }
-
-    QWidget owner;
-    QLineEdit *txt = new QLineEdit(&owner);
-    QPushButton *search = new QPushButton(&owner);
-    QPushButton *read = new QPushButton(&owner);
-    QTreeWidget *list = new QTreeWidget(&owner);
-    QLabel *label = new QLabel(&owner);
-    shell::SearchPanel ui{txt, search, read, list, label};
-    shell::ProgressWindow progress{&owner};
-    shell::SearchAction action{progress};
-    QString indexFile;
-};
+using Panel = testsupport::SearchPanel;
 
 QStringList Strings(std::initializer_list<const char *> texts)
 {

@@ -2,6 +2,7 @@
 // window ends it, and input to the main window waits until it is done.
 #include "shell/ProgressWindow.h"
 #include "shell/SearchAction.h"
+#include "support/SearchPanel.h"
 
 #include <QFile>
 #include <QKeyEvent>
@@ -20,28 +21,12 @@ namespace
 {
 
 // A search panel of its own that scans every index off the window thread.
-struct Panel {
+struct Panel : testsupport::SearchPanel {
     explicit Panel(const QString &indexFile)
-        : indexFile(indexFile)
+        : SearchPanel(indexFile)
     {
         action.setOffThreadFrom(0);
     }
-    SearchOutcome run(const QString &text)
-    {
-        txt->setText(text);
-        return action.run(ui, indexFile);
-    }
-
-    QWidget owner;
-    QLineEdit *txt = new QLineEdit(&owner);
-    QPushButton *search = new QPushButton(&owner);
-    QPushButton *read = new QPushButton(&owner);
-    QTreeWidget *list = new QTreeWidget(&owner);
-    QLabel *label = new QLabel(&owner);
-    shell::SearchPanel ui{txt, search, read, list, label};
-    shell::ProgressWindow progress{&owner};
-    shell::SearchAction action{progress};
-    QString indexFile;
 };
 
 } // namespace
