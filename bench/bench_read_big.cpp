@@ -8,6 +8,7 @@
 // for comparison; with "longline", the reader given a body that is one line of
 // 50 MB with a link now and then.
 #include "../tests/support/MainWindow.h"
+#include "../tests/support/ProcessMemory.h"
 #include "../tests/support/TestServer.h"
 #include "desktop/Memory.h"
 #include "richtext/RichTextBox.h"
@@ -58,17 +59,7 @@ QByteArray MakeLongLine()
     return line;
 }
 
-// Resident and peak resident memory of this process in kB.
-qint64 StatusKb(const char *key)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
+using testsupport::StatusKb;
 
 // Starts the peak resident memory afresh from the current level.
 void ResetPeak()

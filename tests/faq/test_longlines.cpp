@@ -5,6 +5,7 @@
 #include "settings/Module1.h"
 #include "shell/ReaderPanel.h"
 #include "support/Files.h"
+#include "support/ProcessMemory.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,16 +23,7 @@ using namespace veldra;
 namespace
 {
 
-qint64 StatusKb(const char *key)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
+using testsupport::StatusKb;
 
 } // namespace
 
