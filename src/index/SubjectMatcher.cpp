@@ -44,15 +44,15 @@ void SubjectMatcher::build()
             shift = std::min<uchar>(shift, uchar(window - 1 - i));
         }
 
-    m_bucketStart.assign(keys + 1, 0);
-    for (const QByteArray &p : m_patterns)
-        ++m_bucketStart[keyAt(p, window - 1) + 1];
-    for (size_t k = 0; k < keys; ++k)
-        m_bucketStart[k + 1] += m_bucketStart[k];
-    m_bucket.assign(m_patterns.size(), 0);
-    std::vector<quint32> fill(m_bucketStart.begin(), m_bucketStart.end() - 1);
+    m_bucket.resize(m_patterns.size());
     for (size_t i = 0; i < m_patterns.size(); ++i)
-        m_bucket[fill[keyAt(m_patterns[i], window - 1)]++] = int(i);
+        m_bucket[i] = int(i);
+    std::stable_sort(m_bucket.begin(), m_bucket.end(), [&](int a, int b) {
+        return keyAt(m_patterns[size_t(a)], window - 1) < keyAt(m_patterns[size_t(b)], window - 1);
+    });
+    m_keys.clear();
+    for (const int i : m_bucket)
+        m_keys.push_back(keyAt(m_patterns[size_t(i)], window - 1));
 }
 
 } // namespace veldra::index

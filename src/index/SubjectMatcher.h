@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QHash>
 
+#include <algorithm>
 #include <vector>
 
 namespace veldra::index
@@ -46,11 +47,13 @@ private:
     QHash<QByteArray, int> m_numbers;
     qsizetype m_window = 0;
     // Keyed by the last two classes in the window (or the one class of a window
-    // of one): how far the window may move, and which subjects end their first
-    // window with that key.
+    // of one): how far the window may move. Which subjects end their first
+    // window with a key is looked up in the subjects sorted by that key, only
+    // where the window stops: a table of every key's bucket would cost more to
+    // set up than most searches spend scanning.
     std::vector<uchar> m_shift;
-    std::vector<quint32> m_bucketStart;
-    std::vector<int> m_bucket;
+    std::vector<unsigned> m_keys; // sorted
+    std::vector<int> m_bucket;    // the subjects in the order of their keys
 };
 
 inline bool SubjectMatcher::matchesAt(const QByteArray &pattern, const uchar *text) const
@@ -77,7 +80,8 @@ template <typename Found> void SubjectMatcher::scan(const uchar *field, qsizetyp
             continue;
         }
         const qsizetype start = last - window + 1;
-        for (quint32 i = m_bucketStart[key]; i < m_bucketStart[key + 1]; ++i) {
+        for (auto i = size_t(std::lower_bound(m_keys.begin(), m_keys.end(), key) - m_keys.begin());
+             i < m_keys.size() && m_keys[i] == key; ++i) {
             const QByteArray &pattern = m_patterns[size_t(m_bucket[i])];
             if (start + pattern.size() <= size && matchesAt(pattern, field + start))
                 found(m_bucket[i]);
