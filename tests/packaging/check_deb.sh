@@ -31,9 +31,14 @@ grep -qw xdg-utils <<<"$(field Recommends)" || fail "Recommends lacks xdg-utils:
 # Depends comes from dpkg-shlibdeps: Qt's widget library, curl and the C library
 # at least; and the certificate authorities https verifies against.
 depends=$(field Depends)
-for lib in libc6 libqt6widgets6 libqt6network6 libcurl4 ca-certificates; do
+for lib in libc6 libqt6widgets6 libcurl4 ca-certificates; do
   grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
+# Qt's network library (and Kerberos and libproxy with it) would be loaded on
+# every start for nothing: transfers go through curl.
+if grep -q "\blibqt6network6\b" <<<"$depends"; then
+  fail "Depends lists libqt6network6: something links Qt Network again: $depends"
+fi
 
 # The file list: everything under /usr, nothing else.
 listed=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sed 's|^\./usr/||' | sort)
