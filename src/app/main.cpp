@@ -3,6 +3,7 @@
 #include "desktop/ImageList.h"
 #include "desktop/Memory.h"
 #include "desktop/MessageBox.h"
+#include "desktop/StylePixmaps.h"
 #include "desktop/Translations.h"
 #include "settings/CommandLine.h"
 #include "settings/Module1.h"
@@ -102,6 +103,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(nullptr);
     translations.install();
     fonts.finish();
+    desktop::WarmStylePixmaps();
     if (!*library) {
         // Started from the desktop's menu, nobody reads the error output: the
         // refused address is shown in a box as well.
