@@ -96,11 +96,14 @@ int main(int argc, char *argv[])
     }
 
     desktop::KeepLargeBuffersApart();
-    transfer::PreloadCurl();
     desktop::FontWarmUp fonts;
     qInstallMessageHandler(ConnectingHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    // Loading curl and the twenty-odd libraries it brings holds the dynamic
+    // loader's lock; started any earlier, the application object waited for
+    // it to load the window system's plugin.
+    transfer::PreloadCurl();
     translations.install();
     fonts.finish();
     desktop::WarmStylePixmaps();
