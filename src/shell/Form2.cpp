@@ -122,7 +122,13 @@ void Form2::ShowProgress(const QString &caption, const QString &status, bool sho
 
 void Form2::setValue(int value)
 {
+    // The bar would paint itself at once on every change it shows, in the
+    // middle of whatever sets it; a search sets it several times in moments.
+    // It is painted with the window's next update instead, which a transfer's
+    // events bring at once.
+    Prog->setUpdatesEnabled(false);
     Prog->setValue(qBound(Prog->minimum(), value, Prog->maximum()));
+    Prog->setUpdatesEnabled(true);
 }
 
 void Form2::setMaximum(int maximum)
