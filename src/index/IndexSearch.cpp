@@ -69,7 +69,8 @@ bool FindHits(QByteArrayView index, const TextFinder &finder, int maxHits, const
 
 } // namespace
 
-QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHits, const std::atomic<bool> *stop)
+QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHits, const std::atomic<bool> *stop,
+                              qsizetype secondThreadBytes)
 {
     const AnsiFold &fold = AnsiFold::instance();
     QByteArray classes;
@@ -85,7 +86,7 @@ QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHit
     // Each subject occurs in its own record, so earlier fields cannot decide
     // its file name.
     std::vector<QString> names;
-    if (!FileNamesOfLastFields(index, scan.subjects, scan.firstHitRead, &finder, stop, &names))
+    if (!FileNamesOfLastFields(index, scan.subjects, scan.firstHitRead, &finder, stop, &names, secondThreadBytes))
         return {};
     for (size_t i = 0; i < scan.listed.size(); ++i)
         scan.hits[scan.listed[i]].FileName = names[i];
@@ -125,9 +126,9 @@ QStringList FindServerFileNames(QByteArrayView index, const QStringList &subject
     bool read = false;
     if (!anchor.isEmpty() && fold.classesOf(anchor, &anchorClasses)) {
         const TextFinder finder(fold.classes(), anchorClasses);
-        read = FileNamesOfLastFields(index, classes, from, &finder, nullptr, &found);
+        read = FileNamesOfLastFields(index, classes, from, &finder, nullptr, &found, kSecondThreadBytes);
     } else {
-        read = FileNamesOfLastFields(index, classes, from, nullptr, nullptr, &found);
+        read = FileNamesOfLastFields(index, classes, from, nullptr, nullptr, &found, kSecondThreadBytes);
     }
     QStringList names;
     for (size_t i = 0; i < classes.size(); ++i)

@@ -11,6 +11,10 @@
 namespace veldra::index
 {
 
+// From this many bytes after the first hit on, the pass for the file names is
+// shared with a second thread: below it, the thread costs more than it saves.
+constexpr qsizetype kSecondThreadBytes = qsizetype(8) * 1024 * 1024;
+
 struct IndexHit {
     QString Subject;  // the text between "=" and "]", untrimmed
     qint32 Position;  // where the search text starts in the field, from 1
@@ -23,7 +27,8 @@ struct IndexHit {
 // first hit on for all their file names together, each pass in time linear in
 // the bytes. Setting `stop` (from any thread) ends the search early with no hits.
 QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHits,
-                              const std::atomic<bool> *stop = nullptr);
+                              const std::atomic<bool> *stop = nullptr,
+                              qsizetype secondThreadBytes = kSecondThreadBytes);
 
 // The same for the file at `path`, read through a mapping of it; a missing
 // file, or anything but an ordinary file, has no hits.

@@ -3,6 +3,7 @@
 #include "index/AnchoredSubjects.h"
 #include "index/AnsiFold.h"
 #include "index/IndexWindows.h"
+#include "index/LastFieldParts.h"
 #include "index/ShortSubjects.h"
 #include "index/SubjectAutomaton.h"
 #include "index/SubjectMatcher.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace veldra::index
 {
@@ -97,42 +99,44 @@ bool InWindows(QByteArrayView index, const std::vector<QByteArray> &subjects, qi
     return EveryFieldInWindows(buffer, subjects, from, names);
 }
 
-bool Stopped(const std::atomic<bool> *stop)
-{
-    return stop && stop->load(std::memory_order_relaxed);
-}
-
 // Every anchor occurrence that lies wholly in its field is looked at: a subject
 // that occurs holds one where the anchor first occurs in it.
-bool FewShapes(QByteArrayView index, ShortSubjects &few, const std::vector<int> &number, qint64 from,
+bool FewShapes(QByteArrayView index, ShortSubjects &few, const std::vector<int> &number, qint64 from, qsizetype split,
                const TextFinder &anchor, const std::atomic<bool> *stop, std::vector<QString> *names)
 {
     few.build();
-    const char *data = index.data();
-    const qsizetype size = index.size();
-    FieldLocator fields(data, size, from);
-    for (qsizetype at = anchor.find(data, from, size); at < size; at = anchor.find(data, at + 1, size)) {
-        if (Stopped(stop))
-            return false;
-        const FieldSpan &f = fields.fieldAt(at);
-        if (at >= f.begin && at + anchor.size() <= f.end)
-            few.occurrence(data, size, at, f);
-    }
+    std::atomic<bool> unneeded{false};
+    ShapesPart first(index, from, anchor, few, {stop, nullptr});
+    std::optional<ShapesPart> second;
+    if (split >= 0)
+        second.emplace(index, split, anchor, few, PartStops{stop, &unneeded});
+    bool joined = false;
+    if (!RunParts(first, second ? &*second : nullptr, split, index.size(), unneeded, &joined))
+        return false;
     names->clear();
-    for (const int n : number)
-        names->push_back(FileNameOf(index, few.lastField(n)));
+    for (const int n : number) {
+        const FieldSpan &later = joined ? second->lastField(n) : FieldSpan{-1, -1, -1};
+        names->push_back(FileNameOf(index, later.begin >= 0 ? later : first.lastField(n)));
+    }
     return true;
+}
+
+template <typename Part> FieldSpan LastOf(Part &first, std::optional<Part> &second, bool joined, int number)
+{
+    if (joined)
+        if (const FieldSpan later = second->lastField(number); later.begin >= 0)
+            return later;
+    return first.lastField(number);
 }
 
 } // namespace
 
 bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &subjects, qint64 from,
-                           const TextFinder *anchor, const std::atomic<bool> *stop, std::vector<QString> *names)
+                           const TextFinder *anchor, const std::atomic<bool> *stop, std::vector<QString> *names,
+                           qsizetype partBytes)
 {
-    auto stopped = [stop] { return Stopped(stop); };
     const uchar *fold = AnsiFold::instance().classes();
     SubjectAutomaton automaton(fold);
-    SubjectMatcher starts(fold);
     std::vector<int> number(subjects.size(), -1);
     bool anchored = anchor != nullptr;
     for (size_t i = 0; i < subjects.size(); ++i) {
@@ -141,10 +145,11 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
             continue;
         }
         number[i] = automaton.add(subjects[i]);
-        if (number[i] < 0)
+        if (number[i] < 0 || index.size() > SubjectAutomaton::kMaxIndex)
             return InWindows(index, subjects, from, anchor, names);
         anchored = anchored && subjects[i].contains(anchor->classes());
     }
+    const qsizetype split = SecondPartStart(index, from, partBytes);
     if (anchored) {
         ShortSubjects few(fold, *anchor);
         std::vector<int> shortNumber(subjects.size(), -1);
@@ -152,17 +157,14 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
         for (size_t i = 0; i < subjects.size() && fit; ++i)
             fit = (shortNumber[i] = few.add(subjects[i])) >= 0;
         if (fit)
-            return FewShapes(index, few, shortNumber, from, *anchor, stop, names);
+            return FewShapes(index, few, shortNumber, from, split, *anchor, stop, names);
     }
     automaton.build();
 
-    const char *data = index.data();
-    const qsizetype size = index.size();
-    FieldSpan lastOfAll{-1, -1, -1};
+    std::atomic<bool> unneeded{false};
+    bool joined = false;
+    names->clear();
     if (anchored) {
-        // A subject that occurs holds an occurrence of the anchor, where the
-        // anchor first occurs in it, so only the bytes that far around each
-        // occurrence in its field are fed, each once.
         qsizetype before = 0;
         qsizetype after = 0;
         for (const QByteArray &subject : subjects) {
@@ -170,46 +172,31 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
             before = std::max(before, a);
             after = std::max(after, subject.size() - a - anchor->size());
         }
-        FieldLocator fields(data, size, from);
-        qsizetype fed = -1; // where the bytes fed so far end
-        int state = 0;
-        for (qsizetype at = anchor->find(data, from, size); at < size; at = anchor->find(data, at + 1, size)) {
-            const FieldSpan &f = fields.fieldAt(at);
-            if (at < f.begin || at + anchor->size() > f.end)
-                continue;
-            if (stopped())
-                return false;
-            qsizetype begin = std::max(f.begin, at - before);
-            if (begin <= fed && fed <= f.end && fed > f.begin)
-                begin = fed;
-            else
-                state = 0;
-            const qsizetype end = std::min(f.end, at + anchor->size() + after);
-            if (end > begin) {
-                state = automaton.feed(data, begin, end, f, state);
-                fed = end;
-            }
-        }
-    } else {
-        for (const QByteArray &subject : subjects)
-            if (!subject.isEmpty())
-                starts.add(subject);
-        starts.build();
-        const qsizetype shortest = starts.isEmpty() ? size + 1 : starts.minimumLength();
-        for (qsizetype pos = from; pos < size;) {
-            const FieldSpan f = NextField(data, size, pos);
-            pos = f.next;
-            lastOfAll = f;
-            if (stopped())
-                return false;
-            if (f.end - f.begin >= shortest &&
-                starts.mayOccur(reinterpret_cast<const uchar *>(data) + f.begin, f.end - f.begin))
-                automaton.feed(data, f);
-        }
+        AnchoredPart first(index, from, *anchor, automaton, before, after, {stop, nullptr});
+        std::optional<AnchoredPart> second;
+        if (split >= 0)
+            second.emplace(index, split, *anchor, automaton, before, after, PartStops{stop, &unneeded});
+        if (!RunParts(first, second ? &*second : nullptr, split, index.size(), unneeded, &joined))
+            return false;
+        for (size_t i = 0; i < subjects.size(); ++i)
+            names->push_back(FileNameOf(index, LastOf(first, second, joined, number[i])));
+        return true;
     }
-    names->clear();
+
+    SubjectMatcher starts(fold);
+    for (const QByteArray &subject : subjects)
+        if (!subject.isEmpty())
+            starts.add(subject);
+    starts.build();
+    FieldsPart first(index, from, starts, automaton, {stop, nullptr});
+    std::optional<FieldsPart> second;
+    if (split >= 0)
+        second.emplace(index, split, starts, automaton, PartStops{stop, &unneeded});
+    if (!RunParts(first, second ? &*second : nullptr, split, index.size(), unneeded, &joined))
+        return false;
+    const FieldSpan lastOfAll = joined && second->lastOfAll().begin >= 0 ? second->lastOfAll() : first.lastOfAll();
     for (size_t i = 0; i < subjects.size(); ++i)
-        names->push_back(FileNameOf(index, number[i] < 0 ? lastOfAll : automaton.lastField(number[i])));
+        names->push_back(FileNameOf(index, number[i] < 0 ? lastOfAll : LastOf(first, second, joined, number[i])));
     return true;
 }
 

@@ -17,8 +17,10 @@ class TextFinder;
 // that contains it gives: the text before the field's first "=", or empty text.
 // When every subject contains `anchor`, only the fields where it occurs are
 // looked at; otherwise only those where a subject may start. False when
-// `stop` was set (from any thread) or the index cannot be read.
+// `stop` was set (from any thread) or the index cannot be read. From
+// `partBytes` on, a second thread reads the second half.
 bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &subjects, qint64 from,
-                           const TextFinder *anchor, const std::atomic<bool> *stop, std::vector<QString> *names);
+                           const TextFinder *anchor, const std::atomic<bool> *stop, std::vector<QString> *names,
+                           qsizetype partBytes);
 
 } // namespace veldra::index

@@ -48,6 +48,20 @@ int SubjectAutomaton::step(int state, int symbol) const
     }
 }
 
+// Each failure link taken leads to a shallower state and each byte deepens by
+// at most one, so a run of bytes takes at most twice as many hops as bytes.
+inline int SubjectAutomaton::tableStep(int state, int symbol) const
+{
+    for (;;) {
+        const Hop &hop = m_hops[size_t(state)];
+        if (hop.kind == kRow)
+            return m_rows[size_t(hop.next) + size_t(symbol)];
+        if (hop.kind == kChild && hop.symbol == symbol)
+            return hop.next;
+        state = hop.fail;
+    }
+}
+
 void SubjectAutomaton::build()
 {
     // The symbols: the classes that occur in the subjects, numbered from 1 in
@@ -98,11 +112,8 @@ void SubjectAutomaton::build()
         previous = &p;
     }
 
-    // Failure links breadth first, and with them the table of steps.
+    // Failure links breadth first.
     const size_t count = m_nodes.size();
-    const bool table = count * size_t(m_symbols) <= m_maxTable;
-    if (table)
-        m_next.assign(count * size_t(m_symbols), 0);
     m_order.clear();
     m_order.reserve(count);
     m_order.push_back(0);
@@ -112,48 +123,58 @@ void SubjectAutomaton::build()
             m_nodes[size_t(c)].fail = u == 0 ? 0 : step(m_nodes[size_t(u)].fail, m_nodes[size_t(c)].symbol);
             m_order.push_back(c);
         }
-        if (table) {
-            int *row = &m_next[size_t(u) * size_t(m_symbols)];
-            const int *failRow = &m_next[size_t(m_nodes[size_t(u)].fail) * size_t(m_symbols)];
-            for (int s = 0; s < m_symbols; ++s) {
-                const int c = child(u, s);
-                row[s] = c > 0 ? c : (u == 0 ? 0 : failRow[s]);
-            }
-        }
     }
     for (int &r : m_rootNext)
         r = std::max(r, 0);
-    // Half the table's size keeps more of it in the cache.
-    m_small.clear();
-    if (table && count <= 0x10000) {
-        m_small.assign(m_next.begin(), m_next.end());
-        m_next.clear();
-        m_next.shrink_to_fit();
+
+    // The steps, breadth first so that a failure link's row is done before
+    // the rows that copy from it.
+    m_hops.assign(count, Hop());
+    size_t rows = 0;
+    for (size_t u = 0; u < count; ++u) {
+        const Node &node = m_nodes[u];
+        Hop &hop = m_hops[u];
+        hop.fail = node.fail;
+        if (u == 0 || (node.firstChild >= 0 && m_nodes[size_t(node.firstChild)].nextSibling >= 0)) {
+            hop.kind = kRow;
+            hop.next = int(rows++ * size_t(m_symbols));
+        } else if (node.firstChild >= 0) {
+            hop.kind = kChild;
+            hop.next = node.firstChild;
+            hop.symbol = uchar(m_nodes[size_t(node.firstChild)].symbol);
+        } else {
+            hop.kind = kLeaf;
+        }
     }
-    m_seen.assign(count, text::FieldSpan{-1, -1, -1});
-    m_settled = false;
+    m_rows.clear();
+    if (rows * size_t(m_symbols) > m_maxTable) {
+        m_hops.clear();
+    } else {
+        m_rows.resize(rows * size_t(m_symbols));
+        for (const int u : m_order) {
+            const Hop &hop = m_hops[size_t(u)];
+            if (hop.kind != kRow)
+                continue;
+            int *row = &m_rows[size_t(hop.next)];
+            for (int s = 0; s < m_symbols; ++s) {
+                const int c = child(u, s);
+                row[s] = c > 0 ? c : (u == 0 ? 0 : tableStep(hop.fail, s));
+            }
+        }
+    }
+    m_marks = newMarks();
 }
 
-int SubjectAutomaton::feed(const char *data, qsizetype from, qsizetype to, const text::FieldSpan &f, int state)
+int SubjectAutomaton::feed(const char *data, qsizetype from, qsizetype to, const text::FieldSpan &f, int state,
+                           Marks &marks) const
 {
     const uchar *bytes = reinterpret_cast<const uchar *>(data);
     const uchar *symbol = m_symbol.data();
-    text::FieldSpan *seen = m_seen.data();
-    // A copy, which the stores into `seen` cannot change, stays in registers.
-    const text::FieldSpan field = f;
-    const size_t symbols = size_t(m_symbols);
-    if (!m_small.empty()) {
-        const quint16 *next = m_small.data();
+    quint64 *seen = marks.seen.data();
+    const quint64 field = Packed(f);
+    if (!m_hops.empty()) {
         for (qsizetype i = from; i < to; ++i) {
-            state = next[size_t(state) * symbols + symbol[bytes[i]]];
-            seen[state] = field;
-        }
-        return state;
-    }
-    if (!m_next.empty()) {
-        const int *next = m_next.data();
-        for (qsizetype i = from; i < to; ++i) {
-            state = next[size_t(state) * symbols + symbol[bytes[i]]];
+            state = tableStep(state, symbol[bytes[i]]);
             seen[state] = field;
         }
         return state;
@@ -165,25 +186,28 @@ int SubjectAutomaton::feed(const char *data, qsizetype from, qsizetype to, const
     return state;
 }
 
-void SubjectAutomaton::settle()
+void SubjectAutomaton::settle(Marks &marks) const
 {
     // A state stands for its own text and every shorter one its failure links
     // lead to, so the last field that reached a state reached those too.
     for (size_t i = m_order.size(); i-- > 1;) {
         const Node &node = m_nodes[size_t(m_order[i])];
-        const text::FieldSpan &mine = m_seen[size_t(m_order[i])];
-        text::FieldSpan &shorter = m_seen[size_t(node.fail)];
-        if (mine.begin > shorter.begin)
-            shorter = mine;
+        quint64 &shorter = marks.seen[size_t(node.fail)];
+        shorter = std::max(shorter, marks.seen[size_t(m_order[i])]);
     }
-    m_settled = true;
+    marks.settled = true;
 }
 
-text::FieldSpan SubjectAutomaton::lastField(int number)
+text::FieldSpan SubjectAutomaton::lastField(int number, Marks &marks) const
 {
-    if (!m_settled)
-        settle();
-    return m_seen[size_t(m_end[size_t(number)])];
+    if (!marks.settled)
+        settle(marks);
+    const quint64 seen = marks.seen[size_t(m_end[size_t(number)])];
+    if (seen == 0)
+        return {-1, -1, -1};
+    const qsizetype begin = qsizetype(seen >> 32) - 1;
+    const qsizetype end = begin + qsizetype(seen & 0xFFFFFFFFu);
+    return {begin, end, end};
 }
 
 } // namespace veldra::index

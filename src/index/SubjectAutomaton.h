@@ -24,9 +24,12 @@ public:
     // tables larger than the index is worth.
     static constexpr qsizetype kMaxBytes = qsizetype(4) * 1024 * 1024;
 
-    // Up to this many entries, every state's step for every byte is kept in a
-    // table, which is quick to walk; past it the steps go through the trie.
+    // Up to this many entries the rows of steps are kept in a table, which is
+    // quick to walk; past it the steps go through the trie.
     static constexpr size_t kMaxTable = size_t(1) << 22;
+
+    // Fields lie below this position of the index.
+    static constexpr qsizetype kMaxIndex = qsizetype(0xFFFFFFFE);
 
     explicit SubjectAutomaton(const uchar *foldClasses, size_t maxTable = kMaxTable);
 
@@ -36,16 +39,27 @@ public:
     // Prepares the tables; call once after the last add().
     void build();
 
+    // What one run of fields has reached: several runs (parts of an index)
+    // may go through the same automaton, each with marks of its own.
+    struct Marks {
+        // The last field that reached each state, as Packed(): eight bytes a
+        // step stores keep more of the tables in the cache than a span would.
+        std::vector<quint64> seen;
+        bool settled = false;
+    };
+    Marks newMarks() const { return Marks{std::vector<quint64>(m_nodes.size(), 0), false}; }
+
     // Feeds the field [f.begin, f.end) of `data`; fields come in file order.
-    void feed(const char *data, const text::FieldSpan &f) { feed(data, f.begin, f.end, f, 0); }
+    void feed(const char *data, const text::FieldSpan &f) { feed(data, f.begin, f.end, f, 0, m_marks); }
     // Feeds the bytes [from, to) of field `f`, from `state` (0 at the start of
     // a run of bytes), and returns the state after them. Subjects that lie
     // wholly in a run are found.
-    int feed(const char *data, qsizetype from, qsizetype to, const text::FieldSpan &f, int state);
+    int feed(const char *data, qsizetype from, qsizetype to, const text::FieldSpan &f, int state, Marks &marks) const;
 
     // The last field fed that contains subject `number`; begin is -1 when none
     // did. Call after the last feed().
-    text::FieldSpan lastField(int number);
+    text::FieldSpan lastField(int number) { return lastField(number, m_marks); }
+    text::FieldSpan lastField(int number, Marks &marks) const;
 
 private:
     struct Node {
@@ -54,9 +68,25 @@ private:
         int nextSibling = -1;
         int symbol = 0;
     };
+    // Steps: a state with two or more children has a row of its step for
+    // every symbol; any other state knows its one child, and for any other
+    // symbol steps as its failure link does. Rows only where the trie
+    // branches keep the tables small enough for the cache.
+    struct Hop {
+        int next = 0; // the row's offset in m_rows, or the one child
+        int fail = 0;
+        uchar kind = 0; // kRow, kChild or kLeaf
+        uchar symbol = 0;
+    };
+    static constexpr uchar kRow = 0;
+    static constexpr uchar kChild = 1;
+    static constexpr uchar kLeaf = 2;
+
+    static quint64 Packed(const text::FieldSpan &f) { return (quint64(f.begin + 1) << 32) | quint64(f.end - f.begin); }
     int child(int node, int symbol) const;
     int step(int state, int symbol) const;
-    void settle();
+    int tableStep(int state, int symbol) const;
+    void settle(Marks &marks) const;
 
     const uchar *m_fold;
     size_t m_maxTable;
@@ -67,11 +97,10 @@ private:
     std::vector<int> m_order;    // the nodes by depth
     std::vector<uchar> m_symbol; // of each raw byte; 0 for a byte no subject holds
     int m_symbols = 1;
-    std::vector<int> m_next;             // every state's step for every symbol, when small enough
-    std::vector<quint16> m_small;        // the same in half the room, for few states
-    std::vector<int> m_rootNext;         // the root's step for every symbol
-    std::vector<text::FieldSpan> m_seen; // the last field that reached each state
-    bool m_settled = false;
+    std::vector<Hop> m_hops; // empty when the rows would be too large
+    std::vector<int> m_rows;
+    std::vector<int> m_rootNext; // the root's step for every symbol
+    Marks m_marks;               // of the fields fed without marks of their own
 };
 
 } // namespace veldra::index

@@ -27,6 +27,7 @@ private slots:
     void fileNamesSameAsReference_data();
     void fileNamesSameAsReference();
     void alikeRecordsSameAsReference();
+    void secondPartStartsAtARead();
     void automatonWithAndWithoutTable();
     void longSubjectsSameAsReference();
     void missingFileHasNoHits();
@@ -150,6 +151,14 @@ void TestIndexSearch::sameAsReference()
         if (got != expected)
             QFAIL(qPrintable(
                 QStringLiteral("needle %1:\n got %2\n expected %3").arg(needle, Describe(got), Describe(expected))));
+        // The same with the file names' pass in two parts, wherever the
+        // second one's guessed start lies.
+        QVector<ReferenceHit> inParts;
+        for (const IndexHit &h : SearchIndex(index, needle, maxHits, nullptr, 0))
+            inParts.append({h.Subject, h.Position, h.FileName});
+        if (inParts != expected)
+            QFAIL(qPrintable(QStringLiteral("needle %1 in two parts:\n got %2\n expected %3")
+                                 .arg(needle, Describe(inParts), Describe(expected))));
     }
     if (records > 2000) {
         QCOMPARE(Fast(path, QStringLiteral("a"), maxHits).size(), 500);
@@ -228,6 +237,26 @@ void TestIndexSearch::alikeRecordsSameAsReference()
     const QString path = write(index);
     for (const QString &needle : {QStringLiteral("quartz"), QStringLiteral("fonts no. 1"), QStringLiteral("faq")})
         QCOMPARE(Describe(Fast(path, needle, 500)), Describe(ReferenceSearch(path, needle)));
+}
+
+void TestIndexSearch::secondPartStartsAtARead()
+{
+    // The line end past the middle lies inside a quoted field: read from
+    // there, the rest of it would look like a record of its own that decides
+    // the subject's file name.
+    QByteArray index = "a.faq=Quartz no. 1]\n";
+    for (int i = 0; i < 50; ++i)
+        index += "f.faq=filler]\n";
+    index += "\"z.faq=" + QByteArray(600, 'z') + "\nbad.faq=Quartz no. 1]\"\n";
+    for (int i = 0; i < 49; ++i)
+        index += "f.faq=filler]\n";
+    const QString path = write(index);
+    for (const QString &needle : {QStringLiteral("quartz"), QStringLiteral("no. 1]"), QStringLiteral("filler")}) {
+        QVector<ReferenceHit> inParts;
+        for (const IndexHit &h : SearchIndex(index, needle, 500, nullptr, 0))
+            inParts.append({h.Subject, h.Position, h.FileName});
+        QCOMPARE(Describe(inParts), Describe(ReferenceSearch(path, needle)));
+    }
 }
 
 void TestIndexSearch::automatonWithAndWithoutTable()

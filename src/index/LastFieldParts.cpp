@@ -1,0 +1,133 @@
+#include "index/LastFieldParts.h"
+
+#include "index/SubjectMatcher.h"
+#include "index/TextFinder.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace veldra::index
+{
+
+qsizetype SecondPartStart(QByteArrayView index, qint64 from, qsizetype minimum)
+{
+    const qsizetype size = index.size();
+    if (from < 0 || size - from < std::max<qsizetype>(minimum, 2) || std::thread::hardware_concurrency() < 2)
+        return -1;
+    const qsizetype middle = qsizetype(from) + (size - qsizetype(from)) / 2;
+    const void *lineEnd = std::memchr(index.data() + middle, '\n', size_t(size - middle));
+    if (!lineEnd)
+        return -1;
+    const qsizetype start = static_cast<const char *>(lineEnd) - index.data() + 1;
+    return start < size ? start : -1;
+}
+
+AnchoredPart::AnchoredPart(QByteArrayView index, qsizetype start, const TextFinder &anchor,
+                           const SubjectAutomaton &automaton, qsizetype before, qsizetype after, PartStops stops)
+    : m_data(index.data())
+    , m_size(index.size())
+    , m_anchor(anchor)
+    , m_automaton(automaton)
+    , m_before(before)
+    , m_after(after)
+    , m_stops(stops)
+    , m_fields(index.data(), index.size(), start)
+    , m_next(start)
+    , m_marks(automaton.newMarks())
+{
+}
+
+bool AnchoredPart::run(qsizetype end)
+{
+    const qsizetype length = m_anchor.size();
+    for (qsizetype at = m_anchor.find(m_data, m_next, end); at < end; at = m_anchor.find(m_data, at + 1, end)) {
+        m_next = at + 1;
+        const text::FieldSpan &f = m_fields.fieldAt(at);
+        if (at < f.begin || at + length > f.end)
+            continue;
+        if (m_stops.stopped())
+            return false;
+        // Bytes already fed in the same field are not fed again: the
+        // automaton goes on from where it stood.
+        qsizetype begin = std::max(f.begin, at - m_before);
+        if (begin <= m_fed && m_fed <= f.end && m_fed > f.begin)
+            begin = m_fed;
+        else
+            m_state = 0;
+        const qsizetype stop = std::min(f.end, at + length + m_after);
+        if (stop > begin) {
+            m_state = m_automaton.feed(m_data, begin, stop, f, m_state, m_marks);
+            m_fed = stop;
+        }
+    }
+    return true;
+}
+
+bool AnchoredPart::readsStartAt(qsizetype pos) const
+{
+    text::FieldLocator probe = m_fields;
+    probe.fieldAt(pos);
+    return probe.readStart() == pos;
+}
+
+ShapesPart::ShapesPart(QByteArrayView index, qsizetype start, const TextFinder &anchor, const ShortSubjects &few,
+                       PartStops stops)
+    : m_data(index.data())
+    , m_size(index.size())
+    , m_anchor(anchor)
+    , m_few(few)
+    , m_stops(stops)
+    , m_fields(index.data(), index.size(), start)
+    , m_next(start)
+{
+}
+
+bool ShapesPart::run(qsizetype end)
+{
+    for (qsizetype at = m_anchor.find(m_data, m_next, end); at < end; at = m_anchor.find(m_data, at + 1, end)) {
+        m_next = at + 1;
+        if (m_stops.stopped())
+            return false;
+        const text::FieldSpan &f = m_fields.fieldAt(at);
+        if (at >= f.begin && at + m_anchor.size() <= f.end)
+            m_few.occurrence(m_data, m_size, at, f);
+    }
+    return true;
+}
+
+bool ShapesPart::readsStartAt(qsizetype pos) const
+{
+    text::FieldLocator probe = m_fields;
+    probe.fieldAt(pos);
+    return probe.readStart() == pos;
+}
+
+FieldsPart::FieldsPart(QByteArrayView index, qsizetype start, const SubjectMatcher &starts,
+                       const SubjectAutomaton &automaton, PartStops stops)
+    : m_data(index.data())
+    , m_size(index.size())
+    , m_starts(starts)
+    , m_automaton(automaton)
+    , m_stops(stops)
+    , m_pos(start)
+    , m_marks(automaton.newMarks())
+{
+}
+
+bool FieldsPart::run(qsizetype end)
+{
+    const qsizetype shortest = m_starts.isEmpty() ? m_size + 1 : m_starts.minimumLength();
+    while (m_pos < end) {
+        const text::FieldSpan f = text::NextField(m_data, m_size, m_pos);
+        m_pos = f.next;
+        m_lastOfAll = f;
+        if (m_stops.stopped())
+            return false;
+        if (f.end - f.begin >= shortest &&
+            m_starts.mayOccur(reinterpret_cast<const uchar *>(m_data) + f.begin, f.end - f.begin))
+            m_automaton.feed(m_data, f.begin, f.end, f, 0, m_marks);
+    }
+    return true;
+}
+
+} // namespace veldra::index
