@@ -23,6 +23,15 @@ std::vector<char> BytesOfClass(const uchar *fold, uchar cls)
     return bytes;
 }
 
+CasedClass CasedOf(const std::vector<char> &bytes)
+{
+    if (bytes.size() == 1)
+        return {true, 0, uchar(bytes[0])};
+    if (bytes.size() == 2 && (uchar(bytes[0]) ^ uchar(bytes[1])) == 0x20)
+        return {true, 0x20, uchar(bytes[0] | 0x20)};
+    return {};
+}
+
 #if defined(__SSE2__)
 // A class has at most a handful of bytes (a letter's two cases); four cover
 // every class of the code page, repeated to fill.
@@ -74,6 +83,31 @@ __attribute__((target("avx2"))) qsizetype Candidates32(const char *data, qsizety
     return from;
 }
 
+// Where each class is one byte, or two that differ only in the bit that
+// tells an ASCII or Latin-1 letter's cases apart, one comparison per class
+// does: the byte with that bit set is compared with the class's.
+__attribute__((target("avx2"))) qsizetype Candidates32Cased(const char *data, qsizetype from, qsizetype limit,
+                                                            qsizetype length, const CasedClass &first,
+                                                            const CasedClass &last, unsigned *maskOut)
+{
+    const __m256i firstOr = _mm256_set1_epi8(char(first.bit));
+    const __m256i firstIs = _mm256_set1_epi8(char(first.value));
+    const __m256i lastOr = _mm256_set1_epi8(char(last.bit));
+    const __m256i lastIs = _mm256_set1_epi8(char(last.value));
+    for (; from + 31 <= limit; from += 32) {
+        const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(data + from));
+        const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(data + from + length - 1));
+        const __m256i both = _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_or_si256(a, firstOr), firstIs),
+                                              _mm256_cmpeq_epi8(_mm256_or_si256(b, lastOr), lastIs));
+        if (const unsigned mask = unsigned(_mm256_movemask_epi8(both))) {
+            *maskOut = mask;
+            return from;
+        }
+    }
+    *maskOut = 0;
+    return from;
+}
+
 bool HasAvx2()
 {
     static const bool has = __builtin_cpu_supports("avx2");
@@ -88,6 +122,8 @@ TextFinder::TextFinder(const uchar *foldClasses, QByteArray classes)
     , m_classes(std::move(classes))
     , m_first(BytesOfClass(m_fold, uchar(m_classes.at(0))))
     , m_last(BytesOfClass(m_fold, uchar(m_classes.back())))
+    , m_firstCased(CasedOf(m_first))
+    , m_lastCased(CasedOf(m_last))
 {
     // Set up once, not on every find: a search finds the text up to once a
     // record.
@@ -117,9 +153,11 @@ qsizetype TextFinder::find(const char *data, qsizetype from, qsizetype size) con
         from = 0;
 #if defined(VELDRA_HAVE_AVX2_PATH)
     if (m_first.size() <= 4 && m_last.size() <= 4 && HasAvx2()) {
+        const bool cased = m_firstCased.usable && m_lastCased.usable;
         for (;;) {
             unsigned mask = 0;
-            from = Candidates32(data, from, lastStart, length, m_wide.data(), &mask);
+            from = cased ? Candidates32Cased(data, from, lastStart, length, m_firstCased, m_lastCased, &mask)
+                         : Candidates32(data, from, lastStart, length, m_wide.data(), &mask);
             if (!mask)
                 break;
             for (; mask; mask &= mask - 1) {
