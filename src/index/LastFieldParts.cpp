@@ -70,6 +70,74 @@ bool AnchoredPart::readsStartAt(qsizetype pos) const
     return probe.readStart() == pos;
 }
 
+namespace
+{
+// The work the aligned subjects may take per byte read, and once more at the
+// start, before the automaton takes over.
+constexpr qsizetype kWorkPerByte = 4;
+constexpr qsizetype kWorkAtStart = 64 * 1024;
+} // namespace
+
+AlignedPart::AlignedPart(QByteArrayView index, qsizetype start, const TextFinder &anchor,
+                         const AlignedSubjects &aligned, LazyAutomaton &automaton, qsizetype before, qsizetype after,
+                         PartStops stops)
+    : m_index(index)
+    , m_start(start)
+    , m_anchor(anchor)
+    , m_aligned(aligned)
+    , m_lazy(automaton)
+    , m_before(before)
+    , m_after(after)
+    , m_stops(stops)
+    , m_fields(index.data(), index.size(), start)
+    , m_next(start)
+    , m_seen(aligned.count(), text::FieldSpan{-1, -1, -1})
+{
+}
+
+bool AlignedPart::run(qsizetype end)
+{
+    if (m_rest)
+        return m_rest->run(end);
+    const char *data = m_index.data();
+    const uchar *bytes = reinterpret_cast<const uchar *>(data);
+    const qsizetype size = m_index.size();
+    for (qsizetype at = m_anchor.find(data, m_next, end); at < end; at = m_anchor.find(data, at + 1, end)) {
+        m_next = at + 1;
+        if (m_stops.stopped())
+            return false;
+        m_work += m_aligned.at(bytes, size, at, [&](int number, qsizetype start) {
+            const text::FieldSpan &f = m_fields.fieldAt(at);
+            if (start >= f.begin && start + m_aligned.length(number) <= f.end)
+                m_seen[size_t(number)] = f;
+        });
+        if (m_work > kWorkPerByte * (at - m_start) + kWorkAtStart) {
+            // The field of this occurrence is fed again from its read on.
+            m_fields.fieldAt(at);
+            m_rest.emplace(m_index, m_fields.readStart(), m_anchor, m_lazy.get(), m_before, m_after, m_stops);
+            return m_rest->run(end);
+        }
+    }
+    return true;
+}
+
+bool AlignedPart::readsStartAt(qsizetype pos) const
+{
+    if (m_rest)
+        return m_rest->readsStartAt(pos);
+    text::FieldLocator probe = m_fields;
+    probe.fieldAt(pos);
+    return probe.readStart() == pos;
+}
+
+text::FieldSpan AlignedPart::lastField(int number)
+{
+    if (m_rest)
+        if (const text::FieldSpan later = m_rest->lastField(number); later.begin >= 0)
+            return later;
+    return m_seen[size_t(number)];
+}
+
 ShapesPart::ShapesPart(QByteArrayView index, qsizetype start, const TextFinder &anchor, const ShortSubjects &few,
                        PartStops stops)
     : m_data(index.data())

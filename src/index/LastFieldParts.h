@@ -1,5 +1,6 @@
 #pragma once
 
+#include "index/AlignedSubjects.h"
 #include "index/ShortSubjects.h"
 #include "index/SubjectAutomaton.h"
 #include "text/FieldLocator.h"
@@ -7,6 +8,8 @@
 #include <QByteArrayView>
 
 #include <atomic>
+#include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -66,6 +69,53 @@ private:
     qsizetype m_fed = -1; // where the bytes fed so far end
     int m_state = 0;
     SubjectAutomaton::Marks m_marks;
+};
+
+// The automaton, built by the first part that needs it.
+class LazyAutomaton
+{
+public:
+    explicit LazyAutomaton(SubjectAutomaton &automaton)
+        : m_automaton(automaton)
+    {
+    }
+    const SubjectAutomaton &get()
+    {
+        std::call_once(m_built, [this] { m_automaton.build(); });
+        return m_automaton;
+    }
+
+private:
+    SubjectAutomaton &m_automaton;
+    std::once_flag m_built;
+};
+
+// Looks for the subjects at each occurrence of the anchor (AlignedSubjects);
+// should that take more than a few times the bytes read, the rest of the part
+// is fed to the automaton instead.
+class AlignedPart
+{
+public:
+    AlignedPart(QByteArrayView index, qsizetype start, const TextFinder &anchor, const AlignedSubjects &aligned,
+                LazyAutomaton &automaton, qsizetype before, qsizetype after, PartStops stops);
+    bool run(qsizetype end);
+    bool readsStartAt(qsizetype pos) const;
+    text::FieldSpan lastField(int number);
+
+private:
+    QByteArrayView m_index;
+    qsizetype m_start;
+    const TextFinder &m_anchor;
+    const AlignedSubjects &m_aligned;
+    LazyAutomaton &m_lazy;
+    qsizetype m_before;
+    qsizetype m_after;
+    PartStops m_stops;
+    text::FieldLocator m_fields;
+    qsizetype m_next;
+    qsizetype m_work = 0;
+    std::vector<text::FieldSpan> m_seen;
+    std::optional<AnchoredPart> m_rest; // once the automaton took over
 };
 
 // The same for a few shapes of short subjects (see ShortSubjects).

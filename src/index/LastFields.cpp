@@ -159,23 +159,25 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
         if (fit)
             return FewShapes(index, few, shortNumber, from, split, *anchor, stop, names);
     }
-    automaton.build();
-
     std::atomic<bool> unneeded{false};
     bool joined = false;
     names->clear();
     if (anchored) {
         qsizetype before = 0;
         qsizetype after = 0;
+        AlignedSubjects aligned(fold, anchor->classes());
         for (const QByteArray &subject : subjects) {
             const qsizetype a = subject.indexOf(anchor->classes());
             before = std::max(before, a);
             after = std::max(after, subject.size() - a - anchor->size());
+            aligned.add(subject);
         }
-        AnchoredPart first(index, from, *anchor, automaton, before, after, {stop, nullptr});
-        std::optional<AnchoredPart> second;
+        aligned.build();
+        LazyAutomaton lazy(automaton);
+        AlignedPart first(index, from, *anchor, aligned, lazy, before, after, {stop, nullptr});
+        std::optional<AlignedPart> second;
         if (split >= 0)
-            second.emplace(index, split, *anchor, automaton, before, after, PartStops{stop, &unneeded});
+            second.emplace(index, split, *anchor, aligned, lazy, before, after, PartStops{stop, &unneeded});
         if (!RunParts(first, second ? &*second : nullptr, split, index.size(), unneeded, &joined))
             return false;
         for (size_t i = 0; i < subjects.size(); ++i)
@@ -183,6 +185,7 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
         return true;
     }
 
+    automaton.build();
     SubjectMatcher starts(fold);
     for (const QByteArray &subject : subjects)
         if (!subject.isEmpty())

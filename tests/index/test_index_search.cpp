@@ -28,6 +28,7 @@ private slots:
     void fileNamesSameAsReference();
     void alikeRecordsSameAsReference();
     void secondPartStartsAtARead();
+    void alignedSubjectsHandOver();
     void automatonWithAndWithoutTable();
     void longSubjectsSameAsReference();
     void missingFileHasNoHits();
@@ -256,6 +257,26 @@ void TestIndexSearch::secondPartStartsAtARead()
         for (const IndexHit &h : SearchIndex(index, needle, 500, nullptr, 0))
             inParts.append({h.Subject, h.Position, h.FileName});
         QCOMPARE(Describe(inParts), Describe(ReferenceSearch(path, needle)));
+    }
+}
+
+void TestIndexSearch::alignedSubjectsHandOver()
+{
+    // Hundreds of subjects end in the search text and agree on what comes
+    // before it, so each occurrence would compare most of them: the automaton
+    // takes over part of the way, and what was found before still counts
+    // ("Zebra quartz" occurs only in the first record).
+    QByteArray index = "first.faq=Zebra quartz]\n";
+    for (int i = 1; i <= 600; ++i)
+        index += "f" + QByteArray::number(i) + ".faq=" + QByteArray(i, 'A') + "quartz]\n";
+    const QString path = write(index);
+    const QString expected = Describe(ReferenceSearch(path, QStringLiteral("quartz")));
+    QVERIFY(expected.contains(QStringLiteral("|first.faq]")));
+    for (const qsizetype parts : {kSecondThreadBytes, qsizetype(0)}) {
+        QVector<ReferenceHit> got;
+        for (const IndexHit &h : SearchIndex(index, u"quartz", 500, nullptr, parts))
+            got.append({h.Subject, h.Position, h.FileName});
+        QCOMPARE(Describe(got), expected);
     }
 }
 
