@@ -69,26 +69,31 @@ void ShowReaderBody(const QString &path, QByteArray bodyLines, richtext::RichTex
     if (path.isEmpty())
         return;
     const QString workFile = path + QStringLiteral(".tmp");
-    if (const Status written = faq::WriteWorkFile(workFile, bodyLines); !written) {
-        qCDebug(lcShell) << "no work file" << workFile << ":" << written.error();
-        return;
-    }
 
     // The box shows what the work file holds. The document is made from the
     // bytes just written rather than read back by name, which a file put in the
-    // work file's place meanwhile could answer.
+    // work file's place meanwhile could answer. Writing a large body takes
+    // as long as laying it out, so both happen off the window's thread.
     const QPointer<richtext::RichTextBox> guard(&box);
     const int generation = box.contentGeneration();
     const document::DocumentSettings settings = document::SettingsOf(*box.document());
     QThread *const windows = QThread::currentThread();
     faq::BodyDocument body;
+    Status written = Error{};
     desktop::RunOffThread(
         [&] {
+            written = faq::WriteWorkFile(workFile, bodyLines);
+            if (!written)
+                return;
             body = faq::BuildBodyDocument(bodyLines, settings, linkPrefixes);
             bodyLines.clear();
             body.doc->moveToThread(windows);
         },
         [&previous] { previous.reset(); });
+    if (!written) {
+        qCDebug(lcShell) << "no work file" << workFile << ":" << written.error();
+        return;
+    }
     if (guard && box.contentGeneration() == generation) {
         box.showDocument(std::move(body.doc), body.caret);
         desktop::DoEvents();
