@@ -6,6 +6,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <limits>
 
 namespace veldra::document
 {
@@ -132,31 +133,56 @@ int TextIndex::toPosition(int index) const
 
 QString TextIndex::lineAt(int index, int *lineStart) const
 {
+    LineWindow line = lineWindowAt(index, std::numeric_limits<int>::max());
+    if (lineStart)
+        *lineStart = line.start;
+    return std::move(line.text);
+}
+
+TextIndex::LineWindow TextIndex::lineWindowAt(int index, int radius) const
+{
     scan();
+    LineWindow window;
     const int position = toPosition(index);
     QTextBlock first = m_doc->findBlock(position);
-    if (!first.isValid()) {
-        if (lineStart)
-            *lineStart = 0;
-        return QString();
-    }
-    // The paragraph holding the position, over all its display blocks.
+    if (!first.isValid())
+        return window;
+    const int lo = radius >= position ? 0 : position - radius;
+    const int hi =
+        radius >= std::numeric_limits<int>::max() - position ? std::numeric_limits<int>::max() : position + radius;
+    auto joinedBefore = [this](const QTextBlock &b) {
+        return b.previous().isValid() && std::binary_search(m_joins.begin(), m_joins.end(), b.position() - 1);
+    };
+    // The paragraph holding the position, over its display blocks as far as
+    // the radius reaches.
     QTextBlock last = first;
-    while (first.previous().isValid() && std::binary_search(m_joins.begin(), m_joins.end(), first.position() - 1))
+    while (first.position() > lo && joinedBefore(first))
         first = first.previous();
-    while (last.next().isValid() && std::binary_search(m_joins.begin(), m_joins.end(), last.next().position() - 1))
+    while (last.position() + last.length() - 1 < hi && last.next().isValid() && joinedBefore(last.next()))
         last = last.next();
-    // The part of it between the line breaks around the position.
     int from = first.position();
+    if (from < lo || (from == lo && joinedBefore(first))) {
+        from = lo;
+        window.clippedBefore = true;
+    }
     int to = last.position() + last.length() - 1;
+    if (to > hi || (to == hi && last.next().isValid() && joinedBefore(last.next()))) {
+        to = hi;
+        window.clippedAfter = true;
+    }
+    // The part of it between the line breaks around the position.
     const auto next = std::lower_bound(m_breaks.begin(), m_breaks.end(), position);
-    if (next != m_breaks.end() && *next < to)
+    if (next != m_breaks.end() && *next < to) {
         to = *next;
-    if (next != m_breaks.begin() && *(next - 1) >= from)
+        window.clippedAfter = false;
+    }
+    if (next != m_breaks.begin() && *(next - 1) >= from) {
         from = *(next - 1) + 1;
-    if (lineStart)
-        *lineStart = toIndex(from);
-    return textBetween(from, to);
+        window.clippedBefore = false;
+    }
+    window.start = toIndex(from);
+    window.text = textBetween(from, to);
+    return window;
 }
 
 } // namespace veldra::document

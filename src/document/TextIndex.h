@@ -38,6 +38,16 @@ public:
     // The text of the line holding `index` (up to a paragraph end or a line
     // break), and the index of its first character.
     QString lineAt(int index, int *lineStart) const;
+    // The same, but at most about `radius` characters either side of `index`:
+    // what lies around a point of a line of any length, at a cost that does
+    // not grow with the line. Says on which sides the line goes on.
+    struct LineWindow {
+        QString text;
+        int start = 0; // the index of its first character
+        bool clippedBefore = false;
+        bool clippedAfter = false;
+    };
+    LineWindow lineWindowAt(int index, int radius) const;
     // The text between two document positions as the text above has it.
     QString textBetween(int from, int to) const;
     // The positions of the separators between display blocks, ascending.

@@ -106,6 +106,11 @@ public:
     // to the next), and the index of its first character; lets callers look at a
     // word without fetching the whole text.
     QString lineAt(int index, int *lineStart) const;
+    // At most about `radius` characters of it either side of `index`.
+    document::TextIndex::LineWindow lineWindowAt(int index, int radius) const
+    {
+        return m_index.lineWindowAt(index, radius);
+    }
 
     // The pointer over the text: the box's own, the arrow or a picture.
     void setMousePointer(desktop::PointerKind kind, const QCursor &custom = QCursor());
