@@ -8,6 +8,8 @@
 #include <QTextLayout>
 #include <QTimerEvent>
 
+#include <utility>
+
 namespace veldra::richtext
 {
 
@@ -45,15 +47,36 @@ LayoutPacer::LayoutPacer(QObject *parent)
 
 void LayoutPacer::watch(QTextDocument *doc)
 {
-    if (m_layout)
+    if (m_layout) {
         m_layout->removeEventFilter(this);
+        disconnect(m_layout, nullptr, this, nullptr);
+    }
     m_doc = doc;
     m_layout = doc ? doc->documentLayout() : nullptr;
     // What the last document's paragraphs cost says nothing about the next
     // one's: its first slice starts small again.
     m_charsPerSlice = kFirstSliceChars;
-    if (m_layout)
+    m_whenFinished = nullptr;
+    if (m_layout) {
         m_layout->installEventFilter(this);
+        // The layout may also reach the end by a step not taken here (a
+        // scroll down to it); its size then changes too.
+        connect(m_layout, &QAbstractTextDocumentLayout::documentSizeChanged, this, [this] {
+            if (m_whenFinished && finished())
+                std::exchange(m_whenFinished, nullptr)();
+        });
+    }
+}
+
+bool LayoutPacer::finished() const
+{
+    // A layout proceeds from the top: the last paragraph is laid out last.
+    return !m_doc || m_doc->lastBlock().layout()->lineCount() > 0;
+}
+
+void LayoutPacer::whenFinished(std::function<void()> then)
+{
+    m_whenFinished = std::move(then);
 }
 
 bool LayoutPacer::eventFilter(QObject *watched, QEvent *event)
@@ -104,6 +127,8 @@ void LayoutPacer::layOutSlice()
     // next step timer asks again rather than this slice at once.
     if (to != last && from.isValid() && FirstNotLaidOut(*m_doc).blockNumber() > from.blockNumber())
         m_next.start();
+    if (m_whenFinished && finished())
+        std::exchange(m_whenFinished, nullptr)();
 }
 
 } // namespace veldra::richtext

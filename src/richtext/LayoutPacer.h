@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
+
 class QAbstractTextDocumentLayout;
 class QTextDocument;
 
@@ -25,6 +27,11 @@ public:
     // Paces the layout of `doc` from now on (and no longer that of the document
     // watched before).
     void watch(QTextDocument *doc);
+    // Whether the watched document is laid out to its end (or there is none).
+    bool finished() const;
+    // Calls `then` once the layout reaches the end (in place of what was to be
+    // called before); an empty function calls nothing. A new document drops it.
+    void whenFinished(std::function<void()> then);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -37,6 +44,7 @@ private:
     QTimer m_next;
     static constexpr int kFirstSliceChars = 8192;
     int m_charsPerSlice = kFirstSliceChars; // grown or shrunk to the slice's time
+    std::function<void()> m_whenFinished;
 };
 
 } // namespace veldra::richtext

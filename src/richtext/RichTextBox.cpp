@@ -8,6 +8,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QScrollBar>
@@ -330,6 +331,35 @@ void RichTextBox::setMousePointer(desktop::PointerKind kind, const QCursor &cust
         viewport()->setCursor(Qt::ArrowCursor);
     else
         viewport()->setCursor(Qt::IBeamCursor);
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent *event)
+{
+    const bool select = event->matches(QKeySequence::SelectEndOfDocument);
+    if ((select || event->matches(QKeySequence::MoveToEndOfDocument)) && !m_pacer.finished() &&
+        document()->pageSize().width() > 0) {
+        m_pacer.whenFinished([this, select] {
+            moveCursor(QTextCursor::End, select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+        });
+        event->accept();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        break;
+    default:
+        m_pacer.whenFinished(nullptr);
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pacer.whenFinished(nullptr);
+    QTextEdit::mousePressEvent(event);
 }
 
 void RichTextBox::contextMenuEvent(QContextMenuEvent *event)

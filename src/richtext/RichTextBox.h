@@ -133,6 +133,12 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // Ctrl+End (with Shift or without) before a long document is laid out to
+    // its end would lay out all the rest at once, the window waiting: the
+    // caret goes there once the layout in the background gets there. Another
+    // key or a click in the meantime is the user's next wish instead.
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     // A copy gives the lines as they read, without the separators between
     // display blocks.
     QMimeData *createMimeDataFromSelection() const override;

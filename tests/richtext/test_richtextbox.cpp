@@ -45,6 +45,7 @@ private slots:
     void mousePointerKinds();
     void showDocumentTakesItOverWithTheCaret();
     void shownDocumentIsLaidOutInTheBackground();
+    void endOfALongDocumentWaitsForItsLayout();
     void nextDocumentStartsWithASmallSlice();
     void programEditsKeepNoUndoSteps();
 
@@ -570,6 +571,32 @@ void TestRichTextBox::shownDocumentIsLaidOutInTheBackground()
     QVERIFY(height > 100000);
     QTRY_VERIFY(box.verticalScrollBar()->maximum() >= height - box.viewport()->height() - 10);
     QCOMPARE(box.verticalScrollBar()->value(), 0);
+}
+
+void TestRichTextBox::endOfALongDocumentWaitsForItsLayout()
+{
+    // Ctrl+End does not lay out the rest of the document at once: the caret
+    // gets there when the layout in the background does. Another key in the
+    // meantime takes its place.
+    RichTextBox box;
+    box.resize(300, 200);
+    box.show();
+    box.setFocus();
+    box.showDocument(LongDocument(20000), 0);
+    QTextDocument *doc = box.document();
+    QTest::keyClick(&box, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(doc->lastBlock().layout()->lineCount(), 0);
+    QCOMPARE(box.textCursor().position(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(box.textCursor().position() == doc->characterCount() - 1, 30000);
+    QCOMPARE(box.textCursor().anchor(), 0);
+
+    box.showDocument(LongDocument(20000), 0);
+    doc = box.document();
+    QTest::keyClick(&box, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_Right);
+    QTRY_VERIFY_WITH_TIMEOUT(doc->lastBlock().layout()->lineCount() > 0, 30000);
+    QTest::qWait(50);
+    QCOMPARE(box.textCursor().position(), 1);
 }
 
 void TestRichTextBox::nextDocumentStartsWithASmallSlice()
