@@ -10,7 +10,6 @@
 #include "settings/ServerUrl.h"
 #include "shell/DesktopReporter.h"
 #include "shell/Form1.h"
-#include "transfer/CurlLibrary.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -100,10 +99,6 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(ConnectingHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
-    // Loading curl and the twenty-odd libraries it brings holds the dynamic
-    // loader's lock; started any earlier, the application object waited for
-    // it to load the window system's plugin.
-    transfer::PreloadCurl();
     translations.install();
     fonts.finish();
     desktop::WarmStylePixmaps();

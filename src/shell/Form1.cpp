@@ -26,6 +26,7 @@
 #include "shell/SyncWindow.h"
 #include "shell/WindowPlacement.h"
 #include "transfer/Channels.h"
+#include "transfer/CurlLibrary.h"
 #include "transfer/TransferChannel.h"
 
 #include <QApplication>
@@ -113,6 +114,10 @@ void Form1::Form_Load()
     if (!m_built) {
         // The progress window goes to the screen before the controls are made.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Loading curl and the twenty-odd libraries it brings holds the
+        // dynamic loader's lock, which the window's first widgets wait for;
+        // it loads while the controls are made, before the first transfer.
+        transfer::PreloadCurl();
         BuildControls();
     }
     SetTVNodes();
