@@ -86,6 +86,20 @@ void TestDisplayBlocks::readsAndCountsAsOneLine()
         const QString line = box->lineAt(cut, &start);
         QCOMPARE(crlf.mid(start, line.size() + 2), line + QLatin1String("\r\n"));
         QVERIFY(line.size() > 3 * document::kLongestDisplayBlock - 10 && crlf[start - 1] == u'\n');
+        // A window of the line around the seam: a part of it that holds the
+        // index, and says on which sides the line goes on.
+        for (const int radius : {5, 2 * document::kLongestDisplayBlock, 1 << 30}) {
+            const auto window = box->lineWindowAt(cut, radius);
+            const int end = window.start + int(window.text.size());
+            QCOMPARE(crlf.mid(window.start, window.text.size()), window.text);
+            QVERIFY(window.start >= start && window.start <= cut && cut < end && end <= start + line.size());
+            QCOMPARE(window.clippedBefore, window.start > start);
+            QCOMPARE(window.clippedAfter, end < start + line.size());
+            if (radius == 5)
+                QVERIFY(window.clippedBefore && window.clippedAfter && window.text.size() <= 12);
+            if (radius == 1 << 30)
+                QCOMPARE(window.text, line);
+        }
     }
 }
 
