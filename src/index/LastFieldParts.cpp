@@ -25,7 +25,6 @@ qsizetype SecondPartStart(QByteArrayView index, qint64 from, qsizetype minimum)
 AnchoredPart::AnchoredPart(QByteArrayView index, qsizetype start, const TextFinder &anchor,
                            const SubjectAutomaton &automaton, qsizetype before, qsizetype after, PartStops stops)
     : m_data(index.data())
-    , m_size(index.size())
     , m_anchor(anchor)
     , m_automaton(automaton)
     , m_before(before)
@@ -61,13 +60,6 @@ bool AnchoredPart::run(qsizetype end)
         }
     }
     return true;
-}
-
-bool AnchoredPart::readsStartAt(qsizetype pos) const
-{
-    text::FieldLocator probe = m_fields;
-    probe.fieldAt(pos);
-    return probe.readStart() == pos;
 }
 
 namespace
@@ -125,9 +117,7 @@ bool AlignedPart::readsStartAt(qsizetype pos) const
 {
     if (m_rest)
         return m_rest->readsStartAt(pos);
-    text::FieldLocator probe = m_fields;
-    probe.fieldAt(pos);
-    return probe.readStart() == pos;
+    return m_fields.startsReadAt(pos);
 }
 
 text::FieldSpan AlignedPart::lastField(int number)
@@ -161,13 +151,6 @@ bool ShapesPart::run(qsizetype end)
             m_few.occurrence(m_data, m_size, at, f);
     }
     return true;
-}
-
-bool ShapesPart::readsStartAt(qsizetype pos) const
-{
-    text::FieldLocator probe = m_fields;
-    probe.fieldAt(pos);
-    return probe.readStart() == pos;
 }
 
 FieldsPart::FieldsPart(QByteArrayView index, qsizetype start, const SubjectMatcher &starts,

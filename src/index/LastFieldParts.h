@@ -53,12 +53,11 @@ public:
                  qsizetype before, qsizetype after, PartStops stops);
     // Reads the occurrences that lie wholly before `end`; false when stopped.
     bool run(qsizetype end);
-    bool readsStartAt(qsizetype pos) const;
+    bool readsStartAt(qsizetype pos) const { return m_fields.startsReadAt(pos); }
     text::FieldSpan lastField(int number) { return m_automaton.lastField(number, m_marks); }
 
 private:
     const char *m_data;
-    qsizetype m_size;
     const TextFinder &m_anchor;
     const SubjectAutomaton &m_automaton;
     qsizetype m_before;
@@ -125,7 +124,7 @@ public:
     ShapesPart(QByteArrayView index, qsizetype start, const TextFinder &anchor, const ShortSubjects &few,
                PartStops stops);
     bool run(qsizetype end);
-    bool readsStartAt(qsizetype pos) const;
+    bool readsStartAt(qsizetype pos) const { return m_fields.startsReadAt(pos); }
     const text::FieldSpan &lastField(int number) const { return m_few.lastField(number); }
 
 private:
@@ -167,9 +166,11 @@ private:
 // its own. False when stopped; `joined` tells whether the second part's
 // fields count (its start was one of the first part's reads).
 template <typename Part>
-bool RunParts(Part &first, Part *second, qsizetype split, qsizetype size, std::atomic<bool> &unneeded, bool *joined)
+bool RunParts(Part &first, std::optional<Part> &secondPart, qsizetype split, qsizetype size,
+              std::atomic<bool> &unneeded, bool *joined)
 {
     *joined = false;
+    Part *second = secondPart ? &*secondPart : nullptr;
     bool secondRan = false;
     std::thread other;
     if (second) {

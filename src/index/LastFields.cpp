@@ -99,6 +99,15 @@ bool InWindows(QByteArrayView index, const std::vector<QByteArray> &subjects, qi
     return EveryFieldInWindows(buffer, subjects, from, names);
 }
 
+// A subject's last field: the second part's, where it counts and found one.
+template <typename Part> FieldSpan LastOf(Part &first, std::optional<Part> &second, bool joined, int number)
+{
+    if (joined)
+        if (const FieldSpan later = second->lastField(number); later.begin >= 0)
+            return later;
+    return first.lastField(number);
+}
+
 // Every anchor occurrence that lies wholly in its field is looked at: a subject
 // that occurs holds one where the anchor first occurs in it.
 bool FewShapes(QByteArrayView index, ShortSubjects &few, const std::vector<int> &number, qint64 from, qsizetype split,
@@ -111,22 +120,12 @@ bool FewShapes(QByteArrayView index, ShortSubjects &few, const std::vector<int> 
     if (split >= 0)
         second.emplace(index, split, anchor, few, PartStops{stop, &unneeded});
     bool joined = false;
-    if (!RunParts(first, second ? &*second : nullptr, split, index.size(), unneeded, &joined))
+    if (!RunParts(first, second, split, index.size(), unneeded, &joined))
         return false;
     names->clear();
-    for (const int n : number) {
-        const FieldSpan &later = joined ? second->lastField(n) : FieldSpan{-1, -1, -1};
-        names->push_back(FileNameOf(index, later.begin >= 0 ? later : first.lastField(n)));
-    }
+    for (const int n : number)
+        names->push_back(FileNameOf(index, LastOf(first, second, joined, n)));
     return true;
-}
-
-template <typename Part> FieldSpan LastOf(Part &first, std::optional<Part> &second, bool joined, int number)
-{
-    if (joined)
-        if (const FieldSpan later = second->lastField(number); later.begin >= 0)
-            return later;
-    return first.lastField(number);
 }
 
 } // namespace
@@ -178,7 +177,7 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
         std::optional<AlignedPart> second;
         if (split >= 0)
             second.emplace(index, split, *anchor, aligned, lazy, before, after, PartStops{stop, &unneeded});
-        if (!RunParts(first, second ? &*second : nullptr, split, index.size(), unneeded, &joined))
+        if (!RunParts(first, second, split, index.size(), unneeded, &joined))
             return false;
         for (size_t i = 0; i < subjects.size(); ++i)
             names->push_back(FileNameOf(index, LastOf(first, second, joined, number[i])));
@@ -195,7 +194,7 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
     std::optional<FieldsPart> second;
     if (split >= 0)
         second.emplace(index, split, starts, automaton, PartStops{stop, &unneeded});
-    if (!RunParts(first, second ? &*second : nullptr, split, index.size(), unneeded, &joined))
+    if (!RunParts(first, second, split, index.size(), unneeded, &joined))
         return false;
     const FieldSpan lastOfAll = joined && second->lastOfAll().begin >= 0 ? second->lastOfAll() : first.lastOfAll();
     for (size_t i = 0; i < subjects.size(); ++i)

@@ -21,6 +21,14 @@ public:
     // inside the field's text when it lies in [span.begin, span.end).
     const FieldSpan &fieldAt(qsizetype pos);
     qsizetype readStart() const { return m_lastStart; }
+    // Whether a read starts at `pos` (not less than the position asked about
+    // before), without moving on.
+    bool startsReadAt(qsizetype pos) const
+    {
+        FieldLocator probe = *this;
+        probe.fieldAt(pos);
+        return probe.readStart() == pos;
+    }
 
 private:
     qsizetype readStartFor(qsizetype pos) const;
