@@ -61,10 +61,7 @@ void LayoutPacer::watch(QTextDocument *doc)
         m_layout->installEventFilter(this);
         // The layout may also reach the end by a step not taken here (a
         // scroll down to it); its size then changes too.
-        connect(m_layout, &QAbstractTextDocumentLayout::documentSizeChanged, this, [this] {
-            if (m_whenFinished && finished())
-                std::exchange(m_whenFinished, nullptr)();
-        });
+        connect(m_layout, &QAbstractTextDocumentLayout::documentSizeChanged, this, [this] { callIfFinished(); });
     }
 }
 
@@ -77,6 +74,12 @@ bool LayoutPacer::finished() const
 void LayoutPacer::whenFinished(std::function<void()> then)
 {
     m_whenFinished = std::move(then);
+}
+
+void LayoutPacer::callIfFinished()
+{
+    if (m_whenFinished && finished())
+        std::exchange(m_whenFinished, nullptr)();
 }
 
 bool LayoutPacer::eventFilter(QObject *watched, QEvent *event)
@@ -127,8 +130,7 @@ void LayoutPacer::layOutSlice()
     // next step timer asks again rather than this slice at once.
     if (to != last && from.isValid() && FirstNotLaidOut(*m_doc).blockNumber() > from.blockNumber())
         m_next.start();
-    if (m_whenFinished && finished())
-        std::exchange(m_whenFinished, nullptr)();
+    callIfFinished();
 }
 
 } // namespace veldra::richtext

@@ -38,6 +38,7 @@ protected:
 
 private:
     void layOutSlice();
+    void callIfFinished();
 
     QPointer<QTextDocument> m_doc;
     QPointer<QAbstractTextDocumentLayout> m_layout;
