@@ -70,7 +70,7 @@ bool FindHits(QByteArrayView index, const TextFinder &finder, int maxHits, const
 } // namespace
 
 QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHits, const std::atomic<bool> *stop,
-                              qsizetype secondThreadBytes)
+                              qsizetype secondThreadBytes, qsizetype batchBytes)
 {
     const AnsiFold &fold = AnsiFold::instance();
     QByteArray classes;
@@ -86,7 +86,8 @@ QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHit
     // Each subject occurs in its own record, so earlier fields cannot decide
     // its file name.
     std::vector<QString> names;
-    if (!FileNamesOfLastFields(index, scan.subjects, scan.firstHitRead, &finder, stop, &names, secondThreadBytes))
+    if (!FileNamesOfLastFields(index, scan.subjects, scan.firstHitRead, &finder, stop, &names, secondThreadBytes,
+                               batchBytes))
         return {};
     for (size_t i = 0; i < scan.listed.size(); ++i)
         scan.hits[scan.listed[i]].FileName = names[i];

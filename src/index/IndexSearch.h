@@ -1,5 +1,7 @@
 #pragma once
 
+#include "index/SubjectAutomaton.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -25,10 +27,11 @@ struct IndexHit {
 // at most maxHits, in index order. `index` is the whole file, Windows-1252
 // bytes. The bytes are looked at once up to the last hit and once more from the
 // first hit on for all their file names together, each pass in time linear in
-// the bytes. Setting `stop` (from any thread) ends the search early with no hits.
+// the bytes; hits' subjects of more than `batchBytes` together take a pass per
+// batch of them. Setting `stop` (from any thread) ends the search early with no hits.
 QVector<IndexHit> SearchIndex(QByteArrayView index, QStringView text, int maxHits,
-                              const std::atomic<bool> *stop = nullptr,
-                              qsizetype secondThreadBytes = kSecondThreadBytes);
+                              const std::atomic<bool> *stop = nullptr, qsizetype secondThreadBytes = kSecondThreadBytes,
+                              qsizetype batchBytes = SubjectAutomaton::kMaxBytes);
 
 // The same for the file at `path`, read through a mapping of it; a missing
 // file, or anything but an ordinary file, has no hits.

@@ -23,13 +23,15 @@ qsizetype SecondPartStart(QByteArrayView index, qint64 from, qsizetype minimum)
 }
 
 AnchoredPart::AnchoredPart(QByteArrayView index, qsizetype start, const TextFinder &anchor,
-                           const SubjectAutomaton &automaton, qsizetype before, qsizetype after, PartStops stops)
+                           const SubjectAutomaton &automaton, qsizetype before, qsizetype after, PartStops stops,
+                           qsizetype shortest)
     : m_data(index.data())
     , m_anchor(anchor)
     , m_automaton(automaton)
     , m_before(before)
     , m_after(after)
     , m_stops(stops)
+    , m_shortest(shortest)
     , m_fields(index.data(), index.size(), start)
     , m_next(start)
     , m_marks(automaton.newMarks())
@@ -42,7 +44,7 @@ bool AnchoredPart::run(qsizetype end)
     for (qsizetype at = m_anchor.find(m_data, m_next, end); at < end; at = m_anchor.find(m_data, at + 1, end)) {
         m_next = at + 1;
         const text::FieldSpan &f = m_fields.fieldAt(at);
-        if (at < f.begin || at + length > f.end)
+        if (at < f.begin || at + length > f.end || f.end - f.begin < m_shortest)
             continue;
         if (m_stops.stopped())
             return false;

@@ -45,12 +45,13 @@ struct PartStops {
 
 // The fields where the anchor occurs, fed to the automaton around each
 // occurrence: a subject that occurs holds the anchor where it first occurs in
-// it, so only `before` bytes before it and `after` after it matter.
+// it, so only `before` bytes before it and `after` after it matter, and only
+// in fields of at least `shortest` bytes.
 class AnchoredPart
 {
 public:
     AnchoredPart(QByteArrayView index, qsizetype start, const TextFinder &anchor, const SubjectAutomaton &automaton,
-                 qsizetype before, qsizetype after, PartStops stops);
+                 qsizetype before, qsizetype after, PartStops stops, qsizetype shortest = 0);
     // Reads the occurrences that lie wholly before `end`; false when stopped.
     bool run(qsizetype end);
     bool readsStartAt(qsizetype pos) const { return m_fields.startsReadAt(pos); }
@@ -63,6 +64,7 @@ private:
     qsizetype m_before;
     qsizetype m_after;
     PartStops m_stops;
+    qsizetype m_shortest;
     text::FieldLocator m_fields;
     qsizetype m_next;     // where the next occurrence is looked for
     qsizetype m_fed = -1; // where the bytes fed so far end
@@ -190,6 +192,15 @@ bool RunParts(Part &first, std::optional<Part> &secondPart, qsizetype split, qsi
     if (!ran)
         return false;
     return *joined ? secondRan : first.run(size);
+}
+
+// A subject's last field: the second part's, where it counts and found one.
+template <typename Part> text::FieldSpan LastOf(Part &first, std::optional<Part> &second, bool joined, int number)
+{
+    if (joined)
+        if (const text::FieldSpan later = second->lastField(number); later.begin >= 0)
+            return later;
+    return first.lastField(number);
 }
 
 } // namespace veldra::index

@@ -6,6 +6,7 @@
 #include "index/LastFieldParts.h"
 #include "index/ShortSubjects.h"
 #include "index/SubjectAutomaton.h"
+#include "index/SubjectBatches.h"
 #include "index/SubjectMatcher.h"
 #include "index/TextFinder.h"
 #include "text/FieldLocator.h"
@@ -36,8 +37,8 @@ QString FileNameOf(QByteArrayView index, const FieldSpan &f)
     return AnsiFold::instance().decode(QByteArrayView(begin, static_cast<const char *>(equals) - begin));
 }
 
-// Subjects too long for the automaton's tables are looked for a window at a
-// time, each candidate compared in full: slower, but their memory is the
+// An index too large for the automaton's positions is read a window at a
+// time, each candidate compared in full: slower, but its memory is the
 // subjects' own.
 bool EveryFieldInWindows(QIODevice &index, const std::vector<QByteArray> &subjects, qint64 from,
                          std::vector<QString> *names)
@@ -99,13 +100,19 @@ bool InWindows(QByteArrayView index, const std::vector<QByteArray> &subjects, qi
     return EveryFieldInWindows(buffer, subjects, from, names);
 }
 
-// A subject's last field: the second part's, where it counts and found one.
-template <typename Part> FieldSpan LastOf(Part &first, std::optional<Part> &second, bool joined, int number)
+bool InBatches(QByteArrayView index, const std::vector<QByteArray> &subjects, qint64 from, const TextFinder *anchor,
+               const std::atomic<bool> *stop, qsizetype split, qsizetype batchBytes, std::vector<QString> *names)
 {
-    if (joined)
-        if (const FieldSpan later = second->lastField(number); later.begin >= 0)
-            return later;
-    return first.lastField(number);
+    for (const QByteArray &subject : subjects)
+        if (anchor && !subject.isEmpty() && !subject.contains(anchor->classes()))
+            anchor = nullptr;
+    std::vector<FieldSpan> last;
+    if (!LastFieldsInBatches(index, subjects, from, anchor, stop, split, batchBytes, &last))
+        return false;
+    names->clear();
+    for (const FieldSpan &f : last)
+        names->push_back(FileNameOf(index, f));
+    return true;
 }
 
 // Every anchor occurrence that lies wholly in its field is looked at: a subject
@@ -132,23 +139,25 @@ bool FewShapes(QByteArrayView index, ShortSubjects &few, const std::vector<int> 
 
 bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &subjects, qint64 from,
                            const TextFinder *anchor, const std::atomic<bool> *stop, std::vector<QString> *names,
-                           qsizetype partBytes)
+                           qsizetype partBytes, qsizetype batchBytes)
 {
     const uchar *fold = AnsiFold::instance().classes();
-    SubjectAutomaton automaton(fold);
+    SubjectAutomaton automaton(fold, SubjectAutomaton::kMaxTable, batchBytes);
     std::vector<int> number(subjects.size(), -1);
     bool anchored = anchor != nullptr;
+    if (index.size() > SubjectAutomaton::kMaxIndex)
+        return InWindows(index, subjects, from, anchor, names);
+    const qsizetype split = SecondPartStart(index, from, partBytes);
     for (size_t i = 0; i < subjects.size(); ++i) {
         if (subjects[i].isEmpty()) {
             anchored = false;
             continue;
         }
         number[i] = automaton.add(subjects[i]);
-        if (number[i] < 0 || index.size() > SubjectAutomaton::kMaxIndex)
-            return InWindows(index, subjects, from, anchor, names);
+        if (number[i] < 0)
+            return InBatches(index, subjects, from, anchor, stop, split, batchBytes, names);
         anchored = anchored && subjects[i].contains(anchor->classes());
     }
-    const qsizetype split = SecondPartStart(index, from, partBytes);
     if (anchored) {
         ShortSubjects few(fold, *anchor);
         std::vector<int> shortNumber(subjects.size(), -1);

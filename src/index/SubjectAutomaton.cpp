@@ -8,9 +8,10 @@
 namespace veldra::index
 {
 
-SubjectAutomaton::SubjectAutomaton(const uchar *foldClasses, size_t maxTable)
+SubjectAutomaton::SubjectAutomaton(const uchar *foldClasses, size_t maxTable, qsizetype maxBytes)
     : m_fold(foldClasses)
     , m_maxTable(maxTable)
+    , m_maxBytes(maxBytes)
 {
 }
 
@@ -19,7 +20,7 @@ int SubjectAutomaton::add(QByteArrayView classes)
     for (size_t i = 0; i < m_patterns.size(); ++i)
         if (m_patterns[i].size() == classes.size() && QByteArrayView(m_patterns[i]) == classes)
             return int(i);
-    if (m_bytes + classes.size() > kMaxBytes)
+    if (m_bytes + classes.size() > m_maxBytes)
         return -1;
     m_bytes += classes.size();
     m_patterns.push_back(classes.toByteArray());

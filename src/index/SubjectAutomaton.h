@@ -31,10 +31,10 @@ public:
     // Fields lie below this position of the index.
     static constexpr qsizetype kMaxIndex = qsizetype(0xFFFFFFFE);
 
-    explicit SubjectAutomaton(const uchar *foldClasses, size_t maxTable = kMaxTable);
+    explicit SubjectAutomaton(const uchar *foldClasses, size_t maxTable = kMaxTable, qsizetype maxBytes = kMaxBytes);
 
     // Adds a non-empty subject and returns its number; equal subjects share
-    // one. Returns -1 once the subjects would hold more than kMaxBytes.
+    // one. Returns -1 once the subjects would hold more than maxBytes.
     int add(QByteArrayView classes);
     // Prepares the tables; call once after the last add().
     void build();
@@ -90,6 +90,7 @@ private:
 
     const uchar *m_fold;
     size_t m_maxTable;
+    qsizetype m_maxBytes;
     std::vector<QByteArray> m_patterns;
     qsizetype m_bytes = 0;
     std::vector<int> m_end;      // the node each subject ends at

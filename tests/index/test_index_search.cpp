@@ -4,6 +4,7 @@
 #include "IndexReference.h"
 #include "index/AnsiFold.h"
 #include "index/IndexSearch.h"
+#include "index/LastFields.h"
 #include "index/SubjectAutomaton.h"
 
 #include <QFile>
@@ -29,6 +30,7 @@ private slots:
     void alikeRecordsSameAsReference();
     void secondPartStartsAtARead();
     void alignedSubjectsHandOver();
+    void subjectsInBatches();
     void automatonWithAndWithoutTable();
     void longSubjectsSameAsReference();
     void missingFileHasNoHits();
@@ -278,6 +280,36 @@ void TestIndexSearch::alignedSubjectsHandOver()
             got.append({h.Subject, h.Position, h.FileName});
         QCOMPARE(Describe(got), expected);
     }
+}
+
+void TestIndexSearch::subjectsInBatches()
+{
+    // Subjects of more bytes together than an automaton takes go a batch at a
+    // time, longest first, those longer than a batch on their own; a batch
+    // looks only at fields as long as its shortest subject.
+    QByteArray index = "first.faq=Zebra quartz]\n";
+    for (int i = 1; i <= 600; ++i)
+        index += "f" + QByteArray::number(i) + ".faq=" + QByteArray(i, 'A') + "quartz]\n";
+    index += "short.faq=Aquartz]\n";
+    const QString expected = Describe(ReferenceSearch(write(index), QStringLiteral("quartz")));
+    for (const qsizetype parts : {kSecondThreadBytes, qsizetype(0)})
+        for (const qsizetype batch : {qsizetype(64), qsizetype(700)}) {
+            QVector<ReferenceHit> got;
+            for (const IndexHit &h : SearchIndex(index, u"quartz", 500, nullptr, parts, batch))
+                got.append({h.Subject, h.Position, h.FileName});
+            QCOMPARE(Describe(got), expected);
+        }
+    // Without the search text to go by, and with an empty subject, which
+    // every field holds.
+    const AnsiFold &fold = AnsiFold::instance();
+    const std::vector<QByteArray> subjects = {fold.classesOf("zebra"), fold.classesOf("aquartz"),
+                                              fold.classesOf(QByteArray(599, 'a') + "QUARTZ"), QByteArray(),
+                                              fold.classesOf("nowhere")};
+    std::vector<QString> names;
+    QVERIFY(FileNamesOfLastFields(index, subjects, 0, nullptr, nullptr, &names, 0, 64));
+    QCOMPARE(QStringList(names.begin(), names.end()),
+             QStringList({QStringLiteral("first.faq"), QStringLiteral("short.faq"), QStringLiteral("f600.faq"),
+                          QStringLiteral("short.faq"), QString()}));
 }
 
 void TestIndexSearch::automatonWithAndWithoutTable()

@@ -1,0 +1,142 @@
+#include "index/SubjectBatches.h"
+
+#include "index/AnsiFold.h"
+#include "index/LastFieldParts.h"
+#include "index/SubjectAutomaton.h"
+#include "index/SubjectMatcher.h"
+#include "index/TextFinder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+#include <optional>
+
+namespace veldra::index
+{
+
+namespace
+{
+
+using text::FieldSpan;
+
+// Subjects longer than a batch holds, and empty ones: the fields that can
+// hold a long subject are as long as it, so few, and each of them is folded
+// once and searched with the C library's memmem, linear in the field.
+bool SubjectsOnTheirOwn(QByteArrayView index, const std::vector<QByteArray> &subjects, const std::vector<size_t> &own,
+                        qint64 from, const std::atomic<bool> *stop, std::vector<FieldSpan> *last)
+{
+    qsizetype shortest = index.size() + 1;
+    for (const size_t n : own)
+        if (!subjects[n].isEmpty())
+            shortest = std::min(shortest, subjects[n].size());
+    const uchar *fold = AnsiFold::instance().classes();
+    const uchar *data = reinterpret_cast<const uchar *>(index.data());
+    QByteArray folded;
+    FieldSpan lastOfAll{-1, -1, -1};
+    for (qsizetype pos = from; pos < index.size();) {
+        const FieldSpan f = text::NextField(index.data(), index.size(), pos);
+        pos = f.next;
+        lastOfAll = f;
+        if (f.end - f.begin < shortest)
+            continue;
+        if (stop && stop->load(std::memory_order_relaxed))
+            return false;
+        folded.resize(f.end - f.begin);
+        uchar *to = reinterpret_cast<uchar *>(folded.data());
+        for (qsizetype i = 0; i < folded.size(); ++i)
+            to[i] = fold[data[f.begin + i]];
+        for (const size_t n : own) {
+            const QByteArray &s = subjects[n];
+            if (!s.isEmpty() && s.size() <= folded.size() &&
+                ::memmem(folded.constData(), size_t(folded.size()), s.constData(), size_t(s.size())))
+                (*last)[n] = f;
+        }
+    }
+    for (const size_t n : own)
+        if (subjects[n].isEmpty())
+            (*last)[n] = lastOfAll;
+    return true;
+}
+
+struct Member {
+    size_t subject;
+    int number; // in the batch's automaton
+};
+
+bool RunBatch(QByteArrayView index, const std::vector<QByteArray> &subjects, const std::vector<Member> &members,
+              SubjectAutomaton &automaton, qint64 from, const TextFinder *anchor, const std::atomic<bool> *stop,
+              qsizetype split, std::vector<FieldSpan> *last)
+{
+    automaton.build();
+    std::atomic<bool> unneeded{false};
+    bool joined = false;
+    if (anchor) {
+        qsizetype before = 0;
+        qsizetype after = 0;
+        qsizetype shortest = index.size() + 1;
+        for (const Member &m : members) {
+            const QByteArray &s = subjects[m.subject];
+            const qsizetype a = s.indexOf(anchor->classes());
+            before = std::max(before, a);
+            after = std::max(after, s.size() - a - anchor->size());
+            shortest = std::min(shortest, s.size());
+        }
+        AnchoredPart first(index, from, *anchor, automaton, before, after, {stop, nullptr}, shortest);
+        std::optional<AnchoredPart> second;
+        if (split >= 0)
+            second.emplace(index, split, *anchor, automaton, before, after, PartStops{stop, &unneeded}, shortest);
+        if (!RunParts(first, second, split, index.size(), unneeded, &joined))
+            return false;
+        for (const Member &m : members)
+            (*last)[m.subject] = LastOf(first, second, joined, m.number);
+        return true;
+    }
+    SubjectMatcher starts(AnsiFold::instance().classes());
+    for (const Member &m : members)
+        starts.add(subjects[m.subject]);
+    starts.build();
+    FieldsPart first(index, from, starts, automaton, {stop, nullptr});
+    std::optional<FieldsPart> second;
+    if (split >= 0)
+        second.emplace(index, split, starts, automaton, PartStops{stop, &unneeded});
+    if (!RunParts(first, second, split, index.size(), unneeded, &joined))
+        return false;
+    for (const Member &m : members)
+        (*last)[m.subject] = LastOf(first, second, joined, m.number);
+    return true;
+}
+
+} // namespace
+
+bool LastFieldsInBatches(QByteArrayView index, const std::vector<QByteArray> &subjects, qint64 from,
+                         const TextFinder *anchor, const std::atomic<bool> *stop, qsizetype split, qsizetype batchBytes,
+                         std::vector<FieldSpan> *last)
+{
+    last->assign(subjects.size(), FieldSpan{-1, -1, -1});
+    std::vector<size_t> own;
+    std::vector<size_t> order;
+    for (size_t i = 0; i < subjects.size(); ++i)
+        (subjects[i].isEmpty() || subjects[i].size() > batchBytes ? own : order).push_back(i);
+    if (!own.empty() && !SubjectsOnTheirOwn(index, subjects, own, from, stop, last))
+        return false;
+    // Longest first: each batch's fields are then as long as its subjects
+    // allow, and the short subjects of most indexes share one last batch.
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return subjects[a].size() > subjects[b].size(); });
+    const uchar *fold = AnsiFold::instance().classes();
+    for (size_t next = 0; next < order.size();) {
+        SubjectAutomaton automaton(fold, SubjectAutomaton::kMaxTable, batchBytes);
+        std::vector<Member> members;
+        for (; next < order.size(); ++next) {
+            const int number = automaton.add(subjects[order[next]]);
+            if (number < 0)
+                break;
+            members.push_back({order[next], number});
+        }
+        if (!RunBatch(index, subjects, members, automaton, from, anchor, stop, split, last))
+            return false;
+    }
+    return true;
+}
+
+} // namespace veldra::index
