@@ -10,13 +10,6 @@ namespace veldra::news
 
 namespace
 {
-// The answer a test forces: 1 connected, 0 offline, -1 none.
-int &Override()
-{
-    static int answer = -1;
-    return answer;
-}
-
 bool IsLoopbackAddress(const QString &host)
 {
     const QByteArray bytes = host.toLatin1();
@@ -66,15 +59,8 @@ bool AnyInterfaceUp()
 }
 } // namespace
 
-void SetConnectivityOverride(int answer)
-{
-    Override() = answer;
-}
-
 bool IsConnected(const QString &serverHost)
 {
-    if (Override() >= 0)
-        return Override() == 1;
     if (IsLoopbackHost(serverHost))
         return true;
     return AnyInterfaceUp();

@@ -9,7 +9,4 @@ namespace veldra::news
 // a loopback address needs no network, so it always counts as reachable.
 bool IsConnected(const QString &serverHost);
 
-// Lets tests force the answer: 1 connected, 0 offline, -1 ask the system again.
-void SetConnectivityOverride(int answer);
-
 } // namespace veldra::news

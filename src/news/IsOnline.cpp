@@ -1,16 +1,18 @@
 #include "news/IsOnline.h"
 
 #include "news/Connectivity.h"
+#include "settings/Module1.h"
 
 #include <QUrl>
 
 namespace veldra::news
 {
 
-bool IsOnline(const QString &serverUrl)
+bool IsOnline(const settings::Module1 &state)
 {
-    const QUrl url(serverUrl);
-    return news::IsConnected(url.authority());
+    if (state.Connected)
+        return *state.Connected;
+    return news::IsConnected(QUrl(state.ServerUrl).authority());
 }
 
 } // namespace veldra::news

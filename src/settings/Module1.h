@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace veldra::settings
 {
 
@@ -34,6 +36,9 @@ public:
     QString StorePath;
     // What each kind of download may take.
     transfer::DownloadLimits Limits;
+    // Whether the machine counts as connected, where the system is not asked
+    // (tests); unset, the system is.
+    std::optional<bool> Connected;
 
     // The four proxy values, as the channels take them.
     transfer::ProxyValues Proxies() const { return {HttpProxy, HttpProxyPort, FtpProxy, FtpProxyPort}; }

@@ -15,7 +15,7 @@ using news::NewsOutcome;
 news::NewsOutcome GetNewsInto(richtext::RichTextBox &News, transfer::Channels &net, const settings::Module1 &state,
                               transfer::Progress &progress)
 {
-    if (!news::IsOnline(state.ServerUrl)) {
+    if (!news::IsOnline(state)) {
         qCDebug(lcShell) << "offline: no news fetched";
         News.setText(news::OfflineNewsText());
         return NewsOutcome::Offline;

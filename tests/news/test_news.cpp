@@ -60,14 +60,13 @@ void TestNews::initTestCase()
 void TestNews::init()
 {
     QFile::remove(newsPath());
-    news::SetConnectivityOverride(1);
+    state.Connected = true;
     net = new transfer::Channels;
     progress.calls.clear();
 }
 
 void TestNews::cleanup()
 {
-    news::SetConnectivityOverride(-1);
     delete net;
 }
 
@@ -161,7 +160,7 @@ void TestNews::failuresAreReportedInThePanel()
 
 void TestNews::offlineShowsTheOfflineTextOnly()
 {
-    news::SetConnectivityOverride(0);
+    state.Connected = false;
     QVERIFY(server.putFile(QStringLiteral("test.rtf"), QByteArray("{\\rtf1 x}")));
     const int before = server.requests().size();
     richtext::RichTextBox news;
@@ -177,7 +176,6 @@ void TestNews::offlineShowsTheOfflineTextOnly()
 
 void TestNews::loopbackServerCountsAsConnected()
 {
-    news::SetConnectivityOverride(-1);
     for (const char *host : {"127.0.0.1:8471", "localhost", "[::1]:80", "127.1.2.3"})
         QVERIFY2(news::IsConnected(QLatin1String(host)), host);
 }

@@ -1,6 +1,5 @@
 // The start-up as the user meets it when the server is slow or gone: Cancel on
 // the progress window, and the last good index and news put back.
-#include "news/Connectivity.h"
 #include "richtext/RichTextBox.h"
 #include "settings/Module1.h"
 #include "shell/DesktopReporter.h"
@@ -110,7 +109,6 @@ void TestStartUp::init()
 
 void TestStartUp::cleanup()
 {
-    news::SetConnectivityOverride(-1);
     delete m_appDir;
     delete m_cache;
 }
@@ -227,8 +225,8 @@ void TestStartUp::failedStartWithoutCopies()
 void TestStartUp::offlineMachineShowsTheCopy()
 {
     putCopies();
-    news::SetConnectivityOverride(0);
     auto w = mainWindow(m_server.url(QStringLiteral("/_test/status/500/")));
+    w->state.Connected = false;
     w->form->Form_Load();
 
     // No download was tried, so there is no failure to tell; the offline text
