@@ -8,17 +8,6 @@
 namespace veldra::desktop
 {
 
-namespace
-{
-
-ShellOpenHook &hook()
-{
-    static ShellOpenHook h;
-    return h;
-}
-
-} // namespace
-
 QUrl ShellOpenUrl(const QString &target)
 {
     return document::SafeLinkUrl(target);
@@ -27,10 +16,6 @@ QUrl ShellOpenUrl(const QString &target)
 void ShellOpen(const QString &target)
 {
     const QUrl url = ShellOpenUrl(target);
-    if (hook()) {
-        hook()(ShellOpenCall{target, url});
-        return;
-    }
     if (url.isEmpty()) {
         qCDebug(lcDesktop) << "refused to open" << target;
         return;
@@ -39,9 +24,12 @@ void ShellOpen(const QString &target)
         qCWarning(lcDesktop) << "the desktop could not open" << url.toDisplayString();
 }
 
-void SetShellOpenHook(ShellOpenHook h)
+void OpenWith(const Opener &opener, const QString &target)
 {
-    hook() = std::move(h);
+    if (opener)
+        opener(ShellOpenCall{target, ShellOpenUrl(target)});
+    else
+        ShellOpen(target);
 }
 
 } // namespace veldra::desktop

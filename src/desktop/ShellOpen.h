@@ -19,14 +19,14 @@ QUrl ShellOpenUrl(const QString &target);
 // once; a refused target is dropped quietly, as is any failure of the desktop.
 void ShellOpen(const QString &target);
 
-// Lets a test record the targets instead of opening them. `url` is what the
-// desktop would have been given (empty when refused). Passing an empty function
-// restores the real desktop.
+// Where a window sends the targets its links open: empty, to the desktop
+// through ShellOpen; a test records the calls instead. `url` is what the
+// desktop would have been given (empty when refused).
 struct ShellOpenCall {
     QString target;
     QUrl url;
 };
-using ShellOpenHook = std::function<void(const ShellOpenCall &)>;
-void SetShellOpenHook(ShellOpenHook hook);
+using Opener = std::function<void(const ShellOpenCall &)>;
+void OpenWith(const Opener &opener, const QString &target);
 
 } // namespace veldra::desktop

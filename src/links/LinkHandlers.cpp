@@ -36,11 +36,12 @@ bool ClickTracker::release(const QMouseEvent *e)
     return click;
 }
 
-ReaderLinkHandlers::ReaderLinkHandlers(const ReaderLinkWidgets &widgets, const QString &appDir)
+ReaderLinkHandlers::ReaderLinkHandlers(const ReaderLinkWidgets &widgets, const QString &appDir, desktop::Opener opener)
     : QObject(widgets.frameReader)
     , m_widgets(widgets)
     , m_guard(widgets.frameReader)
     , m_appDir(appDir)
+    , m_opener(std::move(opener))
 {
     m_widgets.txtFAQ->viewport()->setMouseTracking(true);
     m_widgets.txtFAQ->viewport()->installEventFilter(this);
@@ -111,7 +112,7 @@ void ReaderLinkHandlers::txtFAQ_Click()
     const QString target = LinkActivationTarget(m_currentLink);
     if (!target.isEmpty()) {
         qCDebug(lcLinks) << "open" << target;
-        desktop::ShellOpen(target);
+        desktop::OpenWith(m_opener, target);
     }
 }
 
@@ -129,7 +130,7 @@ void ReaderLinkHandlers::txtWebsite_Click()
     const QString website = m_widgets.txtWebsite->text();
     if (HoldsWebsite(website)) {
         qCDebug(lcLinks) << "open website" << website;
-        desktop::ShellOpen(website);
+        desktop::OpenWith(m_opener, website);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/ShellOpen.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -47,11 +49,13 @@ private:
 class ReaderLinkHandlers : public QObject
 {
 public:
-    // `appDir` is the program folder, where the hand's picture lies.
-    ReaderLinkHandlers(const ReaderLinkWidgets &widgets, const QString &appDir);
+    // `appDir` is the program folder, where the hand's picture lies; links
+    // open through `opener`.
+    ReaderLinkHandlers(const ReaderLinkWidgets &widgets, const QString &appDir, desktop::Opener opener = {});
 
     // The word under the pointer at its last move over the body.
     const QString &CurrentLink() const { return m_currentLink; }
+    void setOpener(desktop::Opener opener) { m_opener = std::move(opener); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -65,6 +69,7 @@ private:
     ReaderLinkWidgets m_widgets;
     QPointer<QWidget> m_guard; // the panel; the handlers act only while it exists
     const QString &m_appDir;
+    desktop::Opener m_opener;
     QString m_currentLink;
     ClickTracker m_bodyClick, m_websiteClick;
 };

@@ -17,10 +17,11 @@ namespace veldra::links
 
 using desktop::PointerKind;
 
-NewsLinkHandlers::NewsLinkHandlers(richtext::RichTextBox *box, const QString &appDir)
+NewsLinkHandlers::NewsLinkHandlers(richtext::RichTextBox *box, const QString &appDir, desktop::Opener opener)
     : QObject(box)
     , m_box(box)
     , m_appDir(appDir)
+    , m_opener(std::move(opener))
 {
     box->viewport()->setMouseTracking(true);
     box->viewport()->installEventFilter(this);
@@ -84,7 +85,7 @@ void NewsLinkHandlers::Click()
     if (m_currentLink.isEmpty())
         return;
     qCDebug(lcLinks) << "open news link" << m_currentLink;
-    desktop::ShellOpen(m_currentLink);
+    desktop::OpenWith(m_opener, m_currentLink);
 }
 
 } // namespace veldra::links

@@ -24,11 +24,13 @@ namespace veldra::links
 class NewsLinkHandlers : public QObject
 {
 public:
-    // `appDir` is the program folder, where the hand's picture lies.
-    NewsLinkHandlers(richtext::RichTextBox *box, const QString &appDir);
+    // `appDir` is the program folder, where the hand's picture lies; links
+    // open through `opener`.
+    NewsLinkHandlers(richtext::RichTextBox *box, const QString &appDir, desktop::Opener opener = {});
 
     // The target of the link under the pointer at its last move, or empty.
     const QString &CurrentLink() const { return m_currentLink; }
+    void setOpener(desktop::Opener opener) { m_opener = std::move(opener); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -39,6 +41,7 @@ private:
 
     QPointer<richtext::RichTextBox> m_box;
     const QString &m_appDir;
+    desktop::Opener m_opener;
     QString m_currentLink;
     ClickTracker m_click;
 };

@@ -8,6 +8,8 @@
 #include "shell/StoreHandle.h"
 #include "shell/WindowSlot.h"
 
+#include "desktop/ShellOpen.h"
+
 #include <QDateTime>
 #include <QWidget>
 
@@ -106,6 +108,8 @@ public:
     StoreHandle &store() { return m_store; }
     const links::ReaderLinkHandlers &linkHandlers() const { return *m_links; }
     const links::NewsLinkHandlers &newsLinkHandlers() const { return *m_newsLinks; }
+    // Where the reader's and the news panel's links go instead of the desktop.
+    void setLinkOpener(desktop::Opener opener);
     Form3 *existingForm3() const { return m_form3.existing(); }
     Form5 *existingForm5() const { return m_form5.existing(); }
     ReaderTools &readerTools() const { return *m_tools; }
@@ -166,6 +170,7 @@ private:
     transfer::Channels *m_net;
     ProgressWindow m_progress;
     SearchAction m_search;
+    desktop::Opener m_linkOpener; // empty: the desktop
     links::ReaderLinkHandlers *m_links = nullptr;
     links::NewsLinkHandlers *m_newsLinks = nullptr;
     desktop::TwipsCanvas *m_canvas;

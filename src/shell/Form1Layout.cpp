@@ -209,8 +209,17 @@ void Form1::ConnectHandlers()
     connect(cmdExtraFunctions, &QPushButton::clicked, this, &Form1::cmdExtraFunctions_Click);
 
     m_links = new links::ReaderLinkHandlers({frameReader, txtFAQ, txtWebsite, txtAuthor, txtSubject, txtVersion},
-                                            m_state.AppDir);
-    m_newsLinks = new links::NewsLinkHandlers(News, m_state.AppDir);
+                                            m_state.AppDir, m_linkOpener);
+    m_newsLinks = new links::NewsLinkHandlers(News, m_state.AppDir, m_linkOpener);
+}
+
+void Form1::setLinkOpener(desktop::Opener opener)
+{
+    m_linkOpener = std::move(opener);
+    if (m_links)
+        m_links->setOpener(m_linkOpener);
+    if (m_newsLinks)
+        m_newsLinks->setOpener(m_linkOpener);
 }
 
 } // namespace veldra::shell

@@ -271,8 +271,8 @@ void TestReaderFlow::mailLinkFragmentIsDropped()
     WriteFile(dir->filePath(QStringLiteral("www/software/corvane/mail.txt")),
               "Subject=Mail\r\n[body]\r\nwrite to mailto:a@b#?attach=/etc/passwd now\r\n[/body]\r\n");
     QList<desktop::ShellOpenCall> opened;
-    desktop::SetShellOpenHook([&opened](const desktop::ShellOpenCall &call) { opened.append(call); });
     startServer(0);
+    w->form->setLinkOpener([&opened](const desktop::ShellOpenCall &call) { opened.append(call); });
     selectResult(QStringLiteral("mail.txt"));
     QTest::mouseClick(readButton(), Qt::LeftButton);
     auto *txtFAQ = w->child<richtext::RichTextBox>("txtFAQ");
@@ -284,7 +284,7 @@ void TestReaderFlow::mailLinkFragmentIsDropped()
     QTest::mouseMove(txtFAQ->viewport(), QPoint(1, 1));
     QTest::mouseMove(txtFAQ->viewport(), point);
     QTest::mouseClick(txtFAQ->viewport(), Qt::LeftButton, {}, point);
-    desktop::SetShellOpenHook({});
+    w->form->setLinkOpener({});
 
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened.first().target, QStringLiteral("mailto:a@b#?attach=/etc/passwd"));

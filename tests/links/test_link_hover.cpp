@@ -104,8 +104,8 @@ void TestLinkHover::initTestCase()
 void TestLinkHover::init()
 {
     calls.clear();
-    desktop::SetShellOpenHook([this](const desktop::ShellOpenCall &c) { calls.append(c); });
     r = new Reader(appDir.path() + QLatin1Char('/'));
+    r->handlers->setOpener([this](const desktop::ShellOpenCall &c) { calls.append(c); });
     r->txtFAQ->setText(kBody);
     r->window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&r->window));
@@ -115,7 +115,6 @@ void TestLinkHover::cleanup()
 {
     delete r;
     r = nullptr;
-    desktop::SetShellOpenHook({});
 }
 
 // The middle of character `index` of the body, in viewport pixels.

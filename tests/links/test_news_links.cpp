@@ -58,7 +58,6 @@ private:
 void TestNewsLinks::init()
 {
     calls.clear();
-    desktop::SetShellOpenHook([this](const desktop::ShellOpenCall &c) { calls.append(c); });
     QFile f(m_dir.filePath(QStringLiteral("news.rtf")));
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(kNews) == kNews.size());
     f.close();
@@ -66,7 +65,7 @@ void TestNewsLinks::init()
     box->resize(900, 200);
     QVERIFY(box->loadFile(f.fileName()));
     m_appDir = m_dir.path() + QLatin1Char('/'); // the handlers read it for every hover
-    handlers = new links::NewsLinkHandlers(box, m_appDir);
+    handlers = new links::NewsLinkHandlers(box, m_appDir, [this](const desktop::ShellOpenCall &c) { calls.append(c); });
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box));
 }
@@ -74,7 +73,6 @@ void TestNewsLinks::init()
 void TestNewsLinks::cleanup()
 {
     delete box;
-    desktop::SetShellOpenHook({});
 }
 
 // The middle of the first character of `text` in the box, in viewport pixels.
