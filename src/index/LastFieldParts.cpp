@@ -23,8 +23,8 @@ qsizetype SecondPartStart(QByteArrayView index, qint64 from, qsizetype minimum)
 }
 
 AnchoredPart::AnchoredPart(QByteArrayView index, qsizetype start, const TextFinder &anchor,
-                           const SubjectAutomaton &automaton, qsizetype before, qsizetype after, PartStops stops,
-                           qsizetype shortest)
+                           const SubjectAutomaton &automaton, qsizetype before, qsizetype after, qsizetype shortest,
+                           PartStops stops)
     : m_data(index.data())
     , m_anchor(anchor)
     , m_automaton(automaton)
@@ -108,7 +108,7 @@ bool AlignedPart::run(qsizetype end)
         if (m_work > kWorkPerByte * (at - m_start) + kWorkAtStart) {
             // The field of this occurrence is fed again from its read on.
             m_fields.fieldAt(at);
-            m_rest.emplace(m_index, m_fields.readStart(), m_anchor, m_lazy.get(), m_before, m_after, m_stops);
+            m_rest.emplace(m_index, m_fields.readStart(), m_anchor, m_lazy.get(), m_before, m_after, 0, m_stops);
             return m_rest->run(end);
         }
     }

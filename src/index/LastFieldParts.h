@@ -51,7 +51,7 @@ class AnchoredPart
 {
 public:
     AnchoredPart(QByteArrayView index, qsizetype start, const TextFinder &anchor, const SubjectAutomaton &automaton,
-                 qsizetype before, qsizetype after, PartStops stops, qsizetype shortest = 0);
+                 qsizetype before, qsizetype after, qsizetype shortest, PartStops stops);
     // Reads the occurrences that lie wholly before `end`; false when stopped.
     bool run(qsizetype end);
     bool readsStartAt(qsizetype pos) const { return m_fields.startsReadAt(pos); }
@@ -194,13 +194,44 @@ bool RunParts(Part &first, std::optional<Part> &secondPart, qsizetype split, qsi
     return *joined ? secondRan : first.run(size);
 }
 
-// A subject's last field: the second part's, where it counts and found one.
-template <typename Part> text::FieldSpan LastOf(Part &first, std::optional<Part> &second, bool joined, int number)
+// One pass of `Part`s: the first from `from` on, and a second from `split`
+// (none for -1), both made with the same arguments and the search's stop.
+template <typename Part> class TwoParts
 {
-    if (joined)
-        if (const text::FieldSpan later = second->lastField(number); later.begin >= 0)
-            return later;
-    return first.lastField(number);
-}
+public:
+    template <typename... Args>
+    TwoParts(QByteArrayView index, qint64 from, qsizetype split, const std::atomic<bool> *stop, Args &&...args)
+        : m_size(index.size())
+        , m_split(split)
+        , m_first(index, from, args..., PartStops{stop, nullptr})
+    {
+        if (split >= 0)
+            m_second.emplace(index, split, args..., PartStops{stop, &m_unneeded});
+    }
+    TwoParts(const TwoParts &) = delete;
+    TwoParts &operator=(const TwoParts &) = delete;
+
+    // False when stopped.
+    bool run() { return RunParts(m_first, m_second, m_split, m_size, m_unneeded, &m_joined); }
+    // A subject's last field: the second part's, where it counts and found one.
+    text::FieldSpan lastField(int number)
+    {
+        if (m_joined)
+            if (const text::FieldSpan later = m_second->lastField(number); later.begin >= 0)
+                return later;
+        return m_first.lastField(number);
+    }
+    // The part that read the end of the index.
+    Part &last() { return m_joined ? *m_second : m_first; }
+    Part &first() { return m_first; }
+
+private:
+    qsizetype m_size;
+    qsizetype m_split;
+    std::atomic<bool> m_unneeded{false};
+    bool m_joined = false;
+    Part m_first;
+    std::optional<Part> m_second;
+};
 
 } // namespace veldra::index

@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <optional>
 
 namespace veldra::index
 {
@@ -121,17 +120,12 @@ bool FewShapes(QByteArrayView index, ShortSubjects &few, const std::vector<int> 
                const TextFinder &anchor, const std::atomic<bool> *stop, std::vector<QString> *names)
 {
     few.build();
-    std::atomic<bool> unneeded{false};
-    ShapesPart first(index, from, anchor, few, {stop, nullptr});
-    std::optional<ShapesPart> second;
-    if (split >= 0)
-        second.emplace(index, split, anchor, few, PartStops{stop, &unneeded});
-    bool joined = false;
-    if (!RunParts(first, second, split, index.size(), unneeded, &joined))
+    TwoParts<ShapesPart> parts(index, from, split, stop, anchor, few);
+    if (!parts.run())
         return false;
     names->clear();
     for (const int n : number)
-        names->push_back(FileNameOf(index, LastOf(first, second, joined, n)));
+        names->push_back(FileNameOf(index, parts.lastField(n)));
     return true;
 }
 
@@ -167,8 +161,6 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
         if (fit)
             return FewShapes(index, few, shortNumber, from, split, *anchor, stop, names);
     }
-    std::atomic<bool> unneeded{false};
-    bool joined = false;
     names->clear();
     if (anchored) {
         qsizetype before = 0;
@@ -182,14 +174,11 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
         }
         aligned.build();
         LazyAutomaton lazy(automaton);
-        AlignedPart first(index, from, *anchor, aligned, lazy, before, after, {stop, nullptr});
-        std::optional<AlignedPart> second;
-        if (split >= 0)
-            second.emplace(index, split, *anchor, aligned, lazy, before, after, PartStops{stop, &unneeded});
-        if (!RunParts(first, second, split, index.size(), unneeded, &joined))
+        TwoParts<AlignedPart> parts(index, from, split, stop, *anchor, aligned, lazy, before, after);
+        if (!parts.run())
             return false;
         for (size_t i = 0; i < subjects.size(); ++i)
-            names->push_back(FileNameOf(index, LastOf(first, second, joined, number[i])));
+            names->push_back(FileNameOf(index, parts.lastField(number[i])));
         return true;
     }
 
@@ -199,15 +188,13 @@ bool FileNamesOfLastFields(QByteArrayView index, const std::vector<QByteArray> &
         if (!subject.isEmpty())
             starts.add(subject);
     starts.build();
-    FieldsPart first(index, from, starts, automaton, {stop, nullptr});
-    std::optional<FieldsPart> second;
-    if (split >= 0)
-        second.emplace(index, split, starts, automaton, PartStops{stop, &unneeded});
-    if (!RunParts(first, second, split, index.size(), unneeded, &joined))
+    TwoParts<FieldsPart> parts(index, from, split, stop, starts, automaton);
+    if (!parts.run())
         return false;
-    const FieldSpan lastOfAll = joined && second->lastOfAll().begin >= 0 ? second->lastOfAll() : first.lastOfAll();
+    const FieldSpan lastOfAll =
+        parts.last().lastOfAll().begin >= 0 ? parts.last().lastOfAll() : parts.first().lastOfAll();
     for (size_t i = 0; i < subjects.size(); ++i)
-        names->push_back(FileNameOf(index, number[i] < 0 ? lastOfAll : LastOf(first, second, joined, number[i])));
+        names->push_back(FileNameOf(index, number[i] < 0 ? lastOfAll : parts.lastField(number[i])));
     return true;
 }
 

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
-#include <optional>
 
 namespace veldra::index
 {
@@ -63,13 +62,23 @@ struct Member {
     int number; // in the batch's automaton
 };
 
+template <typename Part, typename... Args>
+bool RunPass(QByteArrayView index, const std::vector<Member> &members, qint64 from, qsizetype split,
+             const std::atomic<bool> *stop, std::vector<FieldSpan> *last, Args &&...args)
+{
+    TwoParts<Part> parts(index, from, split, stop, args...);
+    if (!parts.run())
+        return false;
+    for (const Member &m : members)
+        (*last)[m.subject] = parts.lastField(m.number);
+    return true;
+}
+
 bool RunBatch(QByteArrayView index, const std::vector<QByteArray> &subjects, const std::vector<Member> &members,
               SubjectAutomaton &automaton, qint64 from, const TextFinder *anchor, const std::atomic<bool> *stop,
               qsizetype split, std::vector<FieldSpan> *last)
 {
     automaton.build();
-    std::atomic<bool> unneeded{false};
-    bool joined = false;
     if (anchor) {
         qsizetype before = 0;
         qsizetype after = 0;
@@ -81,29 +90,14 @@ bool RunBatch(QByteArrayView index, const std::vector<QByteArray> &subjects, con
             after = std::max(after, s.size() - a - anchor->size());
             shortest = std::min(shortest, s.size());
         }
-        AnchoredPart first(index, from, *anchor, automaton, before, after, {stop, nullptr}, shortest);
-        std::optional<AnchoredPart> second;
-        if (split >= 0)
-            second.emplace(index, split, *anchor, automaton, before, after, PartStops{stop, &unneeded}, shortest);
-        if (!RunParts(first, second, split, index.size(), unneeded, &joined))
-            return false;
-        for (const Member &m : members)
-            (*last)[m.subject] = LastOf(first, second, joined, m.number);
-        return true;
+        return RunPass<AnchoredPart>(index, members, from, split, stop, last, *anchor, automaton, before, after,
+                                     shortest);
     }
     SubjectMatcher starts(AnsiFold::instance().classes());
     for (const Member &m : members)
         starts.add(subjects[m.subject]);
     starts.build();
-    FieldsPart first(index, from, starts, automaton, {stop, nullptr});
-    std::optional<FieldsPart> second;
-    if (split >= 0)
-        second.emplace(index, split, starts, automaton, PartStops{stop, &unneeded});
-    if (!RunParts(first, second, split, index.size(), unneeded, &joined))
-        return false;
-    for (const Member &m : members)
-        (*last)[m.subject] = LastOf(first, second, joined, m.number);
-    return true;
+    return RunPass<FieldsPart>(index, members, from, split, stop, last, starts, automaton);
 }
 
 } // namespace
