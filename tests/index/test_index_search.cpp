@@ -290,6 +290,7 @@ void TestIndexSearch::subjectsInBatches()
     QByteArray index = "first.faq=Zebra quartz]\n";
     for (int i = 1; i <= 600; ++i)
         index += "f" + QByteArray::number(i) + ".faq=" + QByteArray(i, 'A') + "quartz]\n";
+    index += "again.faq=" + QByteArray(499, 'A') + "quartz]\n";
     index += "short.faq=Aquartz]\n";
     const QString expected = Describe(ReferenceSearch(write(index), QStringLiteral("quartz")));
     for (const qsizetype parts : {kSecondThreadBytes, qsizetype(0)})
@@ -304,12 +305,14 @@ void TestIndexSearch::subjectsInBatches()
     const AnsiFold &fold = AnsiFold::instance();
     const std::vector<QByteArray> subjects = {fold.classesOf("zebra"), fold.classesOf("aquartz"),
                                               fold.classesOf(QByteArray(599, 'a') + "QUARTZ"), QByteArray(),
-                                              fold.classesOf("nowhere")};
+                                              fold.classesOf("nowhere"),
+                                              // a whole field: no longer field holds it
+                                              fold.classesOf("again.faq=" + QByteArray(499, 'a') + "quartz]")};
     std::vector<QString> names;
     QVERIFY(FileNamesOfLastFields(index, subjects, 0, nullptr, nullptr, &names, 0, 64));
     QCOMPARE(QStringList(names.begin(), names.end()),
              QStringList({QStringLiteral("first.faq"), QStringLiteral("short.faq"), QStringLiteral("f600.faq"),
-                          QStringLiteral("short.faq"), QString()}));
+                          QStringLiteral("short.faq"), QString(), QStringLiteral("again.faq")}));
     // Cancel ends them as it ends the other ways.
     const std::atomic<bool> stop{true};
     QVERIFY(!FileNamesOfLastFields(index, subjects, 0, nullptr, &stop, &names, 0, 64));
