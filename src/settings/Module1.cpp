@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -57,12 +58,19 @@ void Module1::DeleteWorkFiles()
     // the program left behind when it was ended mid-download goes too. A file
     // touched within the hour may belong to a download of another instance
     // still under way (every download ends within ten minutes), so it stays.
+    // The names are matched here rather than by a name filter: a filter is a
+    // regular expression, whose first match on a thread registers a handler
+    // under the dynamic loader's lock, and that lock is held while libcurl
+    // loads at start.
     const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    const QFileInfoList leftovers =
-        QDir(AppDir).entryInfoList({QStringLiteral(".veldra-*.tmp")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &file : leftovers)
-        if (file.lastModified().toUTC() < stale)
+    QDirIterator entries(AppDir, QDir::Files | QDir::Hidden | QDir::System);
+    while (entries.hasNext()) {
+        const QFileInfo file = entries.nextFileInfo();
+        const QString name = file.fileName();
+        if (name.startsWith(QLatin1String(".veldra-")) && name.endsWith(QLatin1String(".tmp")) &&
+            file.lastModified().toUTC() < stale)
             QFile::remove(file.filePath());
+    }
 }
 
 } // namespace veldra::settings

@@ -225,16 +225,23 @@ void TestSettings::deleteWorkFiles()
     // may be another instance's download under way.
     const QString leftover = exe.path() + QStringLiteral("/.veldra-abc123.tmp");
     const QString fresh = exe.path() + QStringLiteral("/.veldra-def456.tmp");
-    QVERIFY(WriteFile(leftover, "half a document"));
+    // Old files whose names only resemble a work file's are the user's.
+    const QStringList lookalikes = {QStringLiteral("/veldra-abc.tmp"), QStringLiteral("/x.veldra-abc.tmp"),
+                                    QStringLiteral("/.veldra-abc.tmp.keep"), QStringLiteral("/.Veldra-abc.tmp")};
     QVERIFY(WriteFile(fresh, "arriving"));
-    QFile old(leftover);
-    QVERIFY(old.open(QIODevice::ReadWrite));
-    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
-    old.close();
+    const QStringList old = QStringList(lookalikes) << leftover.mid(exe.path().size());
+    for (const QString &name : old) {
+        QVERIFY(WriteFile(exe.path() + name, "old"));
+        QFile file(exe.path() + name);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
+    }
     state.LoadSettings();
     QVERIFY(!QFile::exists(leftover));
     QVERIFY(QFile::exists(fresh));
     QVERIFY(QFile::exists(other));
+    for (const QString &name : lookalikes)
+        QVERIFY2(QFile::exists(exe.path() + name), qPrintable(name));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
