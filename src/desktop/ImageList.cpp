@@ -191,9 +191,11 @@ QPixmap ImageListPixmap(const QIcon &icon, const QWidget *shownOn)
 QIcon AppIcon()
 {
     // Every size travels to the X server with each window that shows the
-    // icon; desktops take larger ones from the installed icon theme.
+    // icon, converted as the window is made; desktops take larger ones from
+    // the installed icon theme. A 128-pixel one would be two thirds of the
+    // bytes, and a good part of the time to the first window.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) {
+    for (int size : {16, 24, 32, 48, 64}) {
         QPixmap pm(size, size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
