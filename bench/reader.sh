@@ -5,7 +5,8 @@
 # the event loop, peak memory) with a bare text edit for comparison, the peak
 # against the bare text edit's; reading a body that is one 50 MB line (longest
 # hold-up, peak memory against the line's size); start-up to
-# the main window against a bare window, under an X server of its own. Every
+# the main window against a bare window, under an X server of its own, with
+# the least a program can do in the same order beside it. Every
 # figure but the hover's is the median of several runs, with their spread as a
 # comment.
 set -euo pipefail
