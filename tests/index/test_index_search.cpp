@@ -292,14 +292,17 @@ void TestIndexSearch::subjectsInBatches()
         index += "f" + QByteArray::number(i) + ".faq=" + QByteArray(i, 'A') + "quartz]\n";
     index += "again.faq=" + QByteArray(499, 'A') + "quartz]\n";
     index += "short.faq=Aquartz]\n";
-    const QString expected = Describe(ReferenceSearch(write(index), QStringLiteral("quartz")));
-    for (const qsizetype parts : {kSecondThreadBytes, qsizetype(0)})
-        for (const qsizetype batch : {qsizetype(64), qsizetype(700)}) {
-            QVector<ReferenceHit> got;
-            for (const IndexHit &h : SearchIndex(index, u"quartz", 500, nullptr, parts, batch))
-                got.append({h.Subject, h.Position, h.FileName});
-            QCOMPARE(Describe(got), expected);
-        }
+    // and once with a last field just as long as the shortest subject
+    for (const QByteArray &searched : {index, index + "Aquartz\n"}) {
+        const QString expected = Describe(ReferenceSearch(write(searched), QStringLiteral("quartz")));
+        for (const qsizetype parts : {kSecondThreadBytes, qsizetype(0)})
+            for (const qsizetype batch : {qsizetype(64), qsizetype(700)}) {
+                QVector<ReferenceHit> got;
+                for (const IndexHit &h : SearchIndex(searched, u"quartz", 500, nullptr, parts, batch))
+                    got.append({h.Subject, h.Position, h.FileName});
+                QCOMPARE(Describe(got), expected);
+            }
+    }
     // Without the search text to go by, and with an empty subject, which
     // every field holds.
     const AnsiFold &fold = AnsiFold::instance();
