@@ -3,8 +3,9 @@
 // file name): any difference in hits, positions or file names is a finding.
 //
 // Input: one byte for the hit cap, one whose lowest bit shares the file names'
-// pass with a second thread however short the index is and whose next bit
-// has subjects of more than 64 bytes together found in batches,
+// pass with a second thread however short the index is, whose next bit has
+// subjects of more than 64 bytes together found in batches (and long subjects
+// read by blocks of 8 bytes) and whose third bit makes that 128 (16),
 // one for the search text's length, the search text (Windows-1252; bytes 1 to 6 stand for letters
 // outside the code page that fold onto letters in it), then the index.
 #include "index/IndexReference.h"
@@ -44,10 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The bytes end where their allocation does, as a mapped file's may end
     // at its last page: a read past them is a finding.
     const std::vector<char> exact(index.begin(), index.end());
-    const QVector<veldra::index::IndexHit> got =
-        veldra::index::SearchIndex(QByteArrayView(exact.data(), qsizetype(exact.size())), needle, maxHits, nullptr,
-                                   (data[1] & 1) ? 0 : veldra::index::kSecondThreadBytes,
-                                   (data[1] & 2) ? 64 : veldra::index::SubjectAutomaton::kMaxBytes);
+    const QVector<veldra::index::IndexHit> got = veldra::index::SearchIndex(
+        QByteArrayView(exact.data(), qsizetype(exact.size())), needle, maxHits, nullptr,
+        (data[1] & 1) ? 0 : veldra::index::kSecondThreadBytes,
+        (data[1] & 2) ? ((data[1] & 4) ? 128 : 64) : veldra::index::SubjectAutomaton::kMaxBytes);
     if (got.size() != expected.size())
         __builtin_trap();
     for (qsizetype i = 0; i < got.size(); ++i) {

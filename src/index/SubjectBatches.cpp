@@ -2,6 +2,7 @@
 
 #include "index/AnsiFold.h"
 #include "index/LastFieldParts.h"
+#include "index/LongSubjects.h"
 #include "index/SubjectAutomaton.h"
 #include "index/SubjectMatcher.h"
 #include "index/TextFinder.h"
@@ -17,45 +18,6 @@ namespace
 {
 
 using text::FieldSpan;
-
-// Subjects longer than a batch holds, and empty ones: the fields that can
-// hold a long subject are as long as it, so few, and each of them is folded
-// once and searched with the C library's memmem, linear in the field.
-bool SubjectsOnTheirOwn(QByteArrayView index, const std::vector<QByteArray> &subjects, const std::vector<size_t> &own,
-                        qint64 from, const std::atomic<bool> *stop, std::vector<FieldSpan> *last)
-{
-    qsizetype shortest = index.size() + 1;
-    for (const size_t n : own)
-        if (!subjects[n].isEmpty())
-            shortest = std::min(shortest, subjects[n].size());
-    const uchar *fold = AnsiFold::instance().classes();
-    const uchar *data = reinterpret_cast<const uchar *>(index.data());
-    QByteArray folded;
-    FieldSpan lastOfAll{-1, -1, -1};
-    for (qsizetype pos = from; pos < index.size();) {
-        const FieldSpan f = text::NextField(index.data(), index.size(), pos);
-        pos = f.next;
-        lastOfAll = f;
-        if (f.end - f.begin < shortest)
-            continue;
-        if (stop && stop->load(std::memory_order_relaxed))
-            return false;
-        folded.resize(f.end - f.begin);
-        uchar *to = reinterpret_cast<uchar *>(folded.data());
-        for (qsizetype i = 0; i < folded.size(); ++i)
-            to[i] = fold[data[f.begin + i]];
-        for (const size_t n : own) {
-            const QByteArray &s = subjects[n];
-            if (!s.isEmpty() && s.size() <= folded.size() &&
-                ::memmem(folded.constData(), size_t(folded.size()), s.constData(), size_t(s.size())))
-                (*last)[n] = f;
-        }
-    }
-    for (const size_t n : own)
-        if (subjects[n].isEmpty())
-            (*last)[n] = lastOfAll;
-    return true;
-}
 
 struct Member {
     size_t subject;
@@ -107,12 +69,20 @@ bool LastFieldsInBatches(QByteArrayView index, const std::vector<QByteArray> &su
                          std::vector<FieldSpan> *last)
 {
     last->assign(subjects.size(), FieldSpan{-1, -1, -1});
-    std::vector<size_t> own;
+    batchBytes = std::max(batchBytes, kLeastBatchBytes);
+    const qsizetype block = LongSubjectBlock(batchBytes);
+    std::vector<size_t> empty;
+    std::vector<size_t> longOnes;
     std::vector<size_t> order;
     for (size_t i = 0; i < subjects.size(); ++i)
-        (subjects[i].isEmpty() || subjects[i].size() > batchBytes ? own : order).push_back(i);
-    if (!own.empty() && !SubjectsOnTheirOwn(index, subjects, own, from, stop, last))
-        return false;
+        (subjects[i].isEmpty() ? empty : subjects[i].size() >= 2 * block ? longOnes : order).push_back(i);
+    if (!longOnes.empty() || !empty.empty()) {
+        FieldSpan lastOfAll;
+        if (!LastFieldsOfLongSubjects(index, subjects, longOnes, from, block, stop, last, &lastOfAll))
+            return false;
+        for (const size_t n : empty)
+            (*last)[n] = lastOfAll;
+    }
     // Longest first: each batch's fields are then as long as its subjects
     // allow, and the short subjects of most indexes share one last batch.
     std::stable_sort(order.begin(), order.end(),

@@ -13,14 +13,17 @@ namespace veldra::index
 
 class TextFinder;
 
+constexpr qsizetype kLeastBatchBytes = 64;
+
 // The last fields of subjects that together hold more than one automaton
-// takes (an index made for it: hundreds of hits of many kilobytes each). They
-// go through automatons of at most `batchBytes` of subjects each, longest
-// first, one pass over the fields per batch, and a pass looks only at fields
-// as long as its batch's shortest subject. A subject longer than a batch
-// holds is looked for on its own in the fields as long as it, each folded
-// once. So the work is at most one linear pass per `batchBytes` of subjects,
-// however alike subjects and records are, and the memory one automaton's.
+// takes (an index made for it: hundreds of hits of many kilobytes each).
+// Subjects of at least two blocks (LongSubjectBlock) are found in one pass
+// by LongSubjects, the others go through automatons of at most `batchBytes`
+// (at least kLeastBatchBytes) of subjects each, longest first, one pass over
+// the fields per batch, a pass looking only at fields as long as its batch's
+// shortest subject. With automatons of the usual size, the short subjects of
+// 500 hits fit one, so the work is at most three linear passes however alike
+// subjects and records are, and the memory one automaton's.
 //
 // For each subject (fold classes; an empty one is contained in every field),
 // the last field from the read position `from` on that contains it, begin -1
