@@ -1,7 +1,9 @@
 #include "index/LongSubjects.h"
 
 #include "index/AnsiFold.h"
+#include "index/FieldPrints.h"
 #include "index/Fingerprint.h"
+#include "index/LongSubjectTables.h"
 
 #include <algorithm>
 #include <functional>
@@ -15,51 +17,6 @@ namespace
 {
 
 using text::FieldSpan;
-
-// The smallest period of s[0, n), n > 0: n less its longest proper border.
-qsizetype SmallestPeriod(const uchar *s, qsizetype n, std::vector<int> &border)
-{
-    border.resize(size_t(n));
-    border[0] = 0;
-    for (qsizetype i = 1; i < n; ++i) {
-        int k = border[size_t(i - 1)];
-        while (k > 0 && s[i] != s[k])
-            k = border[size_t(k - 1)];
-        if (s[i] == s[k])
-            ++k;
-        border[size_t(i)] = k;
-    }
-    return n - border[size_t(n - 1)];
-}
-
-struct Subject {
-    const uchar *bytes;
-    qsizetype size;
-    size_t number; // in the caller's list
-    quint64 whole; // fingerprint of all of it
-    quint64 power; // the base to its size
-    quint64 root;  // fingerprint of its first period, where one period makes all of it
-    bool active;
-};
-
-// The fingerprint of one of a subject's first `block` shifts (its bytes from
-// `shift` on, `block` of them).
-struct Shift {
-    quint64 print;
-    quint32 subject;
-    quint32 shift;
-    bool operator<(const Shift &o) const { return print < o.print; }
-};
-
-// Bytes [from, to) of a subject repeat a period of at most a quarter block,
-// and no byte next to them does.
-struct Run {
-    qsizetype period;
-    quint32 subject;
-    qsizetype from;
-    qsizetype to;
-    bool operator<(const Run &o) const { return period < o.period; }
-};
 
 // A place where a subject may occur: compared when the read reaches its end.
 struct Pending {
@@ -78,18 +35,20 @@ public:
 
     bool anyActive() const { return m_active > 0; }
     qsizetype shortestActive() const { return m_shortest; }
+    // Reads field f; false when stopped.
     bool scan(const FieldSpan &f, const std::atomic<bool> *stop);
 
 private:
     uchar at(qsizetype x) const { return m_fold[uchar(m_data[x])]; }
-    quint64 prefix(qsizetype x) const { return m_prefix[size_t(x - m_field.begin) & m_mask]; }
-    void add(const QByteArray &classes, size_t number);
+    quint64 prefix(qsizetype x) const { return m_prints.prefix(x); }
     void sample(qsizetype q);
     void fromRun(qsizetype period, qsizetype from, qsizetype to);
     void candidate(quint32 subject, qsizetype start);
+    // Where start has been read and its prefix fingerprint is known.
+    void candidate(quint32 subject, qsizetype start, quint64 startPrint);
     void schedule(const Pending &p);
     void settle(const Pending &p);
-    bool equalAt(const Subject &s, qsizetype start) const;
+    bool equalAt(const LongSubject &s, qsizetype start) const;
     void found(quint32 subject);
 
     const char *m_data;
@@ -97,22 +56,18 @@ private:
     qsizetype m_block;
     Fingerprint m_print;
     quint64 m_blockPower;
-    quint64 m_topPower; // the base to block - 1
-    std::vector<Subject> m_subjects;
-    std::vector<Shift> m_shifts; // by fingerprint
-    std::vector<Run> m_runs;     // by period
+    LongSubjectTables m_tables;
+    std::vector<LongSubject> &m_subjects;
     std::vector<FieldSpan> *m_last;
     int m_active = 0;
-    qsizetype m_shortest = 0;
-    qsizetype m_longest = 0;
+    qsizetype m_shortest = std::numeric_limits<qsizetype>::max();
 
-    // The field being read: its prefix fingerprints of the last bytes read,
+    // The field being read: the prefix fingerprints of its last bytes read,
     // the places to compare by the block their end lies in, and those that
     // start past what has been read.
     FieldSpan m_field{-1, -1, -1};
     qsizetype m_read = 0; // prefix fingerprints are known up to here
-    std::vector<quint64> m_prefix;
-    size_t m_mask = 0;
+    FieldPrints m_prints;
     std::vector<std::vector<Pending>> m_byEnd;
     std::priority_queue<Pending, std::vector<Pending>, std::greater<Pending>> m_later;
     struct {
@@ -120,9 +75,8 @@ private:
         qsizetype from = 0;
         qsizetype to = 0;
     } m_run; // the last run a block lay in
-    std::vector<int> m_border;
     std::vector<uchar> m_blockBytes;
-    std::vector<Shift> m_rotations;
+    std::vector<SubjectShift> m_rotations;
 };
 
 LongSearch::LongSearch(const char *data, const std::vector<QByteArray> &subjects, const std::vector<size_t> &which,
@@ -131,64 +85,18 @@ LongSearch::LongSearch(const char *data, const std::vector<QByteArray> &subjects
     , m_fold(AnsiFold::instance().classes())
     , m_block(block)
     , m_blockPower(m_print.power(block))
-    , m_topPower(m_print.power(block - 1))
+    , m_tables(subjects, which, block, m_print)
+    , m_subjects(m_tables.subjects())
     , m_last(last)
-{
-    m_shortest = std::numeric_limits<qsizetype>::max();
-    for (const size_t n : which)
-        add(subjects[n], n);
-    std::sort(m_shifts.begin(), m_shifts.end());
-    std::stable_sort(m_runs.begin(), m_runs.end());
     // A place to compare starts at most 3 blocks before the end of what is
     // read, and ends at most a subject after it.
-    size_t ring = 1;
-    while (ring < size_t(8 * block))
-        ring <<= 1;
-    m_prefix.resize(ring);
-    m_mask = ring - 1;
-    m_byEnd.resize(size_t(m_longest / block + 6));
-    m_blockBytes.resize(size_t(block));
-}
-
-void LongSearch::add(const QByteArray &classes, size_t number)
+    , m_prints(m_print, m_fold, block, 8 * block)
+    , m_byEnd(size_t(m_tables.longest() / block + 6))
+    , m_blockBytes(size_t(block))
 {
-    const uchar *s = reinterpret_cast<const uchar *>(classes.constData());
-    const qsizetype size = classes.size();
-    const quint32 id = quint32(m_subjects.size());
-    m_subjects.push_back({s, size, number, m_print.of(s, size), m_print.power(size), 0, true});
-    ++m_active;
-    m_shortest = std::min(m_shortest, size);
-    m_longest = std::max(m_longest, size);
-
-    quint64 h = m_print.of(s, m_block);
-    m_shifts.push_back({h, id, 0});
-    for (qsizetype j = 1; j < m_block; ++j) {
-        h = m_print.next(Fingerprint::Sub(h, Fingerprint::Mul(s[j - 1], m_topPower)), s[j + m_block - 1]);
-        m_shifts.push_back({h, id, quint32(j)});
-    }
-
-    // Any run that holds one of the first shifts' blocks holds one of these
-    // half blocks whole, which then shows its period.
-    const qsizetype half = m_block / 2;
-    const size_t firstRun = m_runs.size();
-    for (qsizetype c = 0; c <= m_block; c += half) {
-        bool known = false;
-        for (size_t r = firstRun; r < m_runs.size(); ++r)
-            known = known || (m_runs[r].from <= c && c + half <= m_runs[r].to);
-        if (known)
-            continue;
-        const qsizetype period = SmallestPeriod(s + c, half, m_border);
-        if (period > m_block / 4)
-            continue;
-        qsizetype from = c;
-        while (from > 0 && s[from - 1] == s[from - 1 + period])
-            --from;
-        qsizetype to = c + half;
-        while (to < size && s[to] == s[to - period])
-            ++to;
-        m_runs.push_back({period, id, from, to});
-        if (from == 0 && to == size)
-            m_subjects.back().root = m_print.of(s, period);
+    for (const LongSubject &s : m_subjects) {
+        ++m_active;
+        m_shortest = std::min(m_shortest, s.size);
     }
 }
 
@@ -196,26 +104,24 @@ bool LongSearch::scan(const FieldSpan &f, const std::atomic<bool> *stop)
 {
     m_field = f;
     m_run = {};
-    m_prefix[0] = 0;
-    quint64 h = 0;
-    qsizetype untilSample = m_block;
-    for (qsizetype x = f.begin; x < f.end; ++x) {
-        m_read = x;
-        while (!m_later.empty() && m_later.top().start == x) {
+    m_prints.start(m_data, f.begin);
+    for (qsizetype q = f.begin; q < f.end; q += m_block) {
+        const qsizetype n = std::min(m_block, f.end - q);
+        if (n == m_block)
+            m_prints.readBlock(q, m_blockBytes.data());
+        else
+            m_prints.readTail(q, n);
+        m_read = q + n;
+        while (!m_later.empty() && m_later.top().start <= m_read) {
             Pending p = m_later.top();
             m_later.pop();
-            p.startPrint = h;
+            p.startPrint = prefix(p.start);
             schedule(p);
         }
-        h = m_print.next(h, at(x));
-        m_prefix[size_t(x + 1 - f.begin) & m_mask] = h;
-        if (--untilSample > 0)
-            continue;
-        untilSample = m_block;
+        if (n < m_block)
+            break;
         if (stop && stop->load(std::memory_order_relaxed))
             return false;
-        m_read = x + 1;
-        const qsizetype q = x + 1 - m_block;
         sample(q);
         auto &due = m_byEnd[size_t((q - f.begin) / m_block) % m_byEnd.size()];
         for (const Pending &p : due)
@@ -224,7 +130,6 @@ bool LongSearch::scan(const FieldSpan &f, const std::atomic<bool> *stop)
         if (!anyActive())
             break;
     }
-    m_read = f.end;
     // Places whose end lies in the last, partial block (or at the field's end).
     for (auto &due : m_byEnd) {
         for (const Pending &p : due)
@@ -237,16 +142,18 @@ bool LongSearch::scan(const FieldSpan &f, const std::atomic<bool> *stop)
 
 void LongSearch::sample(qsizetype q)
 {
-    for (qsizetype i = 0; i < m_block; ++i)
-        m_blockBytes[size_t(i)] = at(q + i);
-    const qsizetype period = SmallestPeriod(m_blockBytes.data(), m_block, m_border);
-    if (period > m_block / 4) {
+    const qsizetype period = ShortPeriod(m_blockBytes.data(), m_block);
+    if (period == 0) {
         // Equal shifts of one subject lie more than a quarter block apart:
         // at most four of each subject match.
-        const Shift key{Fingerprint::Between(prefix(q), prefix(q + m_block), m_blockPower), 0, 0};
-        const auto [first, last] = std::equal_range(m_shifts.begin(), m_shifts.end(), key);
-        for (auto it = first; it != last; ++it)
-            candidate(it->subject, q - it->shift);
+        const quint64 print = Fingerprint::Between(prefix(q), prefix(q + m_block), m_blockPower);
+        m_tables.forShifts(print, [&](const SubjectShift &shift) {
+            const qsizetype start = q - shift.shift;
+            if (start < m_field.begin)
+                return;
+            const quint64 startPrint = prefix(start);
+            m_tables.forMembers(shift.group, [&](quint32 subject) { candidate(subject, start, startPrint); });
+        });
         return;
     }
     if (period == m_run.period && m_run.from <= q && q + m_block <= m_run.to)
@@ -265,11 +172,10 @@ void LongSearch::sample(qsizetype q)
 
 void LongSearch::fromRun(qsizetype period, qsizetype from, qsizetype to)
 {
-    const Run key{period, 0, 0, 0};
-    const auto [first, last] = std::equal_range(m_runs.begin(), m_runs.end(), key);
+    const auto [first, last] = m_tables.runs(period);
     bool rotated = false;
     for (auto r = first; r != last; ++r) {
-        const Subject &s = m_subjects[r->subject];
+        const LongSubject &s = m_subjects[r->subject];
         if (!s.active)
             continue;
         // The subject's run, where it occurs, is the text's: its edges inside
@@ -299,7 +205,8 @@ void LongSearch::fromRun(qsizetype period, qsizetype from, qsizetype to)
                     {Fingerprint::Between(prefix(from + d), prefix(from + d + period), power), 0, quint32(d)});
             std::sort(m_rotations.begin(), m_rotations.end());
         }
-        const auto [rFirst, rLast] = std::equal_range(m_rotations.begin(), m_rotations.end(), Shift{s.root, 0, 0});
+        const auto [rFirst, rLast] =
+            std::equal_range(m_rotations.begin(), m_rotations.end(), SubjectShift{s.root, 0, 0});
         for (auto d = rFirst; d != rLast; ++d) {
             const qsizetype start = from + d->shift;
             if (start + s.size <= to && equalAt(s, start)) {
@@ -310,9 +217,16 @@ void LongSearch::fromRun(qsizetype period, qsizetype from, qsizetype to)
     }
 }
 
+void LongSearch::candidate(quint32 subject, qsizetype start, quint64 startPrint)
+{
+    const LongSubject &s = m_subjects[subject];
+    if (s.active && start + s.size <= m_field.end)
+        schedule(Pending{start + s.size, start, startPrint, subject});
+}
+
 void LongSearch::candidate(quint32 subject, qsizetype start)
 {
-    const Subject &s = m_subjects[subject];
+    const LongSubject &s = m_subjects[subject];
     if (!s.active || start < m_field.begin || start + s.size > m_field.end)
         return;
     Pending p{start + s.size, start, 0, subject};
@@ -320,7 +234,6 @@ void LongSearch::candidate(quint32 subject, qsizetype start)
         m_later.push(p);
         return;
     }
-    Q_ASSERT(m_read - start < qsizetype(m_prefix.size()));
     p.startPrint = prefix(start);
     schedule(p);
 }
@@ -335,12 +248,12 @@ void LongSearch::schedule(const Pending &p)
 
 void LongSearch::settle(const Pending &p)
 {
-    const Subject &s = m_subjects[p.subject];
+    const LongSubject &s = m_subjects[p.subject];
     if (s.active && Fingerprint::Between(p.startPrint, prefix(p.end), s.power) == s.whole && equalAt(s, p.start))
         found(p.subject);
 }
 
-bool LongSearch::equalAt(const Subject &s, qsizetype start) const
+bool LongSearch::equalAt(const LongSubject &s, qsizetype start) const
 {
     for (qsizetype i = 0; i < s.size; ++i)
         if (at(start + i) != s.bytes[i])
@@ -350,12 +263,12 @@ bool LongSearch::equalAt(const Subject &s, qsizetype start) const
 
 void LongSearch::found(quint32 subject)
 {
-    Subject &s = m_subjects[subject];
+    LongSubject &s = m_subjects[subject];
     s.active = false;
     (*m_last)[s.number] = m_field;
     --m_active;
     m_shortest = std::numeric_limits<qsizetype>::max();
-    for (const Subject &o : m_subjects)
+    for (const LongSubject &o : m_subjects)
         if (o.active)
             m_shortest = std::min(m_shortest, o.size);
 }
@@ -364,7 +277,10 @@ void LongSearch::found(quint32 subject)
 
 qsizetype LongSubjectBlock(qsizetype batchBytes)
 {
-    return std::clamp<qsizetype>(batchBytes / 8 / 4 * 4, 4, 2048);
+    qsizetype block = 4;
+    while (block < 2048 && 2 * block <= batchBytes / 8)
+        block *= 2;
+    return block;
 }
 
 bool LastFieldsOfLongSubjects(QByteArrayView index, const std::vector<QByteArray> &subjects,

@@ -18,7 +18,7 @@ namespace veldra::index
 qsizetype LongSubjectBlock(qsizetype batchBytes);
 
 // The last fields of long subjects (fold classes, each at least 2 * `block`
-// bytes, `block` a multiple of 4), however many and however alike: one pass
+// bytes, `block` a power of two from 4 on), however many and however alike: one pass
 // over the fields as long as the shortest of them, last field first, so a
 // subject is done once it is found. A field is read by blocks of `block`
 // bytes; a subject that occurs holds the first whole block of its occurrence
