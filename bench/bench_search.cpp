@@ -1,7 +1,8 @@
 // Times the whole search action (read, scan, list fill, file-name lookups) with
 // the real main window offscreen. "generate DIR TERM" writes indexes of 10,000,
-// 100,000 and 1,000,000 records into DIR, and one of 1,000,000 records that all
-// hold TERM; "measure FILE TERM RUNS" searches one
+// 100,000 and 1,000,000 records into DIR, one of 1,000,000 records that all
+// hold TERM and two whose hits have long subjects that begin alike, of 6 and
+// 48 MB together; "measure FILE TERM RUNS" searches one
 // of them RUNS times and prints each time in milliseconds.
 #include "../tests/support/MainWindow.h"
 #include "text/CodePage.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
+#include <utility>
 
 namespace
 {
@@ -59,8 +61,37 @@ QByteArray GenerateAlike(int records, const QString &term)
     return veldra::text::EncodeAnsi(text);
 }
 
+// 500 hits whose subjects begin with the same `shared` bytes of words and
+// end with their number, then 1,000 records that repeat the shared text with
+// other numbers: the hits' subjects, hundreds of kilobytes together, are each
+// looked for in every long field.
+QByteArray GenerateLongSubjects(int shared, const QString &term)
+{
+    const QStringList words = {QStringLiteral("printing"), QStringLiteral("proxy"), QStringLiteral("editor"),
+                               QStringLiteral("network"),  QStringLiteral("mail"),  QStringLiteral("server"),
+                               QStringLiteral("fonts"),    QStringLiteral("update")};
+    std::mt19937 rng(5);
+    QString text;
+    while (text.size() < shared)
+        text += words[rng() % words.size()] + QLatin1Char(' ');
+    text.truncate(shared);
+    QString index;
+    for (int i = 0; i < 1500; ++i) {
+        const QString number = QString::number(i);
+        index += QLatin1String(i < 500 ? "faq" : "more") + number + QLatin1String(".txt=") + term + QLatin1Char(' ') +
+                 text + QLatin1String(i < 500 ? " i" : " j") + number + QLatin1String("]\r\n");
+    }
+    return veldra::text::EncodeAnsi(index);
+}
+
 int Generate(const QString &dir, const QString &term)
 {
+    for (const auto &[shared, label] : {std::pair{12000, "small"}, std::pair{96000, "big"}}) {
+        QFile f(dir + QStringLiteral("/index_long_%1.dat").arg(QLatin1String(label)));
+        if (!f.open(QIODevice::WriteOnly) || f.write(GenerateLongSubjects(shared, term)) < 0)
+            return 1;
+    }
+
     QFile alike(dir + QStringLiteral("/index_alike_1m.dat"));
     if (!alike.open(QIODevice::WriteOnly) || alike.write(GenerateAlike(1000000, term)) < 0)
         return 1;
