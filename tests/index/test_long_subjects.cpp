@@ -2,6 +2,8 @@
 // field, on texts made of repeats: periodic blocks, runs with and without
 // edges inside a subject, subjects that are all one period.
 #include "index/AnsiFold.h"
+#include "index/FieldPrints.h"
+#include "index/Fingerprint.h"
 #include "index/LongSubjects.h"
 #include "text/FieldScanner.h"
 
@@ -19,6 +21,7 @@ class TestLongSubjects : public QObject
 private slots:
     void sameAsPlainFind();
     void stopEnds();
+    void fingerprintsAgree();
 };
 
 namespace
@@ -91,6 +94,40 @@ void TestLongSubjects::stopEnds()
     FieldSpan lastOfAll;
     const std::atomic<bool> stop{true};
     QVERIFY(!LastFieldsOfLongSubjects(text, subjects, {0}, 0, 8, &stop, &last, &lastOfAll));
+}
+
+void TestLongSubjects::fingerprintsAgree()
+{
+    // Four parts side by side and unreduced steps give what one byte after
+    // the other gives, for any base drawn and any length, bytes of 255 too;
+    // so do a field's prefixes read by quarter blocks, with a partial tail.
+    std::mt19937 rng(3);
+    const uchar *fold = AnsiFold::instance().classes();
+    for (int round = 0; round < 200; ++round) {
+        const Fingerprint print;
+        QByteArray bytes(qsizetype(rng() % 300), Qt::Uninitialized);
+        for (char &c : bytes)
+            c = char(round % 2 ? 255 : rng() % 256);
+        std::vector<quint64> serial(1, 0);
+        for (const char c : bytes)
+            serial.push_back(print.next(serial.back(), fold[uchar(c)]));
+        const QByteArray classes = AnsiFold::instance().classesOf(bytes);
+        QCOMPARE(print.of(reinterpret_cast<const uchar *>(classes.constData()), classes.size()), serial.back());
+
+        const qsizetype block = 8;
+        FieldPrints prints(print, fold, block, 8 * block);
+        prints.start(bytes.constData(), 0);
+        std::vector<uchar> blockClasses(block);
+        for (qsizetype q = 0; q < bytes.size(); q += block) {
+            const qsizetype n = std::min(block, bytes.size() - q);
+            if (n == block)
+                prints.readBlock(q, blockClasses.data());
+            else
+                prints.readTail(q, n);
+            for (qsizetype x = std::max<qsizetype>(0, q + n - 4 * block); x <= q + n; ++x)
+                QCOMPARE(prints.prefix(x), serial[size_t(x)]);
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestLongSubjects)
